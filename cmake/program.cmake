@@ -1,0 +1,29 @@
+# The program itself and the window tests, which link the same Windows sources.
+include(src/res/resources.cmake OPTIONAL)
+
+set(VESPERAL_WIN_LIBS comctl32 comdlg32 shell32 winmm gdi32 user32 kernel32 ole32 oleaut32 uuid)
+
+add_library(vesperal_win STATIC ${WIN_SOURCES})
+target_include_directories(vesperal_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(vesperal_win PRIVATE ${VESPERAL_CHARSET_FLAGS})
+target_link_libraries(vesperal_win PUBLIC vesperal_core ${VESPERAL_WIN_LIBS})
+
+add_executable(Vesperal WIN32 src/app/WinMain.cpp)
+target_compile_options(Vesperal PRIVATE ${VESPERAL_CHARSET_FLAGS})
+target_link_libraries(Vesperal PRIVATE vesperal_win)
+if(COMMAND vesperal_add_resources)
+  vesperal_add_resources(Vesperal)
+endif()
+
+if(WIN_TEST_SOURCES)
+  # Window tests are a GUI program too, so that dialogs behave as in the real program.
+  add_executable(win_tests ${WIN_TEST_SOURCES})
+  target_compile_options(win_tests PRIVATE ${VESPERAL_CHARSET_FLAGS})
+  target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(win_tests PRIVATE vesperal_win gtest gtest_main)
+  if(COMMAND vesperal_add_resources)
+    vesperal_add_resources(win_tests)
+  endif()
+  add_test(NAME win_tests_wine COMMAND win_tests --gtest_brief=1)
+  set_tests_properties(win_tests_wine PROPERTIES TIMEOUT 600)
+endif()

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs a 32-bit Windows program under Wine the way the tests and the run command need it:
+#  - a private 32-bit prefix in the build tree (or $VESPERAL_WINEPREFIX), set up once: no window manager
+#    waits (Managed=N) and the dialog fonts mapped to an installed Korean font;
+#  - LANG=ko_KR.UTF-8, so the ANSI code page is 949;
+#  - a display: $DISPLAY when set, else an Xvfb started here and stopped afterwards;
+#  - Wine's own output goes to a file that is printed afterwards, because Wine's helper processes inherit
+#    the output and would keep a test runner's pipe open.
+# Usage: wine-run.sh PROGRAM.exe [ARGS...]; exits with the program's exit code.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+exe=$1; shift
+
+find_build_root() {
+  local d; d=$(cd "$(dirname "$1")" && pwd)
+  while [ "$d" != / ]; do
+    [ -f "$d/CMakeCache.txt" ] && { echo "$d"; return; }
+    d=$(dirname "$d")
+  done
+  echo "${XDG_CACHE_HOME:-$HOME/.cache}/vesperal"
+}
+
+export WINEPREFIX=${VESPERAL_WINEPREFIX:-$(find_build_root "$exe")/wineprefix}
+export WINEARCH=win32
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
+
+. "$here/xvfb-lib.sh"
+[ -n "${DISPLAY:-}" ] || start_xvfb || exit 1
+trap stop_xvfb EXIT
+
+"$here/wine-prefix.sh" || { echo "wine-run: could not set up the Wine prefix $WINEPREFIX" >&2; exit 1; }
+
+log=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
+wine "$exe" "$@" >"$log" 2>&1 </dev/null
+rc=$?
+cat "$log"
+rm -f "$log"
+exit $rc

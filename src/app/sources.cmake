@@ -1,0 +1,1 @@
+# Sources of src/app: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.

@@ -1,0 +1,16 @@
+#pragma once
+// An error of the database engine, carrying a readable description in code page 949.
+#include <stdexcept>
+#include <string>
+
+class CDaoException : public std::runtime_error {
+ public:
+  CDaoException(std::string description, int engineCode = 0)
+      : std::runtime_error(description), m_strDescription(std::move(description)), m_nEngineCode(engineCode) {}
+  const std::string& Description() const { return m_strDescription; }
+  int EngineCode() const { return m_nEngineCode; }
+
+ private:
+  std::string m_strDescription;
+  int m_nEngineCode;
+};

@@ -1,0 +1,157 @@
+#include "diary/DiaryStore.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "db/Cp949.h"
+#include "db/DaoException.h"
+#include "db/DaoTableDef.h"
+#include "db/FieldValue.h"
+
+namespace {
+
+const char* const keyQuery = "SELECT keydate FROM VESPERAL ORDER BY keydate";
+const char* const emptyMark = "x";  // the table refuses empty texts, so an empty one is stored as this
+
+// Keys are put into the statement as they are; a quote could turn it into a different statement,
+// so such a key is refused as the engine refuses any bad statement.
+std::string EntryStatement(const std::string& key) {
+  if (key.find('\'') != std::string::npos) throw CDaoException("날짜 키에 따옴표가 있습니다: " + key);
+  return "select * from VESPERAL where keydate='" + key + "'";
+}
+
+// Any entry at the path counts, as with a file search. The layer hands paths to SQLite as UTF-8,
+// so the same name is looked up here, whatever the process's ANSI code page is.
+bool PathIsPresent(const std::string& cp949Path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::u8path(Cp949ToUtf8(cp949Path)), error);
+}
+
+std::string TextOrMark(const std::string& text) { return text.empty() ? emptyMark : text; }
+std::string MarkToEmpty(std::string text) { return text == emptyMark ? std::string() : text; }
+
+// An engine error must not leave the one recordset open, or every later statement on it would fail.
+class CloseOnExit {
+ public:
+  explicit CloseOnExit(CDaoRecordset& set) : m_set(set) {}
+  ~CloseOnExit() {
+    try {
+      if (m_set.IsOpen()) m_set.Close();
+    } catch (const CDaoException&) {
+    }
+  }
+  CloseOnExit(const CloseOnExit&) = delete;
+  CloseOnExit& operator=(const CloseOnExit&) = delete;
+
+ private:
+  CDaoRecordset& m_set;
+};
+
+}  // namespace
+
+CDiaryStore::CDiaryStore(MessageFn showMessage) : m_showMessage(std::move(showMessage)) {}
+
+CDiaryStore::~CDiaryStore() {
+  // The recordset goes before the connection it was made on; the connection closes itself.
+  m_pDiarySet.reset();
+}
+
+bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
+  const std::string path = programDir + "memo.mdb";
+  if (!PathIsPresent(path)) {
+    try {
+      m_diaryDb.Create(path, dbLangGeneral, 0);
+    } catch (const CDaoException&) {
+      if (m_showMessage) m_showMessage("DB Creation failed.");
+      return false;
+    }
+    if (m_diaryDb.IsOpen()) m_diaryDb.Close();
+    m_diaryDb.Open(path, false, false, "");
+    CDaoTableDef table(&m_diaryDb);
+    table.Create("VESPERAL", 0);
+    table.CreateField("keydate", dbText, 8, dbUpdatableField);
+    table.CreateField("memo1", dbMemo, 0, dbUpdatableField);
+    table.CreateField("memo2", dbMemo, 0, dbUpdatableField);
+    table.CreateField("memo3", dbMemo, 0, dbUpdatableField);
+    table.Append();
+    table.Close();
+    m_diaryDb.Close();
+  }
+
+  m_diaryDb.Open(path, false, false, "");
+  m_pDiarySet = std::make_unique<CDaoRecordset>(&m_diaryDb);
+  CloseOnExit closer(*m_pDiarySet);
+  m_pDiarySet->Open(dbOpenDynaset, keyQuery, 0);
+  while (!m_pDiarySet->IsEOF()) {
+    m_diaryKeys.Add(FieldValueToText(m_pDiarySet->GetFieldValue("keydate")));
+    m_pDiarySet->MoveNext();
+  }
+  m_pDiarySet->Close();
+  return true;
+}
+
+void CDiaryStore::ReadEntry(const std::string& key, DiaryEntry& entry) {
+  if (!m_pDiarySet) return;
+  CloseOnExit closer(*m_pDiarySet);
+  m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
+  if (m_pDiarySet->IsEOF()) {
+    entry = DiaryEntry();
+  } else {
+    entry.title = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue("memo1")));
+    entry.meditation = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue("memo2")));
+    entry.prayer = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue("memo3")));
+    entry.found = true;
+  }
+  m_pDiarySet->Close();
+}
+
+void CDiaryStore::WriteEntry(const std::string& key, const std::string& title, const std::string& meditation,
+                             const std::string& prayer) {
+  if (!m_pDiarySet) return;
+  {
+    CloseOnExit closer(*m_pDiarySet);
+    m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
+    if (m_pDiarySet->IsEOF())
+      m_pDiarySet->AddNew();
+    else
+      m_pDiarySet->Edit();
+    m_pDiarySet->SetFieldValue("keydate", key);
+    m_pDiarySet->SetFieldValue("memo1", TextOrMark(title));
+    m_pDiarySet->SetFieldValue("memo2", TextOrMark(meditation));
+    m_pDiarySet->SetFieldValue("memo3", TextOrMark(prayer));
+    m_pDiarySet->Update();
+    m_pDiarySet->Close();
+  }
+  if (!m_diaryKeys.Find(key)) m_diaryKeys.Add(key);
+}
+
+void CDiaryStore::DeleteEntry(const std::string& key) {
+  if (!m_pDiarySet) return;
+  bool deleted = false;
+  {
+    CloseOnExit closer(*m_pDiarySet);
+    m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
+    if (!m_pDiarySet->IsEOF()) {
+      m_pDiarySet->Delete();
+      deleted = true;
+    }
+    m_pDiarySet->Close();
+  }
+  if (!deleted) return;
+
+  // Another tool may have left a second record under the same key; the date keeps its mark while
+  // any record remains.
+  bool remains = false;
+  {
+    CloseOnExit closer(*m_pDiarySet);
+    m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
+    remains = !m_pDiarySet->IsEOF();
+    m_pDiarySet->Close();
+  }
+  if (!remains) m_diaryKeys.Remove(key);
+}
+
+void CDiaryStore::Release() {
+  m_pDiarySet.reset();
+  if (m_diaryDb.IsOpen()) m_diaryDb.Close();
+}

@@ -1,0 +1,1 @@
+# Sources of src/reading: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.

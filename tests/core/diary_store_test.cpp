@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "DiaryTestDir.h"
+#include "db/DaoDatabase.h"
+#include "db/DaoException.h"
+#include "db/DaoRecordset.h"
+#include "diary/DiaryStore.h"
+
+namespace {
+
+// Reads one column of every row of a statement over a second connection, as another tool would.
+std::vector<std::string> ColumnOf(const std::string& dbPath, const std::string& sql, const std::string& field) {
+  CDaoDatabase db;
+  db.Open(dbPath);
+  CDaoRecordset set(&db);
+  set.Open(dbOpenDynaset, sql);
+  std::vector<std::string> texts;
+  for (; !set.IsEOF(); set.MoveNext()) texts.push_back(FieldValueToText(set.GetFieldValue(field)));
+  set.Close();
+  return texts;
+}
+
+void InsertBehindTheDiary(const std::string& dbPath, const std::string& key, const std::string& title) {
+  CDaoDatabase db;
+  db.Open(dbPath);
+  CDaoRecordset set(&db);
+  set.Open(dbOpenDynaset, "SELECT * FROM VESPERAL");
+  set.AddNew();
+  set.SetFieldValue("keydate", key);
+  set.SetFieldValue("memo1", title);
+  set.SetFieldValue("memo2", "m");
+  set.SetFieldValue("memo3", "p");
+  set.Update();
+  set.Close();
+}
+
+class DiaryStoreTest : public ::testing::Test {
+ protected:
+  CDiaryStore MakeStore() {
+    return CDiaryStore([this](const std::string& text) { m_messages.push_back(text); });
+  }
+  std::string DbPath() const { return m_dir.ProgramDir() + "memo.mdb"; }
+  std::vector<std::string> TitlesOf(const std::string& key) const {
+    return ColumnOf(DbPath(), "select * from VESPERAL where keydate='" + key + "'", "memo1");
+  }
+
+  DiaryTestDir m_dir;
+  std::vector<std::string> m_messages;
+};
+
+}  // namespace
+
+TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
+  {
+    CDiaryStore store = MakeStore();
+    ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+    EXPECT_TRUE(std::filesystem::exists(DiaryTestDir::FsPath(DbPath())));
+    EXPECT_NE(store.m_pDiarySet, nullptr);
+    EXPECT_FALSE(store.m_pDiarySet->IsOpen());
+    EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
+    EXPECT_EQ(store.m_diaryKeys.GetCapacity(), 1000);
+    store.WriteEntry("20000305", "t", "m", "p");
+    store.Release();
+    EXPECT_FALSE(store.m_diaryDb.IsOpen());
+    EXPECT_EQ(store.m_pDiarySet, nullptr);
+  }
+  // The four columns answer by name, keydate holds at most eight characters, the memos hold long texts.
+  EXPECT_EQ(ColumnOf(DbPath(), "SELECT keydate, memo1, memo2, memo3 FROM VESPERAL", "memo3"),
+            std::vector<std::string>{"p"});
+  {
+    CDaoDatabase db;
+    db.Open(DbPath());
+    CDaoRecordset set(&db);
+    set.Open(dbOpenDynaset, "SELECT * FROM VESPERAL");
+    set.AddNew();
+    EXPECT_THROW(set.SetFieldValue("keydate", "200003051"), CDaoException);
+    set.Close();
+  }
+  const std::string longText(20000, 'y');
+  {
+    CDiaryStore store = MakeStore();
+    ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+    EXPECT_TRUE(store.m_diaryKeys.Find("20000305"));
+    EXPECT_EQ(store.m_diaryKeys.GetCount(), 1);
+    store.WriteEntry("20000306", longText, longText, longText);
+  }
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+  DiaryEntry entry;
+  store.ReadEntry("20000306", entry);
+  EXPECT_EQ(entry.prayer, longText);
+  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+  EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(DiaryStoreTest, PathIsTheProgramDirectoryFollowedDirectlyByTheFileName) {
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir() + "old_"));
+  EXPECT_TRUE(std::filesystem::exists(DiaryTestDir::FsPath(m_dir.ProgramDir() + "old_memo.mdb")));
+  EXPECT_FALSE(std::filesystem::exists(DiaryTestDir::FsPath(DbPath())));
+}
+
+TEST_F(DiaryStoreTest, EmptyTextsAreStoredAsTheMarkAndReadBackEmpty) {
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+  store.WriteEntry("20000101", "", "", "");
+  EXPECT_EQ(ColumnOf(DbPath(), "SELECT * FROM VESPERAL", "memo1"), std::vector<std::string>{"x"});
+  EXPECT_EQ(ColumnOf(DbPath(), "SELECT * FROM VESPERAL", "memo2"), std::vector<std::string>{"x"});
+  EXPECT_EQ(ColumnOf(DbPath(), "SELECT * FROM VESPERAL", "memo3"), std::vector<std::string>{"x"});
+
+  DiaryEntry entry{false, "old", "old", "old"};
+  store.ReadEntry("20000101", entry);
+  EXPECT_TRUE(entry.found);
+  EXPECT_EQ(entry.title, "");
+  EXPECT_EQ(entry.meditation, "");
+  EXPECT_EQ(entry.prayer, "");
+
+  store.WriteEntry("20000102", "x", "xx", "X");
+  store.ReadEntry("20000102", entry);
+  EXPECT_TRUE(entry.found);
+  EXPECT_EQ(entry.title, "");
+  EXPECT_EQ(entry.meditation, "xx");
+  EXPECT_EQ(entry.prayer, "X");
+  store.WriteEntry("20000103", "xx", "X", "x ");
+  store.ReadEntry("20000103", entry);
+  EXPECT_EQ(entry.title, "xx");
+  EXPECT_EQ(entry.meditation, "X");
+  EXPECT_EQ(entry.prayer, "x ");
+}
+
+TEST_F(DiaryStoreTest, WritingTwiceChangesTheOneRecordAndDeletingForgetsTheDate) {
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+  store.WriteEntry("20000101", "first", "m1", "p1");
+  store.WriteEntry("20000101", "second", "m2", "p2");
+  store.WriteEntry("20000102", "other", "m", "p");
+  EXPECT_EQ(TitlesOf("20000101"), std::vector<std::string>{"second"});
+  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+
+  DiaryEntry entry;
+  store.ReadEntry("20000101", entry);
+  EXPECT_TRUE(entry.found);
+  EXPECT_EQ(entry.meditation, "m2");
+  EXPECT_EQ(entry.prayer, "p2");
+
+  store.DeleteEntry("20000101");
+  EXPECT_FALSE(store.m_diaryKeys.Find("20000101"));
+  EXPECT_TRUE(store.m_diaryKeys.Find("20000102"));
+  store.ReadEntry("20000101", entry);
+  EXPECT_FALSE(entry.found);
+  EXPECT_EQ(entry.title, "");
+  EXPECT_EQ(entry.meditation, "");
+  EXPECT_EQ(entry.prayer, "");
+  EXPECT_TRUE(TitlesOf("20000101").empty());
+  EXPECT_EQ(TitlesOf("20000102"), std::vector<std::string>{"other"});
+
+  // Deleting a date without an entry changes nothing.
+  store.DeleteEntry("20000101");
+  store.DeleteEntry("20000109");
+  EXPECT_EQ(store.m_diaryKeys.GetCount(), 1);
+  EXPECT_EQ(TitlesOf("20000102"), std::vector<std::string>{"other"});
+}
+
+TEST_F(DiaryStoreTest, KeysAreLookedUpExactly) {
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+  store.WriteEntry("20000101", "new year", "m", "p");
+  EXPECT_TRUE(store.m_diaryKeys.Find("20000101"));
+  EXPECT_FALSE(store.m_diaryKeys.Find("2000010"));
+  EXPECT_FALSE(store.m_diaryKeys.Find("20000101 "));
+  EXPECT_FALSE(store.m_diaryKeys.Find("20000102"));
+  DiaryEntry entry;
+  store.ReadEntry("2000010", entry);
+  EXPECT_FALSE(entry.found);
+  store.ReadEntry("20000102", entry);
+  EXPECT_FALSE(entry.found);
+}
+
+TEST_F(DiaryStoreTest, RecordsSharingAKeyAreTakenOneAtATime) {
+  {
+    CDiaryStore creator = MakeStore();
+    ASSERT_TRUE(creator.OpenDiaryDb(m_dir.ProgramDir()));
+  }
+  InsertBehindTheDiary(DbPath(), "20000101", "first");
+  InsertBehindTheDiary(DbPath(), "20000101", "second");
+
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+
+  DiaryEntry entry;
+  store.ReadEntry("20000101", entry);
+  EXPECT_EQ(entry.title, "first");
+  store.WriteEntry("20000101", "changed", "m", "p");
+  EXPECT_EQ(TitlesOf("20000101"), (std::vector<std::string>{"changed", "second"}));
+  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+
+  store.DeleteEntry("20000101");
+  EXPECT_EQ(TitlesOf("20000101"), std::vector<std::string>{"second"});
+  EXPECT_TRUE(store.m_diaryKeys.Find("20000101"));
+  store.ReadEntry("20000101", entry);
+  EXPECT_TRUE(entry.found);
+  EXPECT_EQ(entry.title, "second");
+
+  store.DeleteEntry("20000101");
+  EXPECT_TRUE(TitlesOf("20000101").empty());
+  EXPECT_FALSE(store.m_diaryKeys.Find("20000101"));
+  EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
+}
+
+TEST_F(DiaryStoreTest, FailedCreationLeavesTheDiaryWithoutADatabase) {
+  std::ofstream(DiaryTestDir::FsPath(m_dir.ProgramDir() + "plain")) << "not a folder";
+  const std::string unusableDirs[] = {m_dir.ProgramDir() + "missing" + DiaryTestDir::Separator(),
+                                      m_dir.ProgramDir() + "plain" + DiaryTestDir::Separator()};
+  for (const std::string& programDir : unusableDirs) {
+    m_messages.clear();
+    CDiaryStore store = MakeStore();
+    EXPECT_FALSE(store.OpenDiaryDb(programDir)) << programDir;
+    EXPECT_EQ(m_messages, std::vector<std::string>{"DB Creation failed."});
+    EXPECT_EQ(store.m_pDiarySet, nullptr);
+    EXPECT_FALSE(store.m_diaryDb.IsOpen());
+
+    store.WriteEntry("20000101", "t", "m", "p");
+    EXPECT_FALSE(store.m_diaryKeys.Find("20000101"));
+    EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
+    DiaryEntry entry{true, "kept", "kept", "kept"};
+    store.ReadEntry("20000101", entry);
+    EXPECT_TRUE(entry.found);
+    EXPECT_EQ(entry.title, "kept");
+    store.DeleteEntry("20000101");
+    store.Release();
+    EXPECT_FALSE(std::filesystem::exists(DiaryTestDir::FsPath(programDir + "memo.mdb")));
+  }
+}
+
+TEST_F(DiaryStoreTest, KoreanTextsSurviveAKoreanProgramDirectory) {
+  const std::string programDir = m_dir.MakeSubDir("베스페랄 일기");
+  const std::string title = "주님의 기도";
+  const std::string meditation = "오늘의 묵상\r\n둘째 줄";
+  {
+    CDiaryStore store = MakeStore();
+    ASSERT_TRUE(store.OpenDiaryDb(programDir));
+    store.WriteEntry("20240229", title, meditation, "");
+  }
+  EXPECT_TRUE(std::filesystem::exists(DiaryTestDir::FsPath(programDir + "memo.mdb")));
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(programDir));
+  EXPECT_TRUE(m_messages.empty());
+  EXPECT_TRUE(store.m_diaryKeys.Find("20240229"));
+  DiaryEntry entry;
+  store.ReadEntry("20240229", entry);
+  EXPECT_TRUE(entry.found);
+  EXPECT_EQ(entry.title, title);
+  EXPECT_EQ(entry.meditation, meditation);
+  EXPECT_EQ(entry.prayer, "");
+}
+
+TEST_F(DiaryStoreTest, AFailedStatementLeavesTheRecordsetReadyForTheNext) {
+  CDiaryStore store = MakeStore();
+  ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+  store.WriteEntry("20000101", "kept", "m", "p");
+  // A key longer than the column is refused by the engine in the middle of the write.
+  EXPECT_THROW(store.WriteEntry("200001011", "t", "m", "p"), CDaoException);
+  EXPECT_FALSE(store.m_pDiarySet->IsOpen());
+  EXPECT_FALSE(store.m_diaryKeys.Find("200001011"));
+
+  // A quote would turn the key into a different statement; it must never reach other records.
+  EXPECT_THROW(store.DeleteEntry("20000101' OR '1'='1"), CDaoException);
+  EXPECT_FALSE(store.m_pDiarySet->IsOpen());
+  EXPECT_EQ(TitlesOf("20000101"), std::vector<std::string>{"kept"});
+
+  store.WriteEntry("20000102", "next", "m", "p");
+  DiaryEntry entry;
+  store.ReadEntry("20000102", entry);
+  EXPECT_EQ(entry.title, "next");
+  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+}
