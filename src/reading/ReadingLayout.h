@@ -1,0 +1,35 @@
+#pragma once
+// Where everything of the reading window goes for a client area of a given size: the page rectangles that
+// the painting fills and the pixel places of the controls. Kept apart from the window so it can be tested.
+
+struct PageRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct ControlPlace {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct ReadingLayout {
+  PageRect rcText;         // the page, inside a one-pixel frame
+  PageRect rcDateColumn;   // left 60 pixels of the page
+  PageRect rcHeader;       // top 60 pixels right of the date column
+  PageRect rcBelowHeader;  // the page under the header, full width
+  PageRect rcBodyFull;     // under the header and right of the date column
+  PageRect rcBody;         // rcBodyFull less the scroll bar
+  ControlPlace scrollBar, prevDay, nextDay, diary, close, datePicker;
+};
+
+ReadingLayout LayOutReadingWindow(int clientWidth, int clientHeight);
+
+// The smallest whole window, in pixels.
+constexpr int READING_MIN_WIDTH = 500;
+constexpr int READING_MIN_HEIGHT = 300;
+
+// Fixed places on the page.
+constexpr int PAGE_DATE_RIGHT = 65;       // right edge of the date column's texts and the verse numbers
+constexpr int PAGE_TEXT_LEFT = 80;        // left edge of the header texts and the verses
+constexpr int PAGE_HEADER_LINE_1 = 20;    // tops of the three header lines
+constexpr int PAGE_HEADER_LINE_2 = 40;
+constexpr int PAGE_HEADER_LINE_3 = 60;
+constexpr int PAGE_FIRST_VERSE_TOP = 80;

@@ -1,0 +1,21 @@
+#pragma once
+// Moving the first shown verse of the reading window by line, by page or to a thumb position. The page
+// steps go by the estimated line counts of the verses, since the page itself is only known when painted.
+#include <vector>
+
+#include "reading/ReadingPlan.h"
+
+// The scroll bar codes we act on; the numbers are those of the window system's SB_ codes.
+enum VerseScrollCode {
+  kScrollLineUp = 0,
+  kScrollLineDown = 1,
+  kScrollPageUp = 2,
+  kScrollPageDown = 3,
+  kScrollThumbPosition = 4,
+};
+
+constexpr int PAGE_LINES = 15;  // estimated lines on one page
+
+// Applies one scroll code to firstVerse. Returns true when the caller must set the bar's position and
+// repaint the body; false when the code changes nothing (a line step at an end, or a code we ignore).
+bool ScrollVerses(int code, int thumbPos, const std::vector<VerseEntry>& verses, int verseCount, int& firstVerse);
