@@ -1,0 +1,225 @@
+#include "controls/IconButton.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "controls/OffscreenDC.h"
+#include "controls/ReflectedMessages.h"
+
+namespace {
+
+std::string WindowText(HWND hwnd) {
+  std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(static_cast<size_t>(::GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
+HICON LoadProgramIcon(int id) {
+  return static_cast<HICON>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+}
+
+// One pixel wide line from `from` through the corners; each segment leaves out its end point.
+void Polyline3(HDC dc, HPEN pen, POINT from, POINT corner, POINT to) {
+  CSelectGuard select(dc, pen);
+  ::MoveToEx(dc, from.x, from.y, nullptr);
+  ::LineTo(dc, corner.x, corner.y);
+  ::LineTo(dc, to.x, to.y);
+}
+
+}  // namespace
+
+CIconButton::CIconButton()
+    : m_normalFace(::GetSysColor(COLOR_BTNFACE)),
+      m_normalText(::GetSysColor(COLOR_BTNTEXT)),
+      m_activeFace(::GetSysColor(COLOR_BTNFACE)),
+      m_activeText(::GetSysColor(COLOR_BTNTEXT)) {}
+
+CIconButton::~CIconButton() {
+  if (m_hWnd) {
+    HWND hwnd = m_hWnd;
+    Detach();
+    ::DestroyWindow(hwnd);
+  }
+  ReleaseIcons();
+}
+
+bool CIconButton::SubclassDlgItem(int id, HWND parent) {
+  HWND button = ::GetDlgItem(parent, id);
+  return button && AttachButton(button);
+}
+
+bool CIconButton::AttachButton(HWND button) {
+  if (m_hWnd || !::IsWindow(button) || ::GetWindowLongPtrA(button, GWLP_USERDATA) != 0) return false;
+  m_hWnd = button;
+  ::SetWindowLongPtrA(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  m_pfnButtonProc = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CIconButton::ButtonProc)));
+  // Owner-drawn keeps the button's behaviour and leaves every pixel to DrawItem.
+  const BYTE type = static_cast<BYTE>(::GetWindowLongA(button, GWL_STYLE) | BS_OWNERDRAW);
+  ::SendMessageA(button, BM_SETSTYLE, type, TRUE);
+  return true;
+}
+
+void CIconButton::Detach() {
+  if (!m_hWnd) return;
+  ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnButtonProc));
+  ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+  m_hWnd = nullptr;
+}
+
+LRESULT CALLBACK CIconButton::ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<CIconButton*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+  return self->WindowProc(msg, wParam, lParam);
+}
+
+LRESULT CIconButton::CallButtonClass(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcA(m_pfnButtonProc, m_hWnd, msg, wParam, lParam);
+}
+
+LRESULT CIconButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_MOUSEMOVE: {
+      const LRESULT result = CallButtonClass(msg, wParam, lParam);
+      OnMouseMove(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return result;
+    }
+    case WM_KILLFOCUS: {
+      const LRESULT result = CallButtonClass(msg, wParam, lParam);
+      OnKillFocus();
+      return result;
+    }
+    case WM_REFLECTED_DRAWITEM:
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_NCDESTROY: {
+      WNDPROC buttonProc = m_pfnButtonProc;
+      HWND hwnd = m_hWnd;
+      Detach();
+      return ::CallWindowProcA(buttonProc, hwnd, msg, wParam, lParam);
+    }
+    default:
+      return CallButtonClass(msg, wParam, lParam);
+  }
+}
+
+void CIconButton::OnMouseMove(UINT flags, POINT point) {
+  const bool leftDown = (flags & MK_LBUTTON) != 0;
+  // A pointer dragged in with the button held does not hover.
+  if (leftDown && !m_bMouseOver) return;
+
+  if (::GetCapture() != m_hWnd && ::GetActiveWindow() != nullptr &&
+      (::GetWindow(m_hWnd, GW_OWNER) != nullptr || ::GetParent(m_hWnd) != nullptr)) {
+    // The capture tells us when the pointer leaves.
+    m_bMouseOver = TRUE;
+    ::SetCapture(m_hWnd);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return;
+  }
+
+  RECT client;
+  ::GetClientRect(m_hWnd, &client);
+  if (::PtInRect(&client, point)) return;
+
+  if (m_bMouseOver) {
+    m_bMouseOver = FALSE;
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+  }
+  // With the left button held the push button still needs the capture to finish the press.
+  if (!leftDown) ::ReleaseCapture();
+}
+
+void CIconButton::OnKillFocus() {
+  if (!m_bMouseOver) return;
+  m_bMouseOver = FALSE;
+  ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CIconButton::ReleaseIcons() {
+  if (m_hIconNormal && m_hIconNormal != m_hIconHover) ::DestroyIcon(m_hIconNormal);
+  if (m_hIconHover) ::DestroyIcon(m_hIconHover);
+  m_hIconHover = nullptr;
+  m_hIconNormal = nullptr;
+}
+
+void CIconButton::SetIconPair(HICON hover, HICON normal, BYTE width, BYTE height) {
+  // Handles still shown are safe to release: every repaint reads the members afresh.
+  ReleaseIcons();
+  m_hIconHover = hover;
+  m_hIconNormal = normal;
+  m_iconWidth = width;
+  m_iconHeight = height;
+}
+
+void CIconButton::LoadIconPair(int hoverId, int normalId, BYTE width, BYTE height) {
+  HICON hover = LoadProgramIcon(hoverId);
+  HICON normal = normalId != 0 ? LoadProgramIcon(normalId) : hover;
+  SetIconPair(hover, normal, width, height);
+}
+
+void CIconButton::DrawItem(const DRAWITEMSTRUCT& item) {
+  COffscreenDC dc(item.hDC);
+  const RECT& rc = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  const bool active = m_bMouseOver || pressed;
+
+  CBrushHandle face(::CreateSolidBrush(active ? m_activeFace : m_normalFace));
+  ::FillRect(dc, &rc, face.Get());
+
+  if (m_bHoverFrame) DrawFrame(dc, rc, pressed);
+
+  const std::string caption = WindowText(m_hWnd);
+  RECT captionRect = rc;
+  if (m_hIconHover) DrawIcon(dc, rc, captionRect, !caption.empty(), pressed, disabled);
+  if (!caption.empty()) DrawCaption(dc, caption.c_str(), captionRect, active, pressed, disabled);
+}
+
+void CIconButton::DrawFrame(HDC dc, const RECT& rc, bool pressed) const {
+  if (!pressed && !m_bMouseOver) return;
+  CPenHandle shadow(::CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNSHADOW)));
+  CPenHandle highlight(::CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
+  // Sunken when pressed, raised when only hovered: the two strokes swap colours.
+  HPEN leftTop = pressed ? shadow.Get() : highlight.Get();
+  HPEN rightBottom = pressed ? highlight.Get() : shadow.Get();
+  Polyline3(dc, leftTop, {rc.left, rc.bottom - 1}, {rc.left, rc.top}, {rc.right, rc.top});
+  Polyline3(dc, rightBottom, {rc.left, rc.bottom - 1}, {rc.right - 1, rc.bottom - 1}, {rc.right - 1, rc.top - 1});
+}
+
+void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaption, bool pressed,
+                           bool disabled) const {
+  RECT icon = rc;
+  if (!hasCaption) {
+    icon.left += (rc.right - m_iconWidth - rc.left) / 2;
+  } else {
+    icon.left += 3;
+    caption.left += m_iconWidth + 3;
+  }
+  icon.top += (rc.bottom - m_iconHeight - rc.top) / 2;
+  if (pressed) ::OffsetRect(&icon, 1, 1);
+
+  HICON shown = (m_bMouseOver || pressed) ? m_hIconHover : m_hIconNormal;
+  if (!shown) return;
+  ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top,
+               icon.right - icon.left, icon.bottom - icon.top, DST_ICON | (disabled ? DSS_DISABLED : 0));
+}
+
+void CIconButton::DrawCaption(HDC dc, const char* text, RECT& caption, bool active, bool pressed,
+                              bool disabled) const {
+  if (pressed) ::OffsetRect(&caption, 1, 1);
+  CSelectGuard font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+  ::SetTextColor(dc, active ? m_activeText : m_normalText);
+  ::SetBkColor(dc, active ? m_activeFace : m_normalFace);
+
+  // Centre the caption in the rectangle it had before measuring.
+  const LONG oldWidth = caption.right - caption.left;
+  const LONG oldHeight = caption.bottom - caption.top;
+  ::DrawTextA(dc, text, -1, &caption, DT_SINGLELINE | DT_CALCRECT);
+  ::OffsetRect(&caption, (oldWidth - (caption.right - caption.left)) / 2,
+               (oldHeight - (caption.bottom - caption.top)) / 2);
+  ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), 0, caption.left, caption.top,
+               caption.right - caption.left, caption.bottom - caption.top,
+               DST_PREFIXTEXT | (disabled ? DSS_DISABLED : 0));
+}
