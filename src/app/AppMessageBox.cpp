@@ -1,0 +1,40 @@
+#include "app/AppMessageBox.h"
+
+#include "app/Resource.h"
+
+namespace {
+
+MessageBoxResponder& Responder() {
+  static MessageBoxResponder responder;
+  return responder;
+}
+
+std::string AppTitle() {
+  char title[128] = "";
+  if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_APP_TITLE, title, sizeof title) > 0) return title;
+  return "베스페랄읽기";
+}
+
+bool WantsDefaultIcon(UINT type) {
+  if ((type & MB_ICONMASK) != 0) return false;
+  switch (type & MB_TYPEMASK) {
+    case MB_OK:
+    case MB_OKCANCEL:
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+int AppMessageBox(HWND owner, const std::string& text, UINT type) {
+  if (WantsDefaultIcon(type)) type |= MB_ICONEXCLAMATION;
+  const std::string caption = AppTitle();
+  if (Responder()) return Responder()(text, type, caption);
+  return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}
+
+void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }
