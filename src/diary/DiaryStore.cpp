@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "db/Cp949.h"
+#include "db/DatabaseFileCheck.h"
 #include "db/DaoException.h"
 #include "db/DaoTableDef.h"
 #include "db/FieldValue.h"
@@ -20,11 +20,11 @@ std::string EntryStatement(const std::string& key) {
   return "select * from VESPERAL where keydate='" + key + "'";
 }
 
-// Any entry at the path counts, as with a file search. The layer hands paths to SQLite as UTF-8,
-// so the same name is looked up here, whatever the process's ANSI code page is.
+// Any entry at the path counts, as with a file search. The name is looked up as the layer opens it,
+// whatever the process's ANSI code page is.
 bool PathIsPresent(const std::string& cp949Path) {
   std::error_code error;
-  return std::filesystem::exists(std::filesystem::u8path(Cp949ToUtf8(cp949Path)), error);
+  return std::filesystem::exists(FileSystemPath(cp949Path), error);
 }
 
 std::string TextOrMark(const std::string& text) { return text.empty() ? emptyMark : text; }
