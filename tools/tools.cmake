@@ -14,7 +14,8 @@ if(TOOL_TEST_SOURCES)
   add_executable(tool_tests ${TOOL_TEST_SOURCES})
   target_link_libraries(tool_tests PRIVATE plancompile_lib GTest::gtest GTest::gtest_main)
   # The tests run the compiler itself to see its exit code and what it leaves on disk.
-  target_compile_definitions(tool_tests PRIVATE PLANCOMPILE_EXE="$<TARGET_FILE:plancompile>")
+  target_compile_definitions(tool_tests PRIVATE PLANCOMPILE_EXE="$<TARGET_FILE:plancompile>"
+                             VESPERAL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_dependencies(tool_tests plancompile)
   gtest_discover_tests(tool_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endif()
