@@ -1,11 +1,14 @@
-// Program entry: for now a stub window that proves the exe, its resources and its build.
+// Program entry: the reading window, run modally until the user closes it.
 #include <windows.h>
 
-#include "app/Resource.h"
+#include <commctrl.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  char title[64] = "";
-  LoadStringA(instance, IDS_APP_TITLE, title, sizeof title);
-  MessageBoxA(nullptr, title, title, MB_OK | MB_ICONINFORMATION);
+#include "reading/ReadingDlg.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  CReadingDlg reading;
+  reading.DoModal();
   return 0;
 }

@@ -1,6 +1,12 @@
 # Sources of src/reading: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingPlan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VerseScroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageFlow.cpp
+)
+list(APPEND WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/LocalDate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingPaint.cpp
 )

@@ -1,0 +1,79 @@
+#pragma once
+// The reading window: shows the passage of one date with a date picker, day steps, a diary button and a
+// scroll bar that moves through the verses. It owns the reading-plan state, the diary database with its
+// date index, and the diary window object, from its initialisation until its window is destroyed.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/DialogBase.h"
+#include "controls/GdiHandles.h"
+#include "controls/IconButton.h"
+#include "diary/DiaryStore.h"
+#include "reading/DiaryWindow.h"
+#include "reading/ReadingPlan.h"
+#include "reading/ReadingView.h"
+
+class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan {
+ public:
+  // The plan files and the diary lie in the folder of the program file, unless `programDir` (ending in a
+  // backslash) names another folder, as tests do.
+  explicit CReadingDlg(HWND parent = nullptr, std::string programDir = {});
+  ~CReadingDlg() override;
+
+  // One day back (-1) or forward (+1) through the date picker, which keeps the date within its range.
+  void StepDay(int delta);
+  // Paints the page onto `dc`, in client coordinates, within `clip`.
+  void DrawPage(HDC dc, const RECT& clip);
+  // The window that F1 asks for help; without one, the reading window's owner.
+  void SetMainWindow(HWND mainWindow) { m_hMainWnd = mainWindow; }
+
+  // IReadingView
+  void ShowMessage(const std::string& text) override;
+  void SetTitle(const std::string& title) override;
+  void ResetScrollBar(int maxPos) override;
+  void SetDateRange(int firstYear, int lastYear) override;
+  void OnDayLoaded() override;
+
+  CDiaryStore m_diaryStore;
+  CIconButton m_btnPrev, m_btnNext, m_btnClose, m_btnDiary;
+  HWND m_scrollBar = nullptr;
+  HWND m_datePicker = nullptr;
+  CIconHandle m_hIcon;
+  std::unique_ptr<IDiaryWindow> m_pDiaryDlg;
+  bool m_bDiaryShown = false;
+  bool m_bScrollEnabled = false;
+  RECT m_rcText{}, m_rcDateColumn{}, m_rcHeader{}, m_rcBelowHeader{}, m_rcBodyFull{}, m_rcBody{};
+  // The icons last given to the diary button, which tell what it shows.
+  int m_nDiaryHoverIcon = 0, m_nDiaryNormalIcon = 0;
+
+ protected:
+  // Makes the diary window object; none until there is a diary window, and the diary button then does
+  // nothing.
+  virtual std::unique_ptr<IDiaryWindow> MakeDiaryWindow() { return nullptr; }
+
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  bool OnNotify(NMHDR* header, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool PreTranslateMessage(MSG& msg) override;
+  void OnDestroy() override;
+
+ private:
+  std::string ModuleDirectory() const;
+  void LayOut(int width, int height);
+  void OnScroll(int code, int thumbPos);
+  void OnDateChanged();
+  void OnDateSync();
+  void OnDiaryButton();
+  void OnDiaryClose();
+  void ShowDate(const SYSTEMTIME& time);
+  void SetDiaryIcons(int hoverId, int normalId);
+  void ShowDiaryEntryIcons();
+  void OnPaint();
+  HWND HelpWindow() const;
+
+  std::string m_strProgramDirOverride;
+  HWND m_hMainWnd = nullptr;
+};
