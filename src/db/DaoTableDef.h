@@ -25,4 +25,5 @@ class CDaoTableDef {
   std::string m_strName;
   std::vector<Field> m_fields;
   bool m_bCreated = false;
+  bool m_bAppended = false;
 };

@@ -1,0 +1,168 @@
+#include "db/SqliteConnection.h"
+
+#include <system_error>
+
+#include "db/Cp949.h"
+#include "db/DatabaseFileCheck.h"
+#include "db/JetErrors.h"
+#include "db/JetLike.h"
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+constexpr size_t kCacheLimit = 64;
+
+// SQLite reads "file:" names as URIs; a path is always a plain name here.
+std::string SqliteFileName(const std::string& cp949Path) {
+  std::string utf8 = Cp949ToUtf8(cp949Path);
+  if (utf8.size() >= 5 && sqlite3_strnicmp(utf8.c_str(), "file:", 5) == 0) utf8.insert(0, "./");
+  return utf8;
+}
+
+// Opens the file, or throws naming it; the handle is closed again on failure.
+sqlite3* OpenHandle(const std::string& path, int flags) {
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(SqliteFileName(path).c_str(), &db, flags, nullptr);
+  if (rc != SQLITE_OK) {
+    const std::string message = db ? Utf8ToCp949(sqlite3_errmsg(db)) : "out of memory";
+    sqlite3_close(db);
+    jet::Throw(rc == SQLITE_CANTOPEN ? jet::kFileNotFound : jet::kUnrecognizedFormat,
+               "Cannot open database file '" + path + "': " + message + ".");
+  }
+  sqlite3_extended_result_codes(db, 1);
+  return db;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------------
+
+StatementLease::StatementLease(SqliteConnection& connection, std::shared_ptr<SqliteStatement> stmt)
+    : m_connection(connection), m_stmt(std::move(stmt)) {
+  m_stmt->m_bInUse = true;
+}
+
+StatementLease::~StatementLease() {
+  if (!m_stmt) return;
+  sqlite3_reset(m_stmt->get());
+  sqlite3_clear_bindings(m_stmt->get());
+  m_stmt->m_bInUse = false;
+}
+
+void StatementLease::BindText(int index, const std::string& utf8) {
+  m_connection.Check(sqlite3_bind_text(get(), index, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT),
+                     "binding a value");
+}
+
+void StatementLease::BindInt64(int index, int64_t value) {
+  m_connection.Check(sqlite3_bind_int64(get(), index, value), "binding a value");
+}
+
+bool StatementLease::Step() {
+  const int rc = sqlite3_step(get());
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  m_connection.Check(rc, "running the statement");
+  return false;
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+std::unique_ptr<SqliteConnection> SqliteConnection::OpenExisting(const std::string& path, bool readOnly) {
+  CheckDatabaseFile(path);
+  const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+  std::unique_ptr<SqliteConnection> connection(new SqliteConnection(OpenHandle(path, flags), path));
+  sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
+  // A cheap read of the schema: SQLite looks into the file only now.
+  const int rc = sqlite3_exec(connection->m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+  if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_NOMEM) connection->Check(rc, "reading the database schema");
+  if (rc != SQLITE_OK)
+    jet::Throw(jet::kUnrecognizedFormat,
+               "Unrecognized database format '" + path + "': " + Utf8ToCp949(sqlite3_errmsg(connection->m_db)) + ".");
+  connection->ApplySettings();
+  return connection;
+}
+
+std::unique_ptr<SqliteConnection> SqliteConnection::CreateNew(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::exists(std::filesystem::symlink_status(FileSystemPath(path), error)))
+    jet::Throw(jet::kDatabaseExists, "Database '" + path + "' already exists.");
+  std::unique_ptr<SqliteConnection> connection(
+      new SqliteConnection(OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
+  sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
+  connection->ApplySettings();
+  connection->Execute("BEGIN IMMEDIATE");
+  auto pages = connection->Prepare("PRAGMA page_count");
+  const bool empty = pages.Step() && sqlite3_column_int64(pages.get(), 0) == 0;
+  if (!empty) {
+    connection->Execute("ROLLBACK");
+    jet::Throw(jet::kDatabaseExists, "Database '" + path + "' already exists.");
+  }
+  // SQLite leaves a new file empty until its first write; write the header now so that the file is a
+  // database when it is opened again.
+  connection->Execute("PRAGMA user_version = 1");
+  connection->Execute("COMMIT");
+  return connection;
+}
+
+SqliteConnection::~SqliteConnection() {
+  m_cache.clear();
+  sqlite3_close_v2(m_db);
+}
+
+void SqliteConnection::ApplySettings() {
+  // A rollback journal (a file left in WAL mode by another tool keeps it: switching would write to the
+  // file), and full syncs so that every update is on disk when it returns.
+  bool wal = false;
+  {
+    auto mode = Prepare("PRAGMA journal_mode");
+    if (mode.Step()) {
+      const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(mode.get(), 0));
+      wal = name && sqlite3_stricmp(name, "wal") == 0;
+    }
+  }
+  if (!wal) Execute("PRAGMA journal_mode = DELETE");
+  Execute("PRAGMA synchronous = FULL");
+  Check(RegisterJetLike(m_db), "registering the LIKE function");
+}
+
+void SqliteConnection::Check(int rc, const std::string& context) const {
+  if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
+  // The connection's message belongs to this failure only when its code is the one reported.
+  const bool ownMessage = sqlite3_extended_errcode(m_db) == rc || sqlite3_errcode(m_db) == (rc & 0xFF);
+  const std::string utf8Message = ownMessage ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+  int code = rc;
+  std::string description = jet::DescribeConstraintFailure(utf8Message, code);
+  if (description.empty()) {
+    description = "Database engine error while " + context + " (" + m_strPath + "): " + Utf8ToCp949(utf8Message);
+    if ((rc & 0xFF) == SQLITE_BUSY) description += " - another program kept the database locked.";
+  }
+  throw CDaoException(description, code);
+}
+
+void SqliteConnection::Execute(const std::string& utf8Sql) {
+  auto stmt = Prepare(utf8Sql);
+  while (stmt.Step()) {
+  }
+}
+
+StatementLease SqliteConnection::Prepare(const std::string& utf8Sql) {
+  auto found = m_cache.find(utf8Sql);
+  if (found != m_cache.end() && !found->second->m_bInUse) return StatementLease(*this, found->second);
+
+  sqlite3_stmt* raw = nullptr;
+  const char* tail = nullptr;
+  const int rc = sqlite3_prepare_v3(m_db, utf8Sql.c_str(), static_cast<int>(utf8Sql.size()) + 1,
+                                    SQLITE_PREPARE_PERSISTENT, &raw, &tail);
+  auto stmt = std::make_shared<SqliteStatement>(raw);
+  Check(rc, "preparing a statement");
+  if (raw == nullptr) Check(SQLITE_MISUSE, "preparing an empty statement");
+  if (found == m_cache.end()) {
+    // Statements come from a few fixed shapes; a full cache means many one-off ones, so start again.
+    if (m_cache.size() >= kCacheLimit) {
+      for (auto it = m_cache.begin(); it != m_cache.end();) it = it->second->m_bInUse ? std::next(it) : m_cache.erase(it);
+    }
+    m_cache.emplace(utf8Sql, stmt);
+  }
+  return StatementLease(*this, stmt);
+}
