@@ -1,0 +1,81 @@
+#pragma once
+// A program folder for reading-plan tests. Plan files are written straight through SQLite, text stored as
+// UTF-8 as the plan compiler stores it, and read back by the program through the database layer.
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+#include "db/Cp949.h"
+
+class PlanTestDir {
+ public:
+  PlanTestDir() {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    do {
+      m_root = base / ("vesperal-plan-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(m_root));
+    m_programDir = Utf8ToCp949(m_root.u8string()) + Separator();
+  }
+  ~PlanTestDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_root, ignored);
+  }
+  PlanTestDir(const PlanTestDir&) = delete;
+  PlanTestDir& operator=(const PlanTestDir&) = delete;
+
+  static char Separator() {
+#ifdef _WIN32
+    return '\\';
+#else
+    return '/';
+#endif
+  }
+
+  // The folder as a program directory: code page 949 text ending in the separator.
+  const std::string& ProgramDir() const { return m_programDir; }
+  // Makes the program directory a subfolder named by code page 949 text.
+  void UseSubDir(const std::string& cp949Name) {
+    m_root /= std::filesystem::u8path(Cp949ToUtf8(cp949Name));
+    std::filesystem::create_directory(m_root);
+    m_programDir += cp949Name + Separator();
+  }
+
+  // Writes "<year>.dat": the four plan tables (no indexes, so order comes from the query alone), then
+  // the given UTF-8 SQL.
+  void WritePlan(int year, const std::string& utf8Sql) const {
+    sqlite3* db = nullptr;
+    const std::string path = File(std::to_string(year) + ".dat").u8string();
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    char* error = nullptr;
+    if (rc == SQLITE_OK)
+      rc = sqlite3_exec(db,
+                        ("CREATE TABLE YEAR(year INTEGER, ytitle TEXT);"
+                         "CREATE TABLE MONTH(month INTEGER, mtitle TEXT);"
+                         "CREATE TABLE DAYRANGE(month INTEGER, day INTEGER, order1 INTEGER, range TEXT);"
+                         "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);" +
+                         utf8Sql)
+                            .c_str(),
+                        nullptr, nullptr, &error);
+    const std::string message = error ? error : (db ? sqlite3_errmsg(db) : "out of memory");
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error("test plan " + path + ": " + message);
+  }
+
+  // A file that is no database.
+  void WriteJunk(const std::string& name) const { std::ofstream(File(name), std::ios::binary) << "not a plan"; }
+  void Remove(const std::string& name) const { std::filesystem::remove(File(name)); }
+
+ private:
+  std::filesystem::path File(const std::string& name) const { return m_root / name; }
+
+  std::filesystem::path m_root;
+  std::string m_programDir;
+};

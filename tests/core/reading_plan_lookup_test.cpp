@@ -1,0 +1,149 @@
+// Looking up the passage of a date: year check, the day without passage, verse numbers, line estimates,
+// reading order and long days.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ReadingPlanFixture.h"
+
+namespace {
+
+TEST_F(ReadingPlanTest, DayIsReadWithTitlesRangeAndDateKey) {
+  m_dir.WritePlan(2000, SmallYear(2000));
+  ASSERT_TRUE(Start(2000));
+  m_plan.m_nFirstVerse = 1;
+  ASSERT_TRUE(Show(2000, 1, 1));
+  EXPECT_EQ(m_plan.m_strYearTitle, "2000년 읽기");
+  EXPECT_EQ(m_plan.m_strMonthTitle, "2000 1월 제목");
+  EXPECT_EQ(m_plan.m_strRange, "창세기 1:1-2");
+  EXPECT_EQ(Bodies(), (std::vector<std::string>{"2000 1월 1일 첫 절", "2000 1월 1일 둘째 절"}));
+  EXPECT_EQ(Numbers(), (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(m_plan.m_nFirstVerse, 0);
+  EXPECT_EQ(m_view.scrollMax, std::vector<int>{1});
+  EXPECT_EQ(m_plan.m_strDateKey, "20000101");
+  EXPECT_EQ(m_view.daysLoaded, 1);
+  EXPECT_TRUE(m_view.messages.empty());
+}
+
+TEST_F(ReadingPlanTest, FileOfAnotherYearIsRefusedAtEveryLookup) {
+  m_dir.WritePlan(1999, SmallYear(1999));
+  m_dir.WritePlan(2000, SmallYear(1999));  // holds the plan of 1999 under the name of 2000
+  ASSERT_TRUE(Start(1999));
+  ASSERT_TRUE(Show(1999, 12, 31));
+  m_plan.m_nFirstVerse = 0;
+
+  const char* const wrongYear = "현재 베스페랄읽기 본문 파일은 2000년도 용이 아닙니다.";
+  EXPECT_FALSE(Show(2000, 1, 1));
+  EXPECT_EQ(m_view.messages, std::vector<std::string>{wrongYear});
+  EXPECT_EQ(m_view.titles, std::vector<std::string>{"베스페랄읽기 - 2000"});  // the file itself did open
+  EXPECT_FALSE(Show(2000, 1, 2));
+  EXPECT_EQ(m_view.messages, (std::vector<std::string>{wrongYear, wrongYear}));
+
+  // Nothing new is held: the last day read stays, and the window is not told of a new day.
+  EXPECT_EQ(m_plan.m_strYearTitle, "1999년 읽기");
+  EXPECT_EQ(m_plan.m_strMonthTitle, "1999 12월 제목");
+  EXPECT_EQ(m_plan.m_strRange, "요한계시록 22:1");
+  EXPECT_EQ(Bodies(), std::vector<std::string>{"1999 12월 31일"});
+  EXPECT_EQ(m_plan.m_strDateKey, "19991231");
+  EXPECT_EQ(m_view.daysLoaded, 1);
+  EXPECT_EQ(m_view.scrollMax.size(), 1u);
+}
+
+TEST_F(ReadingPlanTest, FailedYearCheckKeepsTheScrolledPage) {
+  m_dir.WritePlan(2000, SmallYear(1999));
+  ASSERT_TRUE(Start(2000));
+  m_plan.m_nFirstVerse = 1;
+  EXPECT_FALSE(Show(2000, 1, 1));
+  EXPECT_EQ(m_plan.m_nFirstVerse, 1);  // still matches the scroll bar, which was not reset
+}
+
+TEST_F(ReadingPlanTest, DayWithoutPassageKeepsThePreviousMonthTitle) {
+  m_dir.WritePlan(2000, SmallYear(2000));
+  ASSERT_TRUE(Start(2000));
+  ASSERT_TRUE(Show(2000, 1, 1));
+  m_plan.m_verses[0].szVerse[0] = '9';
+
+  ASSERT_TRUE(Show(2000, 2, 3));  // no DAYRANGE row, and no MONTH row either
+  EXPECT_EQ(m_plan.m_nVerseCount, 1);
+  EXPECT_EQ(m_plan.m_verses[0].strBody, "해당하는 본문내용이 없습니다.");
+  EXPECT_STREQ(m_plan.m_verses[0].szVerse, "");
+  EXPECT_EQ(m_plan.m_verses[0].nLines, 1);
+  EXPECT_EQ(m_plan.m_strRange, "");
+  EXPECT_EQ(m_plan.m_strMonthTitle, "2000 1월 제목");
+  EXPECT_EQ(m_plan.m_strYearTitle, "2000년 읽기");
+  EXPECT_EQ(m_plan.m_strDateKey, "20000203");
+  EXPECT_EQ(m_view.scrollMax, (std::vector<int>{1, 0}));
+  EXPECT_EQ(m_view.daysLoaded, 2);
+
+  // A day that has a range but whose verses are missing is a day without passage too.
+  ASSERT_TRUE(Show(2000, 1, 2));
+  m_dir.WritePlan(2001, "INSERT INTO YEAR VALUES(2001, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                        "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');");
+  ASSERT_TRUE(Show(2001, 1, 1));
+  EXPECT_EQ(Bodies(), std::vector<std::string>{"해당하는 본문내용이 없습니다."});
+}
+
+TEST_F(ReadingPlanTest, VerseNumbersAreReadAsAtoiReadsThem) {
+  m_dir.WritePlan(2000,
+                  "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(3, 'm');"
+                  "INSERT INTO DAYRANGE VALUES(3, 1, 301, 'r');"
+                  "INSERT INTO DAY VALUES(301, 1, '007', 'a'), (301, 2, ' 12', 'b'), (301, 3, '12a', 'c'),"
+                  " (301, 4, 'a1', 'd'), (301, 5, '-3', 'e'), (301, 6, '+8', 'f'), (301, 7, '', 'g'),"
+                  " (301, 8, NULL, 'h'), (301, 9, '99999999999', 'i'), (301, 10, '-12345678', 'j'),"
+                  " (301, 11, '1234567', 'k'), (301, 12, 42, 'l'), (301, 13, '\t5', 'm');");
+  ASSERT_TRUE(Start(2000));
+  ASSERT_TRUE(Show(2000, 3, 1));
+  EXPECT_EQ(Numbers(), (std::vector<std::string>{"7", "12", "12", "0", "-3", "8", "0", "0", "9999999", "-999999",
+                                                 "1234567", "42", "5"}));
+}
+
+TEST_F(ReadingPlanTest, LinesAreEstimatedFromCodePage949Bytes) {
+  const std::string x73(73, 'x'), x74(74, 'x'), x148(148, 'x');
+  std::string hangul50;  // 100 bytes in code page 949, 150 in UTF-8
+  for (int i = 0; i < 50; ++i) hangul50 += u8"말";
+  m_dir.WritePlan(2000, "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                        "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');"
+                        "INSERT INTO DAY VALUES(101, 1, '1', ''), (101, 2, '2', '" + x73 + "'), (101, 3, '3', '" +
+                        x74 + "'), (101, 4, '4', '" + x148 + "'), (101, 5, '5', '" + hangul50 + "');");
+  ASSERT_TRUE(Start(2000));
+  ASSERT_TRUE(Show(2000, 1, 1));
+  ASSERT_EQ(m_plan.m_nVerseCount, 5);
+  const int expected[] = {1, 1, 2, 3, 2};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(m_plan.m_verses[i].nLines, expected[i]) << "verse " << i;
+  EXPECT_EQ(m_plan.m_verses[4].strBody.size(), 100u);
+}
+
+TEST_F(ReadingPlanTest, VersesComeInReadingOrderWhateverTheFileOrder) {
+  m_dir.WritePlan(2000, u8"INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                        u8"INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r'), (1, 2, 7, 'r2');"
+                        u8"INSERT INTO DAY VALUES(101, 30, '3', '셋'), (7, 1, '1', '다른 날'), (101, 2, '1', '하나'),"
+                        u8" (101, 10, '2', '둘');");
+  ASSERT_TRUE(Start(2000));
+  ASSERT_TRUE(Show(2000, 1, 1));
+  EXPECT_EQ(Bodies(), (std::vector<std::string>{"하나", "둘", "셋"}));
+  EXPECT_EQ(Numbers(), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST_F(ReadingPlanTest, LongDayKeepsEveryVerse) {
+  std::string rows;
+  for (int i = 1; i <= 150; ++i)
+    rows += (i > 1 ? ", " : "") + std::string("(101, ") + std::to_string(i) + ", '" + std::to_string(i) +
+            "', 'verse " + std::to_string(i) + "')";
+  m_dir.WritePlan(2000, "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                        "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r'), (1, 2, 102, 'r');"
+                        "INSERT INTO DAY VALUES " + rows + ", (102, 1, '1', 'short');");
+  ASSERT_TRUE(Start(2000));
+  ASSERT_TRUE(Show(2000, 1, 1));
+  ASSERT_EQ(m_plan.m_nVerseCount, 150);
+  EXPECT_GE(m_plan.m_verses.size(), 150u);
+  EXPECT_EQ(m_plan.m_verses[MAX_VERSES].strBody, "verse 101");
+  EXPECT_EQ(m_plan.m_verses[149].strBody, "verse 150");
+  EXPECT_STREQ(m_plan.m_verses[149].szVerse, "150");
+  EXPECT_EQ(m_view.scrollMax, std::vector<int>{149});
+
+  ASSERT_TRUE(Show(2000, 1, 2));
+  EXPECT_EQ(Bodies(), std::vector<std::string>{"short"});
+  EXPECT_EQ(m_view.scrollMax.back(), 0);
+}
+
+}  // namespace
