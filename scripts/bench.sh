@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the benchmarks without sanitizers and prints the medians with the ratios to their baselines.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/setup.sh"
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPERAL_SANITIZE=OFF >/dev/null
+cmake --build build/bench --target core_bench -j "$(nproc)"
+out=build/bench/core_bench.json
+build/bench/core_bench --benchmark_repetitions=7 --benchmark_report_aggregates_only=true \
+  --benchmark_out="$out" --benchmark_out_format=json >/dev/null
+python3 - "$out" <<'PY'
+import json, sys
+rows = {b["run_name"]: b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
+def med(name): b = rows[name]; return b["real_time"], b["time_unit"]
+for label, mine, base, target in [("P1 day lookup", "BM_LookUpDay_Layer", "BM_LookUpDay_RawSqlite", 1.5),
+                                  ("P2 diary search", "BM_DiarySearch_Layer", "BM_DiarySearch_RawInstr", 2.0)]:
+    (m, u), (b, _) = med(mine), med(base)
+    print(f"{label}: median {m:.1f} {u} through the layer, {b:.1f} {u} raw; ratio {m / b:.2f} (target <= {target})")
+PY
