@@ -20,6 +20,7 @@ import tempfile
 import unittest
 import wave
 
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 sys.path.insert(0, HERE)
