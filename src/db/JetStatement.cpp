@@ -71,9 +71,10 @@ class Parser {
       ExpectKeyword("BY");
       ParseOrder();
     }
-    if (IsSymbol(";")) Advance();
+    const bool ended = IsSymbol(";");
+    if (ended) Advance();
     if (m_token.kind != Token::kEnd) {
-      if (m_token.kind == Token::kWord && IsReserved(m_token.text) && !IsKeyword("AND") && !IsKeyword("OR"))
+      if (!ended && m_token.kind == Token::kWord && IsReserved(m_token.text))
         Fail("'" + m_token.text + "' is not understood here");
       Fail("characters found after end of SQL statement");
     }

@@ -30,6 +30,8 @@ sqlite3* OpenHandle(const std::string& path, int flags) {
                "Cannot open database file '" + path + "': " + message + ".");
   }
   sqlite3_extended_result_codes(db, 1);
+  // A quoted name that names no column must be an error, never a text constant.
+  sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
   return db;
 }
 

@@ -1,0 +1,56 @@
+#pragma once
+// A fresh folder under the system's temporary folder for one test, removed afterwards, with helpers
+// to write and read whole files. Paths are handed out as code page 949 text, as the program holds them;
+// std::filesystem keeps it portable to the Windows build run under Wine.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "db/Cp949.h"
+
+class TestFiles {
+ public:
+  TestFiles() {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    do {
+      m_root = base / ("vesperal-test-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(m_root));
+  }
+  ~TestFiles() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_root, ignored);
+  }
+  TestFiles(const TestFiles&) = delete;
+  TestFiles& operator=(const TestFiles&) = delete;
+
+  // The code page 949 path of a file (or folder) in the test folder.
+  std::string Path(const std::string& cp949Name) const {
+#ifdef _WIN32
+    const char separator = '\\';
+#else
+    const char separator = '/';
+#endif
+    return Utf8ToCp949(m_root.u8string()) + separator + cp949Name;
+  }
+  static std::filesystem::path FsPath(const std::string& cp949Path) {
+    return std::filesystem::u8path(Cp949ToUtf8(cp949Path));
+  }
+
+  static void Write(const std::string& cp949Path, const std::string& bytes) {
+    std::ofstream file(FsPath(cp949Path), std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  static std::string Read(const std::string& cp949Path) {
+    std::ifstream file(FsPath(cp949Path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
+  static bool Exists(const std::string& cp949Path) { return std::filesystem::exists(FsPath(cp949Path)); }
+
+ private:
+  std::filesystem::path m_root;
+};
