@@ -49,8 +49,11 @@ COffscreenDC::~COffscreenDC() {
     if (m_nSavedState) ::RestoreDC(m_hTarget, m_nSavedState);
     return;
   }
+  // Copy from the bitmap's own origin: Wine clips a source rectangle given through a moved window origin
+  // against the bitmap as if it were not moved, and would leave the far part of the box uncopied.
+  ::SetWindowOrgEx(m_hDC, 0, 0, nullptr);
   ::BitBlt(m_hTarget, m_rcWork.left, m_rcWork.top, m_rcWork.right - m_rcWork.left, m_rcWork.bottom - m_rcWork.top,
-           m_hDC, m_rcWork.left, m_rcWork.top, SRCCOPY);
+           m_hDC, 0, 0, SRCCOPY);
   if (m_hPreviousPen) ::SelectObject(m_hDC, m_hPreviousPen);
   if (m_hPreviousBitmap) ::SelectObject(m_hDC, m_hPreviousBitmap);
   // The bitmap and the memory context are deleted by their owners, bitmap first.
