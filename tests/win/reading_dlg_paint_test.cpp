@@ -1,0 +1,118 @@
+// What a person sees of the reading window: screenshots of the real window, checked pixel by pixel and
+// left in the build folder as reading-*.bmp.
+#include "ReadingDlgFixture.h"
+#include "Screenshot.h"
+
+#include <memory>
+
+namespace {
+
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kDarkGrey = RGB(64, 64, 64);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// A button's face with the icon drawn where the button puts it: centred, so a 32-pixel icon in a 30-pixel
+// high button starts one pixel above the top.
+std::unique_ptr<CPixelSurface> IconImage(int iconId, const RECT& button) {
+  const int w = button.right - button.left, h = button.bottom - button.top;
+  auto image = std::make_unique<CPixelSurface>(w, h, ::GetSysColor(COLOR_BTNFACE));
+  CIconHandle icon(static_cast<HICON>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+  ::DrawIconEx(image->Dc(), (w - 32) / 2, (h - 32) / 2, icon.Get(), 32, 32, 0, nullptr, DI_NORMAL);
+  return image;
+}
+
+// The share of the button's pixels in the screenshot that equal the image.
+double SharedPixels(const CScreenshot& shot, const RECT& button, const std::unique_ptr<CPixelSurface>& image) {
+  int same = 0, all = 0;
+  for (int y = 0; y < image->Height(); ++y)
+    for (int x = 0; x < image->Width(); ++x, ++all)
+      same += shot.Pixel(button.left + x, button.top + y) == image->Pixel(x, y) ? 1 : 0;
+  return static_cast<double>(same) / all;
+}
+
+class ReadingPaintTest : public ReadingDlgTest {
+ protected:
+  void OpenOnKoreanDay(int verses) {
+    std::vector<std::string> bodies;
+    for (int i = 0; i < verses; ++i)
+      bodies.push_back(u8"태초에 하나님이 천지를 창조하시니라. 땅이 혼돈하고 공허하며 흑암이 깊음 위에 있고 "
+                       u8"하나님의 영은 수면 위에 운행하시니라.");
+    WritePlan(m_year, {{3, 7, u8"창세기 1:1-5", bodies}});
+    Open();
+    PickDate(m_year, 3, 7);
+  }
+};
+
+}  // namespace
+
+TEST_F(ReadingPaintTest, PageShowsTheDateColumnHeaderFrameAndVerses) {
+  OpenOnKoreanDay(30);
+  CScreenshot shot(Hwnd());
+  shot.SaveBmp(ProgramFolder() + "reading-page.bmp");
+  const int w = shot.Width(), h = shot.Height();
+
+  EXPECT_EQ(kGrey, shot.Pixel(20, h - 60));  // date column, below any number
+  EXPECT_EQ(kWhite, shot.Pixel(w - 40, 30));  // header band
+  EXPECT_EQ(kWhite, shot.Pixel(w - 35, h - 60));  // body, at its right edge
+  EXPECT_EQ(kDarkGrey, shot.Pixel(14, 100));  // frame, left
+  EXPECT_EQ(kDarkGrey, shot.Pixel(w / 2, 14));  // frame, top
+  EXPECT_EQ(kDarkGrey, shot.Pixel(w - 15, 100));  // frame, right
+  EXPECT_EQ(kDarkGrey, shot.Pixel(w / 2, h - 55));  // frame, bottom
+  EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), shot.Pixel(5, h - 5));
+  // The header rule runs along y = 75 from the date column to the page's right edge.
+  EXPECT_EQ(w - 15 - 75, shot.Count(RECT{75, 75, w - 15, 76}, kBlack));
+
+  // Texts: white numbers in the date column, dark blue titles and black verses on white.
+  EXPECT_GT(shot.Count(RECT{15, 20, 66, 75}, kWhite), 20);
+  EXPECT_GT(shot.Count(RECT{80, 20, w - 15, 55}, RGB(0, 0, 127)), 20);
+  EXPECT_GT(shot.Count(RECT{80, 80, w - 31, h - 55}, kBlack), 200);
+  EXPECT_GT(shot.Count(RECT{15, 80, 66, h - 55}, kWhite), 20);  // verse numbers
+}
+
+TEST_F(ReadingPaintTest, ScrollingRepaintsTheBodyFromTheNewFirstVerse) {
+  WritePlan(m_year, {{3, 7, "r", Verses(40, 30, "")}});
+  Open();
+  PickDate(m_year, 3, 7);
+  CScreenshot top(Hwnd());
+  ::SendMessageA(Hwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 38),
+                 reinterpret_cast<LPARAM>(Item(IDC_READING_SCROLL)));
+  Settle();
+  CScreenshot end(Hwnd());
+  end.SaveBmp(ProgramFolder() + "reading-scrolled.bmp");
+  // Two verses are left: the lower body is white where the first page had text.
+  const RECT lower{80, 160, end.Width() - 31, end.Height() - 55};
+  EXPECT_GT(top.Count(lower, kBlack), 100);
+  EXPECT_EQ(0, end.Count(lower, kBlack));
+  EXPECT_GT(end.Count(RECT{80, 80, end.Width() - 31, 120}, kBlack), 20);
+}
+
+TEST_F(ReadingPaintTest, ADayWithoutPassageShowsTheNoticeAndNoVerseNumber) {
+  WritePlan(m_year, {{3, 7, "r", {"x"}}});
+  Open();
+  PickDate(m_year, 3, 8);
+  CScreenshot shot(Hwnd());
+  shot.SaveBmp(ProgramFolder() + "reading-no-passage.bmp");
+  EXPECT_GT(shot.Count(RECT{80, 80, shot.Width() - 31, 100}, kBlack), 20);
+  EXPECT_EQ(0, shot.Count(RECT{15, 76, 75, shot.Height() - 55}, kGrey, false));
+  EXPECT_EQ(0, shot.Count(RECT{80, 60, shot.Width() - 31, 74}, kBlack));  // empty range line
+}
+
+TEST_F(ReadingPaintTest, HoveredButtonShowsItsHoverIcon) {
+  WritePlan(m_year, {});
+  Open();
+  const HWND next = Item(IDC_NEXT_DAY);
+  const RECT place = ItemRect(IDC_NEXT_DAY);
+  CScreenshot idle(Hwnd());
+  ::SendMessageA(next, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  Settle();
+  ASSERT_TRUE(m_dlg->m_btnNext.IsMouseOver());
+  CScreenshot hovered(Hwnd());
+  hovered.SaveBmp(ProgramFolder() + "reading-hover.bmp");
+  ::ReleaseCapture();
+
+  EXPECT_GT(SharedPixels(hovered, place, IconImage(IDI_NEXT_HOVER, place)), 0.97);
+  EXPECT_LT(SharedPixels(hovered, place, IconImage(IDI_NEXT_NORMAL, place)), 0.9);
+  EXPECT_GT(SharedPixels(idle, place, IconImage(IDI_NEXT_NORMAL, place)), 0.97);
+}
