@@ -97,8 +97,7 @@ bool CDialogBase::RouteMessage(MSG& msg) {
   HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
   CDialogBase* dialog = FromHandle(root);
   if (!dialog) return false;
-  const bool consumed =
-      CallGuarded(root, false, true, [&] { return dialog->PreTranslateMessage(msg); });
+  const bool consumed = CallGuarded(root, false, true, [&] { return dialog->PreTranslateMessage(msg); });
   if (consumed) return true;
   // The hook may have closed the dialog.
   return ::IsWindow(root) && ::IsDialogMessageA(root, &msg);

@@ -188,8 +188,7 @@ void CIconButton::DrawFrame(HDC dc, const RECT& rc, bool pressed) const {
   Polyline3(dc, rightBottom, {rc.left, rc.bottom - 1}, {rc.right - 1, rc.bottom - 1}, {rc.right - 1, rc.top - 1});
 }
 
-void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaption, bool pressed,
-                           bool disabled) const {
+void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaption, bool pressed, bool disabled) const {
   RECT icon = rc;
   if (!hasCaption) {
     icon.left += (rc.right - m_iconWidth - rc.left) / 2;
@@ -202,12 +201,11 @@ void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaptio
 
   HICON shown = (m_bMouseOver || pressed) ? m_hIconHover : m_hIconNormal;
   if (!shown) return;
-  ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top,
-               icon.right - icon.left, icon.bottom - icon.top, DST_ICON | (disabled ? DSS_DISABLED : 0));
+  ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top, icon.right - icon.left,
+               icon.bottom - icon.top, DST_ICON | (disabled ? DSS_DISABLED : 0));
 }
 
-void CIconButton::DrawCaption(HDC dc, const char* text, RECT& caption, bool active, bool pressed,
-                              bool disabled) const {
+void CIconButton::DrawCaption(HDC dc, const char* text, RECT& caption, bool active, bool pressed, bool disabled) const {
   if (pressed) ::OffsetRect(&caption, 1, 1);
   CSelectGuard font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
   ::SetTextColor(dc, active ? m_activeText : m_normalText);

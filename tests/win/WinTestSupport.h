@@ -15,7 +15,7 @@ class CTestDialogTemplate {
  public:
   CTestDialogTemplate(DWORD style, short cx, short cy) {
     PutDword(style);
-    PutDword(0);  // extended style
+    PutDword(0);           // extended style
     m_words.push_back(0);  // control count, counted up by AddButton
     PutShorts({0, 0, cx, cy});
     m_words.push_back(0);  // no menu

@@ -123,8 +123,8 @@ TEST(DialogBaseTest, HandlerResultsReachTheSender) {
 }
 
 TEST(DialogBaseTest, ModalRunDisablesTheOwnerAndReturnsTheEndValue) {
-  HWND owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                                 nullptr, nullptr);
+  HWND owner =
+      ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(nullptr, owner);
   CProbeDialog dialog;
   bool ownerEnabledInside = true, visibleInside = false;

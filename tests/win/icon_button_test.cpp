@@ -104,9 +104,11 @@ TEST_F(IconButtonTest, IdleButtonShowsNormalIconCentredWithTopRowClipped) {
 }
 
 TEST_F(IconButtonTest, HoverTakesCaptureShowsHoverIconAndRaisedFrameThenLeaves) {
+  ::ValidateRect(m_button, nullptr);
   MoveMouse(m_button, 5, 5);
   EXPECT_TRUE(m_host.m_iconOnly.IsMouseOver());
   EXPECT_EQ(m_button, ::GetCapture());
+  EXPECT_TRUE(::GetUpdateRect(m_button, nullptr, FALSE)) << "entering repaints";
 
   auto s = Render(m_button);
   EXPECT_EQ(kHoverColour, s->Pixel(1, 15));
@@ -118,8 +120,10 @@ TEST_F(IconButtonTest, HoverTakesCaptureShowsHoverIconAndRaisedFrameThenLeaves) 
   // Moves inside keep the hover; a move to a negative coordinate is outside.
   MoveMouse(m_button, 30, 25);
   EXPECT_TRUE(m_host.m_iconOnly.IsMouseOver());
+  ::ValidateRect(m_button, nullptr);
   MoveMouse(m_button, -3, 10);
   EXPECT_FALSE(m_host.m_iconOnly.IsMouseOver());
+  EXPECT_TRUE(::GetUpdateRect(m_button, nullptr, FALSE)) << "leaving repaints";
   EXPECT_EQ(nullptr, ::GetCapture());
   EXPECT_EQ(kNormalColour, Render(m_button)->Pixel(1, 15));
 }
@@ -250,7 +254,9 @@ TEST_F(IconButtonTest, ReplacingIconsReleasesTheEarlierOnes) {
 }
 
 TEST_F(IconButtonTest, LoadIconPairWithoutNormalIdShowsOneIconEverywhere) {
+  ::ValidateRect(m_button, nullptr);
   m_host.m_iconOnly.LoadIconPair(148, 0, 32, 32);
+  EXPECT_FALSE(::GetUpdateRect(m_button, nullptr, FALSE)) << "new icons wait for the next repaint";
   EXPECT_NE(nullptr, m_host.m_iconOnly.GetHoverIcon());
   EXPECT_EQ(m_host.m_iconOnly.GetHoverIcon(), m_host.m_iconOnly.GetNormalIcon());
 

@@ -49,7 +49,8 @@ TEST(OffscreenDCTest, StartsFromTheStateThePageReliesOnAndLeavesTheTargetAlone) 
   {
     COffscreenDC dc(target.Dc());
     EXPECT_EQ(OPAQUE, ::GetBkMode(dc));
-    EXPECT_EQ(static_cast<UINT>(TA_TOP | TA_LEFT), ::GetTextAlign(dc) & (TA_TOP | TA_BOTTOM | TA_BASELINE | TA_RIGHT | TA_CENTER));
+    EXPECT_EQ(static_cast<UINT>(TA_TOP | TA_LEFT),
+              ::GetTextAlign(dc) & (TA_TOP | TA_BOTTOM | TA_BASELINE | TA_RIGHT | TA_CENTER));
     EXPECT_EQ(::GetStockObject(BLACK_PEN), ::GetCurrentObject(dc, OBJ_PEN));
     // A one-pixel black line where it is drawn.
     RECT all{0, 0, 50, 50};
