@@ -93,10 +93,9 @@ std::unique_ptr<SqliteConnection> SqliteConnection::CreateNew(const std::string&
       new SqliteConnection(OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
   sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
   connection->ApplySettings();
+  // Under the write lock the file must still be empty: nobody made it in the meantime.
   connection->Execute("BEGIN IMMEDIATE");
-  auto pages = connection->Prepare("PRAGMA page_count");
-  const bool empty = pages.Step() && sqlite3_column_int64(pages.get(), 0) == 0;
-  if (!empty) {
+  if (std::filesystem::file_size(FileSystemPath(path), error) != 0 || error) {
     connection->Execute("ROLLBACK");
     jet::Throw(jet::kDatabaseExists, "Database '" + path + "' already exists.");
   }
