@@ -1,0 +1,8 @@
+# Windows benchmarks (plain timing loops, not tests): the reading window's day step against a repaint.
+# Run with: scripts/wine-run.sh <build>/reading_step_bench.exe [steps]
+add_executable(reading_step_bench bench/reading_step_bench.cpp)
+target_compile_options(reading_step_bench PRIVATE ${VESPERAL_CHARSET_FLAGS})
+target_link_libraries(reading_step_bench PRIVATE vesperal_win)
+if(COMMAND vesperal_add_resources)
+  vesperal_add_resources(reading_step_bench)
+endif()
