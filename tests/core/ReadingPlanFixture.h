@@ -59,10 +59,14 @@ class ReadingPlanTest : public ::testing::Test {
 // A year with January 1 and 2 and December 31; every verse names its year and day.
 inline std::string SmallYear(int year) {
   const std::string y = std::to_string(year);
-  return "INSERT INTO YEAR VALUES(" + y + u8", '" + y + u8"년 읽기');"
-         u8"INSERT INTO MONTH VALUES(1, '" + y + u8" 1월 제목'), (12, '" + y + u8" 12월 제목');"
+  return "INSERT INTO YEAR VALUES(" + y + u8", '" + y +
+         u8"년 읽기');"
+         u8"INSERT INTO MONTH VALUES(1, '" +
+         y + u8" 1월 제목'), (12, '" + y +
+         u8" 12월 제목');"
          u8"INSERT INTO DAYRANGE VALUES(1, 1, 101, '창세기 1:1-2'), (1, 2, 102, '창세기 2:1'),"
          u8" (12, 31, 1231, '요한계시록 22:1');"
-         u8"INSERT INTO DAY VALUES(101, 1, '1', '" + y + u8" 1월 1일 첫 절'), (101, 2, '2', '" + y +
-         u8" 1월 1일 둘째 절'), (102, 1, '1', '" + y + u8" 1월 2일'), (1231, 1, '1', '" + y + u8" 12월 31일');";
+         u8"INSERT INTO DAY VALUES(101, 1, '1', '" +
+         y + u8" 1월 1일 첫 절'), (101, 2, '2', '" + y + u8" 1월 1일 둘째 절'), (102, 1, '1', '" + y +
+         u8" 1월 2일'), (1231, 1, '1', '" + y + u8" 12월 31일');";
 }

@@ -77,8 +77,9 @@ TEST_F(ReadingPlanTest, DayWithoutPassageKeepsThePreviousMonthTitle) {
 
   // A day that has a range but whose verses are missing is a day without passage too.
   ASSERT_TRUE(Show(2000, 1, 2));
-  m_dir.WritePlan(2001, "INSERT INTO YEAR VALUES(2001, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
-                        "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');");
+  m_dir.WritePlan(2001,
+                  "INSERT INTO YEAR VALUES(2001, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                  "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');");
   ASSERT_TRUE(Show(2001, 1, 1));
   EXPECT_EQ(Bodies(), std::vector<std::string>{"해당하는 본문내용이 없습니다."});
 }
@@ -101,10 +102,12 @@ TEST_F(ReadingPlanTest, LinesAreEstimatedFromCodePage949Bytes) {
   const std::string x73(73, 'x'), x74(74, 'x'), x148(148, 'x');
   std::string hangul50;  // 100 bytes in code page 949, 150 in UTF-8
   for (int i = 0; i < 50; ++i) hangul50 += u8"말";
-  m_dir.WritePlan(2000, "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
-                        "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');"
-                        "INSERT INTO DAY VALUES(101, 1, '1', ''), (101, 2, '2', '" + x73 + "'), (101, 3, '3', '" +
-                        x74 + "'), (101, 4, '4', '" + x148 + "'), (101, 5, '5', '" + hangul50 + "');");
+  m_dir.WritePlan(2000,
+                  "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                  "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');"
+                  "INSERT INTO DAY VALUES(101, 1, '1', ''), (101, 2, '2', '" +
+                      x73 + "'), (101, 3, '3', '" + x74 + "'), (101, 4, '4', '" + x148 + "'), (101, 5, '5', '" +
+                      hangul50 + "');");
   ASSERT_TRUE(Start(2000));
   ASSERT_TRUE(Show(2000, 1, 1));
   ASSERT_EQ(m_plan.m_nVerseCount, 5);
@@ -114,10 +117,11 @@ TEST_F(ReadingPlanTest, LinesAreEstimatedFromCodePage949Bytes) {
 }
 
 TEST_F(ReadingPlanTest, VersesComeInReadingOrderWhateverTheFileOrder) {
-  m_dir.WritePlan(2000, u8"INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
-                        u8"INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r'), (1, 2, 7, 'r2');"
-                        u8"INSERT INTO DAY VALUES(101, 30, '3', '셋'), (7, 1, '1', '다른 날'), (101, 2, '1', '하나'),"
-                        u8" (101, 10, '2', '둘');");
+  m_dir.WritePlan(2000,
+                  u8"INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                  u8"INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r'), (1, 2, 7, 'r2');"
+                  u8"INSERT INTO DAY VALUES(101, 30, '3', '셋'), (7, 1, '1', '다른 날'), (101, 2, '1', '하나'),"
+                  u8" (101, 10, '2', '둘');");
   ASSERT_TRUE(Start(2000));
   ASSERT_TRUE(Show(2000, 1, 1));
   EXPECT_EQ(Bodies(), (std::vector<std::string>{"하나", "둘", "셋"}));
@@ -127,11 +131,13 @@ TEST_F(ReadingPlanTest, VersesComeInReadingOrderWhateverTheFileOrder) {
 TEST_F(ReadingPlanTest, LongDayKeepsEveryVerse) {
   std::string rows;
   for (int i = 1; i <= 150; ++i)
-    rows += (i > 1 ? ", " : "") + std::string("(101, ") + std::to_string(i) + ", '" + std::to_string(i) +
-            "', 'verse " + std::to_string(i) + "')";
-  m_dir.WritePlan(2000, "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
-                        "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r'), (1, 2, 102, 'r');"
-                        "INSERT INTO DAY VALUES " + rows + ", (102, 1, '1', 'short');");
+    rows += (i > 1 ? ", " : "") + std::string("(101, ") + std::to_string(i) + ", '" + std::to_string(i) + "', 'verse " +
+            std::to_string(i) + "')";
+  m_dir.WritePlan(2000,
+                  "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
+                  "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r'), (1, 2, 102, 'r');"
+                  "INSERT INTO DAY VALUES " +
+                      rows + ", (102, 1, '1', 'short');");
   ASSERT_TRUE(Start(2000));
   ASSERT_TRUE(Show(2000, 1, 1));
   ASSERT_EQ(m_plan.m_nVerseCount, 150);

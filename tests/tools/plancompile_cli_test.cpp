@@ -165,10 +165,10 @@ TEST_F(PlanCompileCli, UnwritableOutputLeavesNothingBehind) {
 TEST_F(PlanCompileCli, RefusesBadCommandLines) {
   const std::string source = Write("plan.txt", kGoodSource);
   const std::string out = (m_dir / "o.dat").string();
-  EXPECT_NE(Run(source + " " + out), 0);                        // no year
-  EXPECT_NE(Run("--year 0 " + source + " " + out), 0);          // not a year
-  EXPECT_NE(Run("--year 2026x " + source + " " + out), 0);      // not a number
-  EXPECT_NE(Run("--year 2026 " + source + " " + source), 0);    // would overwrite its source
+  EXPECT_NE(Run(source + " " + out), 0);                      // no year
+  EXPECT_NE(Run("--year 0 " + source + " " + out), 0);        // not a year
+  EXPECT_NE(Run("--year 2026x " + source + " " + out), 0);    // not a number
+  EXPECT_NE(Run("--year 2026 " + source + " " + source), 0);  // would overwrite its source
   EXPECT_NE(Run("--year 2026 " + (m_dir / "none.txt").string() + " " + out), 0);
   EXPECT_EQ(Files(), std::vector<std::string>{"plan.txt"});
   std::ifstream in(source);

@@ -24,8 +24,10 @@ std::string ReadAll(const std::string& path) {
 size_t Cp949Length(const std::string& utf8) {
   size_t length = 0;
   for (unsigned char c : utf8)
-    if (c < 0x80) length += 1;
-    else if ((c & 0xC0) == 0xC0) length += 2;
+    if (c < 0x80)
+      length += 1;
+    else if ((c & 0xC0) == 0xC0)
+      length += 2;
   return length;
 }
 
@@ -59,8 +61,8 @@ TEST(SamplePlan, CoversTheYearWithOneDayWithoutPassagePerMonth) {
 
 TEST(SamplePlan, IsTheGeneratorsOutput) {
   const std::string fresh = ::testing::TempDir() + "sample-plan-fresh.txt";
-  const std::string command = "python3 " + std::string(VESPERAL_SOURCE_DIR) +
-                              "/tools/plancompile/make_sample.py " + fresh + " >/dev/null";
+  const std::string command =
+      "python3 " + std::string(VESPERAL_SOURCE_DIR) + "/tools/plancompile/make_sample.py " + fresh + " >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_TRUE(ReadAll(fresh) == ReadAll(kSample)) << "run tools/plancompile/make_sample.py and commit the result";
   std::remove(fresh.c_str());

@@ -130,8 +130,7 @@ class Parser {
   void Verse(std::string_view line) {
     if (!m_currentDay) Fail("verse line before any @day of its month");
     const auto [number, text] = SplitWord(line);
-    if (!IsVerseNumber(number))
-      Fail("bad verse number " + std::string(number) + " (digits, then optionally letters)");
+    if (!IsVerseNumber(number)) Fail("bad verse number " + std::string(number) + " (digits, then optionally letters)");
     if (number.size() > MAX_VERSE_NUMBER_CHARS)
       Fail("verse number " + std::string(number) + " is longer than " + std::to_string(MAX_VERSE_NUMBER_CHARS) +
            " characters");

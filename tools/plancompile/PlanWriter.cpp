@@ -40,7 +40,8 @@ class TempFile {
 
   const std::string& Path() const { return m_path; }
   void MoveTo(const std::string& outPath) {
-    if (std::rename(m_path.c_str(), outPath.c_str()) != 0) throw WriteError("cannot rename the finished file to " + outPath);
+    if (std::rename(m_path.c_str(), outPath.c_str()) != 0)
+      throw WriteError("cannot rename the finished file to " + outPath);
     m_kept = true;
   }
 

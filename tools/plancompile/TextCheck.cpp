@@ -14,8 +14,8 @@ std::string Hex(unsigned value, int digits) {
 }
 
 std::string ByteFault(std::string_view line, size_t pos, const char* why) {
-  return std::string("bad UTF-8 encoding: ") + why + " (byte 0x" +
-         Hex(static_cast<unsigned char>(line[pos]), 2) + " at column " + std::to_string(pos + 1) + ")";
+  return std::string("bad UTF-8 encoding: ") + why + " (byte 0x" + Hex(static_cast<unsigned char>(line[pos]), 2) +
+         " at column " + std::to_string(pos + 1) + ")";
 }
 
 // Decodes the character at pos; returns its length, or 0 with a fault description when malformed.
