@@ -19,6 +19,14 @@ uint32_t BigEndian(const unsigned char* bytes, int count) {
   return value;
 }
 
+bool HasHotJournal(const std::filesystem::path& file) {
+  std::error_code error;
+  std::filesystem::path journal = file;
+  journal += "-journal";
+  const uintmax_t size = std::filesystem::file_size(journal, error);
+  return !error && size > 0;
+}
+
 [[noreturn]] void Refuse(const std::string& path, const std::string& reason) {
   jet::Throw(jet::kUnrecognizedFormat, "Unrecognized database format '" + path + "': " + reason);
 }
@@ -52,10 +60,14 @@ void CheckDatabaseFile(const std::string& path) {
   if (pageSize == 1) pageSize = 65536;
   if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
     Refuse(path, "the database header is damaged.");
-  if (size < pageSize || size % pageSize != 0) Refuse(path, "the file is truncated.");
-  // Rollback-journal files keep their page count in the header, valid while the two change counters agree.
+  // A write cut short by a crash leaves a journal beside the file, from which SQLite restores the file
+  // on its first read; until then its size may disagree with its header. WAL files keep their newest
+  // pages in the -wal file.
   const bool walMode = header[18] == 2 || header[19] == 2;
+  if (walMode || HasHotJournal(fsPath)) return;
+  if (size < pageSize || size % pageSize != 0) Refuse(path, "the file is truncated.");
+  // The page count in the header is valid while the two change counters agree.
   const uint32_t pageCount = BigEndian(header + 28, 4);
   const bool pageCountValid = pageCount != 0 && std::memcmp(header + 24, header + 92, 4) == 0;
-  if (!walMode && pageCountValid && uintmax_t{pageCount} * pageSize > size) Refuse(path, "the file is truncated.");
+  if (pageCountValid && uintmax_t{pageCount} * pageSize > size) Refuse(path, "the file is truncated.");
 }
