@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "DiaryTestDir.h"
+#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/DaoException.h"
 #include "db/DaoRecordset.h"
@@ -23,6 +26,22 @@ std::vector<std::string> ColumnOf(const std::string& dbPath, const std::string& 
   for (; !set.IsEOF(); set.MoveNext()) texts.push_back(FieldValueToText(set.GetFieldValue(field)));
   set.Close();
   return texts;
+}
+
+// Rows of a statement run by SQLite itself on the file, each row's columns joined by blanks.
+std::vector<std::string> RawRows(const std::string& dbPath, const char* utf8Sql) {
+  sqlite3* raw = nullptr;
+  sqlite3_open_v2(Cp949ToUtf8(dbPath).c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+  std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, sqlite3_close);
+  std::vector<std::string> rows;
+  auto collect = [](void* out, int count, char** values, char**) {
+    std::string row;
+    for (int i = 0; i < count; ++i) row += (i ? " " : "") + std::string(values[i] ? values[i] : "(null)");
+    static_cast<std::vector<std::string>*>(out)->push_back(row);
+    return 0;
+  };
+  sqlite3_exec(db.get(), utf8Sql, collect, &rows, nullptr);
+  return rows;
 }
 
 void InsertBehindTheDiary(const std::string& dbPath, const std::string& key, const std::string& title) {
@@ -78,9 +97,16 @@ TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
     CDaoRecordset set(&db);
     set.Open(dbOpenDynaset, "SELECT * FROM VESPERAL");
     set.AddNew();
-    EXPECT_THROW(set.SetFieldValue("keydate", "200003051"), CDaoException);
+    EXPECT_THROW(
+        {
+          set.SetFieldValue("keydate", "200003051");
+          set.Update();
+        },
+        CDaoException);
     set.Close();
   }
+  EXPECT_EQ(RawRows(DbPath(), "SELECT name, type FROM pragma_table_info('VESPERAL') ORDER BY cid"),
+            (std::vector<std::string>{"keydate VARCHAR(8)", "memo1 LONGTEXT", "memo2 LONGTEXT", "memo3 LONGTEXT"}));
   const std::string longText(20000, 'y');
   {
     CDiaryStore store = MakeStore();
@@ -248,6 +274,9 @@ TEST_F(DiaryStoreTest, KoreanTextsSurviveAKoreanProgramDirectory) {
     store.WriteEntry("20240229", title, meditation, "");
   }
   EXPECT_TRUE(std::filesystem::exists(DiaryTestDir::FsPath(programDir + "memo.mdb")));
+  // Inside the file the texts are UTF-8.
+  EXPECT_EQ(RawRows(programDir + "memo.mdb", "SELECT memo1, memo3 FROM VESPERAL"),
+            std::vector<std::string>{u8"주님의 기도 x"});
   CDiaryStore store = MakeStore();
   ASSERT_TRUE(store.OpenDiaryDb(programDir));
   EXPECT_TRUE(m_messages.empty());
