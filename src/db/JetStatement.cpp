@@ -23,10 +23,10 @@ bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool IsWordChar(unsigned char c) { return IsWordStart(c) || IsDigit(c); }
 bool IsSpace(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
-bool EqualsNoCase(std::string_view a, const char* b) {
-  const size_t length = std::strlen(b);
-  if (a.size() != length) return false;
-  for (size_t i = 0; i < length; ++i) {
+// b is upper case.
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < b.size(); ++i) {
     char c = a[i];
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (c != b[i]) return false;
@@ -36,7 +36,7 @@ bool EqualsNoCase(std::string_view a, const char* b) {
 
 // Words that are keywords of the dialect, or of SQL beyond it; none of them names a table or column
 // unless written in brackets.
-const char* const kReservedWords[] = {
+constexpr std::string_view kReservedWords[] = {
     "SELECT", "FROM", "WHERE", "AND", "OR", "NOT", "LIKE", "ORDER", "BY", "ASC", "DESC",
     "ALL", "ALTER", "ANY", "AS", "BETWEEN", "CASE", "CREATE", "DELETE", "DISTINCT", "DISTINCTROW", "DROP",
     "ELSE", "END", "EQV", "EXISTS", "GROUP", "HAVING", "IMP", "IN", "INNER", "INSERT", "INTO", "IS", "JOIN",
@@ -44,7 +44,7 @@ const char* const kReservedWords[] = {
     "TOP", "TRANSFORM", "UNION", "UPDATE", "VALUES", "WHEN", "WITH", "XOR"};
 
 bool IsReserved(std::string_view word) {
-  for (const char* reserved : kReservedWords)
+  for (std::string_view reserved : kReservedWords)
     if (EqualsNoCase(word, reserved)) return true;
   return false;
 }
