@@ -6,6 +6,7 @@
 #include "db/DatabaseFileCheck.h"
 #include "db/DaoException.h"
 #include "db/DaoTableDef.h"
+#include "db/JetErrors.h"
 #include "db/FieldValue.h"
 
 namespace {
@@ -16,7 +17,8 @@ const char* const emptyMark = "x";  // the table refuses empty texts, so an empt
 // Keys are put into the statement as they are; a quote could turn it into a different statement,
 // so such a key is refused as the engine refuses any bad statement.
 std::string EntryStatement(const std::string& key) {
-  if (key.find('\'') != std::string::npos) throw CDaoException("날짜 키에 따옴표가 있습니다: " + key);
+  if (key.find('\'') != std::string::npos)
+    jet::Throw(jet::kSyntaxError, "Syntax error (quote) in date key '" + key + "'.");
   return "select * from VESPERAL where keydate='" + key + "'";
 }
 
