@@ -26,7 +26,9 @@ class OpenDatabase : public ::testing::Test {
     EXPECT_TRUE(Contains(error, reason)) << error;
     EXPECT_FALSE(db.IsOpen());
     EXPECT_EQ(TestFiles::Exists(path), existed);
-    if (isFile) EXPECT_EQ(TestFiles::Read(path), before);
+    if (isFile) {
+      EXPECT_EQ(TestFiles::Read(path), before);
+    }
   }
   // A database of several pages.
   std::string MakeBigDatabase(const std::string& name) {
