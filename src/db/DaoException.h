@@ -8,6 +8,8 @@ class CDaoException : public std::runtime_error {
   CDaoException(std::string description, int engineCode = 0)
       : std::runtime_error(description), m_strDescription(std::move(description)), m_nEngineCode(engineCode) {}
   const std::string& Description() const { return m_strDescription; }
+  // Jet's error number for the errors the layer raises itself (3021 "No current record." and the like),
+  // SQLite's extended result code for the failures of SQLite.
   int EngineCode() const { return m_nEngineCode; }
 
  private:

@@ -184,3 +184,43 @@ TEST_F(OpenDatabase, ASecondWriterWaitsForTheFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// The files a process leaves when it dies in the middle of a write: the database with part of the
+// transaction written into it, and the journal that holds what those pages were before.
+TEST_F(OpenDatabase, AWriteCutShortIsRolledBackOnOpen) {
+  const std::string path = m_files.Path("memo.mdb");
+  dbtest::MakeDiary(path);
+  {
+    CDaoDatabase db;
+    db.Open(path);
+    dbtest::AddEntry(db, "20260101", "kept", "m", "p");
+  }
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open(Cp949ToUtf8(path).c_str(), &writer), SQLITE_OK);
+  // A tiny cache makes SQLite write changed pages into the file before the commit.
+  ASSERT_EQ(sqlite3_exec(writer,
+                         "PRAGMA cache_size = 1; BEGIN; PRAGMA user_version = 7;"
+                         "UPDATE VESPERAL SET memo1 = 'lost';"
+                         "INSERT INTO VESPERAL SELECT '20260102', hex(zeroblob(100000)), 'm', 'p';",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  const std::string image = m_files.Path("crash.mdb");
+  // The new header went out before the pages at the end of the file: it counts pages not yet there.
+  std::string bytes = TestFiles::Read(path);
+  bytes[28] = 0x7F;
+  bytes.replace(92, 4, bytes.substr(24, 4));
+  TestFiles::Write(image, bytes);
+  TestFiles::Write(image + "-journal", TestFiles::Read(path + "-journal"));
+  sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(writer);
+  ASSERT_GT(TestFiles::Read(image + "-journal").size(), 0u);
+  ASSERT_NE(TestFiles::Read(image), TestFiles::Read(path)) << "the image holds part of the transaction";
+
+  CDaoDatabase db;
+  db.Open(image);
+  EXPECT_EQ(dbtest::Column(db, "SELECT * FROM VESPERAL ORDER BY keydate", "memo1"), Texts{"kept"});
+}
+
+}  // namespace
