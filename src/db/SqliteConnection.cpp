@@ -92,17 +92,26 @@ std::unique_ptr<SqliteConnection> SqliteConnection::CreateNew(const std::string&
   std::unique_ptr<SqliteConnection> connection(
       new SqliteConnection(OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
   sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
-  connection->ApplySettings();
-  // Under the write lock the file must still be empty: nobody made it in the meantime.
-  connection->Execute("BEGIN IMMEDIATE");
-  if (std::filesystem::file_size(FileSystemPath(path), error) != 0 || error) {
-    connection->Execute("ROLLBACK");
-    jet::Throw(jet::kDatabaseExists, "Database '" + path + "' already exists.");
+  bool ours = true;
+  try {
+    connection->Execute("BEGIN IMMEDIATE");
+    // Under the write lock the file must still be empty: nobody made it in the meantime.
+    if (std::filesystem::file_size(FileSystemPath(path), error) != 0 || error) {
+      ours = false;
+      connection->Execute("ROLLBACK");
+      jet::Throw(jet::kDatabaseExists, "Database '" + path + "' already exists.");
+    }
+    // SQLite leaves a new file empty until its first write; write the header now so that the file is a
+    // database when it is opened again.
+    connection->Execute("PRAGMA user_version = 1");
+    connection->Execute("COMMIT");
+    connection->ApplySettings();
+  } catch (const CDaoException&) {
+    // An empty file left behind would be refused by every later open, and block the next creation.
+    connection.reset();
+    if (ours) std::filesystem::remove(FileSystemPath(path), error);
+    throw;
   }
-  // SQLite leaves a new file empty until its first write; write the header now so that the file is a
-  // database when it is opened again.
-  connection->Execute("PRAGMA user_version = 1");
-  connection->Execute("COMMIT");
   return connection;
 }
 
