@@ -45,7 +45,7 @@ if [ -f tests/fuzz/fuzz.cmake ]; then
   mkdir -p build/fuzz/corpus
   if build/fuzz/statement_fuzzer -max_total_time="${VESPERAL_FUZZ_SECONDS:-60}" -timeout=10 \
        -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus >"$logs/fuzz.log" 2>&1; then
-    echo "fuzz: $(grep -Eo '#[0-9]+ +DONE.*' "$logs/fuzz.log" | tail -n1)"
+    echo "fuzz: $(grep -Eo 'Done [0-9]+ runs in [0-9]+ second.*' "$logs/fuzz.log" | tail -n1)"
     echo "1 tests passed, 0 tests failed out of 1" >"$logs/fuzz-summary.log"
   else
     tail -n 60 "$logs/fuzz.log"

@@ -18,8 +18,9 @@ start_xvfb() {
 }
 stop_xvfb() {
   if [ -n "$xvfb_pid" ]; then
-    wineserver -k >/dev/null 2>&1
-    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null
+    wineserver -k >/dev/null 2>&1 || true
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=
   fi
 }
