@@ -1,5 +1,5 @@
 #pragma once
-// The reading plan of one year as read from its UTF-8 source text (format: FORMAT.md).
+// The reading plan of one year as read from its UTF-8 source text (format: README.md, "Reading-plan sources").
 #include <istream>
 #include <string>
 #include <vector>

@@ -61,7 +61,7 @@ HEADER = """\
 # 표본(SAMPLE) 읽기 계획: 개발팀이 시험용으로 지어 쓴 글이며, 어떤 성경 번역본의 본문도 아닙니다.
 # The verse texts are original sentences made by tools/plancompile/make_sample.py from its own phrases;
 # the range texts only borrow book names to look like a plan. Edit the generator, not this file.
-# Format: tools/plancompile/FORMAT.md
+# Format: README.md, "Reading-plan sources"
 """
 
 
