@@ -27,9 +27,9 @@ constexpr int READING_MIN_WIDTH = 500;
 constexpr int READING_MIN_HEIGHT = 300;
 
 // Fixed places on the page.
-constexpr int PAGE_DATE_RIGHT = 65;       // right edge of the date column's texts and the verse numbers
-constexpr int PAGE_TEXT_LEFT = 80;        // left edge of the header texts and the verses
-constexpr int PAGE_HEADER_LINE_1 = 20;    // tops of the three header lines
+constexpr int PAGE_DATE_RIGHT = 65;     // right edge of the date column's texts and the verse numbers
+constexpr int PAGE_TEXT_LEFT = 80;      // left edge of the header texts and the verses
+constexpr int PAGE_HEADER_LINE_1 = 20;  // tops of the three header lines
 constexpr int PAGE_HEADER_LINE_2 = 40;
 constexpr int PAGE_HEADER_LINE_3 = 60;
 constexpr int PAGE_FIRST_VERSE_TOP = 80;

@@ -35,15 +35,15 @@ inline std::string PlanSql(int year, const std::vector<PlanDay>& days) {
   const std::string y = std::to_string(year);
   std::string sql = "INSERT INTO YEAR VALUES(" + y + ", " + SqlText(y + u8" 성경 읽기") + ");";
   for (int month = 1; month <= 12; ++month)
-    sql += "INSERT INTO MONTH VALUES(" + std::to_string(month) + ", " +
-           SqlText(std::to_string(month) + u8"월 묵상") + ");";
+    sql += "INSERT INTO MONTH VALUES(" + std::to_string(month) + ", " + SqlText(std::to_string(month) + u8"월 묵상") +
+           ");";
   for (const PlanDay& day : days) {
     const std::string order1 = std::to_string(day.month * 100 + day.day);
-    sql += "INSERT INTO DAYRANGE VALUES(" + std::to_string(day.month) + ", " + std::to_string(day.day) + ", " +
-           order1 + ", " + SqlText(day.range) + ");";
+    sql += "INSERT INTO DAYRANGE VALUES(" + std::to_string(day.month) + ", " + std::to_string(day.day) + ", " + order1 +
+           ", " + SqlText(day.range) + ");";
     for (size_t i = 0; i < day.bodies.size(); ++i)
-      sql += "INSERT INTO DAY VALUES(" + order1 + ", " + std::to_string(i + 1) + ", '" + std::to_string(i + 1) +
-             "', " + SqlText(day.bodies[i]) + ");";
+      sql += "INSERT INTO DAY VALUES(" + order1 + ", " + std::to_string(i + 1) + ", '" + std::to_string(i + 1) + "', " +
+             SqlText(day.bodies[i]) + ");";
   }
   return sql;
 }

@@ -56,8 +56,8 @@ class CFakeDiary : public IDiaryWindow {
     windowClass.hInstance = ::GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "VesperalTestDiary";
     ::RegisterClassA(&windowClass);
-    m_hWnd = ::CreateWindowA("VesperalTestDiary", "diary", WS_POPUP | WS_CAPTION, 50, 60, 300, 200, nullptr,
-                             nullptr, windowClass.hInstance, nullptr);
+    m_hWnd = ::CreateWindowA("VesperalTestDiary", "diary", WS_POPUP | WS_CAPTION, 50, 60, 300, 200, nullptr, nullptr,
+                             windowClass.hInstance, nullptr);
     ::SetPropA(m_hWnd, "Diary", this);
     m_handleOut = m_hWnd;
     return m_hWnd != nullptr;
@@ -147,7 +147,7 @@ TEST_F(ReadingDatesTest, StepsFromTheLastDayOfTheYearIntoTheNextYearsFile) {
   EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();
 }
 
-TEST_F(ReadingDatesTest, DaySteps_StopAtTheFirstAndLastDayOfTheRange) {
+TEST_F(ReadingDatesTest, DayStepsStopAtTheFirstAndLastDayOfTheRange) {
   WriteYear(m_year - 1, {{1, 1}});
   WriteYear(m_year, {});
   WriteYear(m_year + 1, {{12, 31}});
@@ -171,7 +171,7 @@ TEST_F(ReadingDatesTest, DaySteps_StopAtTheFirstAndLastDayOfTheRange) {
   EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();
 }
 
-TEST_F(ReadingDatesTest, DaySteps_KeepTheTimeOfDayAndCrossMonthsAndLeapDays) {
+TEST_F(ReadingDatesTest, DayStepsKeepTheTimeOfDayAndCrossMonthsAndLeapDays) {
   WriteYear(m_year, {});
   Open();
   // 28 February of a leap year steps to the 29th, of another year to 1 March.

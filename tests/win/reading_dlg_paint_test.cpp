@@ -37,8 +37,9 @@ class ReadingPaintTest : public ReadingDlgTest {
   void OpenOnKoreanDay(int verses) {
     std::vector<std::string> bodies;
     for (int i = 0; i < verses; ++i)
-      bodies.push_back(u8"태초에 하나님이 천지를 창조하시니라. 땅이 혼돈하고 공허하며 흑암이 깊음 위에 있고 "
-                       u8"하나님의 영은 수면 위에 운행하시니라.");
+      bodies.push_back(
+          u8"태초에 하나님이 천지를 창조하시니라. 땅이 혼돈하고 공허하며 흑암이 깊음 위에 있고 "
+          u8"하나님의 영은 수면 위에 운행하시니라.");
     WritePlan(m_year, {{3, 7, u8"창세기 1:1-5", bodies}});
     Open();
     PickDate(m_year, 3, 7);
@@ -53,12 +54,12 @@ TEST_F(ReadingPaintTest, PageShowsTheDateColumnHeaderFrameAndVerses) {
   shot.SaveBmp(ProgramFolder() + "reading-page.bmp");
   const int w = shot.Width(), h = shot.Height();
 
-  EXPECT_EQ(kGrey, shot.Pixel(20, h - 60));  // date column, below any number
-  EXPECT_EQ(kWhite, shot.Pixel(w - 40, 30));  // header band
-  EXPECT_EQ(kWhite, shot.Pixel(w - 35, h - 60));  // body, at its right edge
-  EXPECT_EQ(kDarkGrey, shot.Pixel(14, 100));  // frame, left
-  EXPECT_EQ(kDarkGrey, shot.Pixel(w / 2, 14));  // frame, top
-  EXPECT_EQ(kDarkGrey, shot.Pixel(w - 15, 100));  // frame, right
+  EXPECT_EQ(kGrey, shot.Pixel(20, h - 60));         // date column, below any number
+  EXPECT_EQ(kWhite, shot.Pixel(w - 40, 30));        // header band
+  EXPECT_EQ(kWhite, shot.Pixel(w - 35, h - 60));    // body, at its right edge
+  EXPECT_EQ(kDarkGrey, shot.Pixel(14, 100));        // frame, left
+  EXPECT_EQ(kDarkGrey, shot.Pixel(w / 2, 14));      // frame, top
+  EXPECT_EQ(kDarkGrey, shot.Pixel(w - 15, 100));    // frame, right
   EXPECT_EQ(kDarkGrey, shot.Pixel(w / 2, h - 55));  // frame, bottom
   EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), shot.Pixel(5, h - 5));
   // The header rule runs along y = 75 from the date column to the page's right edge.
