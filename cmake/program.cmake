@@ -8,6 +8,8 @@ target_include_directories(vesperal_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(vesperal_win PRIVATE ${VESPERAL_CHARSET_FLAGS})
 target_link_libraries(vesperal_win PUBLIC vesperal_core ${VESPERAL_WIN_LIBS})
 
+include(bench/win_bench.cmake OPTIONAL)
+
 add_executable(Vesperal WIN32 src/app/WinMain.cpp)
 target_compile_options(Vesperal PRIVATE ${VESPERAL_CHARSET_FLAGS})
 target_link_libraries(Vesperal PRIVATE vesperal_win)

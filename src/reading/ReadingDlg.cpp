@@ -276,14 +276,14 @@ bool CReadingDlg::PreTranslateMessage(MSG& msg) {
 // ---- Messages
 
 bool CReadingDlg::OnCommand(WORD id, WORD code, HWND control) {
+  // An owner-drawn button reports the second click of a quick pair as a double click; each click of the
+  // day buttons is a step all the same.
+  if ((code == BN_CLICKED || code == BN_DOUBLECLICKED) && (id == IDC_PREV_DAY || id == IDC_NEXT_DAY)) {
+    StepDay(id == IDC_NEXT_DAY ? +1 : -1);
+    return true;
+  }
   if (code == BN_CLICKED) {
     switch (id) {
-      case IDC_PREV_DAY:
-        StepDay(-1);
-        return true;
-      case IDC_NEXT_DAY:
-        StepDay(+1);
-        return true;
       case IDC_DIARY_BUTTON:
         OnDiaryButton();
         return true;

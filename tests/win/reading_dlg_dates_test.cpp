@@ -147,6 +147,21 @@ TEST_F(ReadingDatesTest, StepsFromTheLastDayOfTheYearIntoTheNextYearsFile) {
   EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();
 }
 
+TEST_F(ReadingDatesTest, AQuickDoubleClickOnADayButtonStepsTwice) {
+  WriteYear(m_year, {});
+  Open();
+  PickDate(m_year, 3, 10);
+  const HWND next = Item(IDC_NEXT_DAY);
+  const LPARAM inside = MAKELPARAM(5, 5);
+  ::SendMessageA(next, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  ::SendMessageA(next, WM_LBUTTONUP, 0, inside);
+  ::SendMessageA(next, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+  ::SendMessageA(next, WM_LBUTTONUP, 0, inside);
+  Settle();
+  EXPECT_TRUE(IsSameDate(PickerTime(), m_year, 3, 12));
+  EXPECT_EQ(12, m_dlg->m_nDay);
+}
+
 TEST_F(ReadingDatesTest, DayStepsStopAtTheFirstAndLastDayOfTheRange) {
   WriteYear(m_year - 1, {{1, 1}});
   WriteYear(m_year, {});
