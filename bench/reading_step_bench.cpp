@@ -37,11 +37,11 @@ bool WritePlan(const std::string& folder, int year) {
     for (int day = 1; day <= 31; ++day) {
       const std::string order1 = std::to_string(month * 100 + day);
       sql += "INSERT INTO DAYRANGE VALUES(" + std::to_string(month) + ", " + std::to_string(day) + ", " + order1 +
-             u8", '창세기 1:1-25');";
+             u8", '저녁 묵상 1:1-25');";
       for (int verse = 1; verse <= kVersesPerDay; ++verse)
         sql += "INSERT INTO DAY VALUES(" + order1 + ", " + std::to_string(verse) + ", '" + std::to_string(verse) +
-               u8"', '태초에 하나님이 천지를 창조하시니라. 땅이 혼돈하고 공허하며 흑암이 깊음 위에 있고 "
-               u8"하나님의 영은 수면 위에 운행하시니라.');";
+               u8"', '저녁 빛 아래 조용히 앉아 오늘 받은 은혜를 하나씩 떠올리며 감사의 마음으로 "
+               u8"내일의 걸음을 맡겨 드립니다. 작은 일에도 기쁨을 찾게 하소서.');";
     }
   }
   sql += "COMMIT;";
