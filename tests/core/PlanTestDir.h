@@ -5,47 +5,19 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 
-#include "db/Cp949.h"
+#include "TestFiles.h"
 
 class PlanTestDir {
  public:
-  PlanTestDir() {
-    std::random_device seed;
-    std::mt19937 random(seed());
-    const std::filesystem::path base = std::filesystem::temp_directory_path();
-    do {
-      m_root = base / ("vesperal-plan-" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(m_root));
-    m_programDir = Utf8ToCp949(m_root.u8string()) + Separator();
-  }
-  ~PlanTestDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_root, ignored);
-  }
-  PlanTestDir(const PlanTestDir&) = delete;
-  PlanTestDir& operator=(const PlanTestDir&) = delete;
-
-  static char Separator() {
-#ifdef _WIN32
-    return '\\';
-#else
-    return '/';
-#endif
-  }
+  PlanTestDir() : m_programDir(m_files.ProgramDir()) {}
 
   // The folder as a program directory: code page 949 text ending in the separator.
   const std::string& ProgramDir() const { return m_programDir; }
   // Makes the program directory a subfolder named by code page 949 text.
-  void UseSubDir(const std::string& cp949Name) {
-    m_root /= std::filesystem::u8path(Cp949ToUtf8(cp949Name));
-    std::filesystem::create_directory(m_root);
-    m_programDir += cp949Name + Separator();
-  }
+  void UseSubDir(const std::string& cp949Name) { m_programDir = m_files.MakeSubDir(cp949Name); }
 
   // Writes "<year>.dat": the four plan tables (no indexes, so order comes from the query alone), then
   // the given UTF-8 SQL.
@@ -74,8 +46,8 @@ class PlanTestDir {
   void Remove(const std::string& name) const { std::filesystem::remove(File(name)); }
 
  private:
-  std::filesystem::path File(const std::string& name) const { return m_root / name; }
+  std::filesystem::path File(const std::string& name) const { return TestFiles::FsPath(m_programDir + name); }
 
-  std::filesystem::path m_root;
+  TestFiles m_files;
   std::string m_programDir;
 };

@@ -28,14 +28,21 @@ class TestFiles {
   TestFiles(const TestFiles&) = delete;
   TestFiles& operator=(const TestFiles&) = delete;
 
-  // The code page 949 path of a file (or folder) in the test folder.
-  std::string Path(const std::string& cp949Name) const {
+  static char Separator() {
 #ifdef _WIN32
-    const char separator = '\\';
+    return '\\';
 #else
-    const char separator = '/';
+    return '/';
 #endif
-    return Utf8ToCp949(m_root.u8string()) + separator + cp949Name;
+  }
+  // The code page 949 path of a file (or folder) in the test folder.
+  std::string Path(const std::string& cp949Name) const { return ProgramDir() + cp949Name; }
+  // The folder as a program directory: ends in the separator.
+  std::string ProgramDir() const { return Utf8ToCp949(m_root.u8string()) + Separator(); }
+  // Makes a subfolder named by code page 949 text and returns it as a program directory.
+  std::string MakeSubDir(const std::string& cp949Name) const {
+    std::filesystem::create_directory(FsPath(Path(cp949Name)));
+    return Path(cp949Name) + Separator();
   }
   static std::filesystem::path FsPath(const std::string& cp949Path) {
     return std::filesystem::u8path(Cp949ToUtf8(cp949Path));

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "DiaryTestDir.h"
+#include "TestFiles.h"
 #include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/DaoException.h"
@@ -68,7 +68,7 @@ class DiaryStoreTest : public ::testing::Test {
     return ColumnOf(DbPath(), "select * from VESPERAL where keydate='" + key + "'", "memo1");
   }
 
-  DiaryTestDir m_dir;
+  TestFiles m_dir;
   std::vector<std::string> m_messages;
 };
 
@@ -78,7 +78,7 @@ TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
   {
     CDiaryStore store = MakeStore();
     ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
-    EXPECT_TRUE(std::filesystem::exists(DiaryTestDir::FsPath(DbPath())));
+    EXPECT_TRUE(std::filesystem::exists(TestFiles::FsPath(DbPath())));
     EXPECT_NE(store.m_pDiarySet, nullptr);
     EXPECT_FALSE(store.m_pDiarySet->IsOpen());
     EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
@@ -127,8 +127,8 @@ TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
 TEST_F(DiaryStoreTest, PathIsTheProgramDirectoryFollowedDirectlyByTheFileName) {
   CDiaryStore store = MakeStore();
   ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir() + "old_"));
-  EXPECT_TRUE(std::filesystem::exists(DiaryTestDir::FsPath(m_dir.ProgramDir() + "old_memo.mdb")));
-  EXPECT_FALSE(std::filesystem::exists(DiaryTestDir::FsPath(DbPath())));
+  EXPECT_TRUE(std::filesystem::exists(TestFiles::FsPath(m_dir.ProgramDir() + "old_memo.mdb")));
+  EXPECT_FALSE(std::filesystem::exists(TestFiles::FsPath(DbPath())));
 }
 
 TEST_F(DiaryStoreTest, EmptyTextsAreStoredAsTheMarkAndReadBackEmpty) {
@@ -229,9 +229,9 @@ TEST_F(DiaryStoreTest, RecordsSharingAKeyAreTakenOneAtATime) {
 }
 
 TEST_F(DiaryStoreTest, FailedCreationLeavesTheDiaryWithoutADatabase) {
-  std::ofstream(DiaryTestDir::FsPath(m_dir.ProgramDir() + "plain")) << "not a folder";
-  const std::string unusableDirs[] = {m_dir.ProgramDir() + "missing" + DiaryTestDir::Separator(),
-                                      m_dir.ProgramDir() + "plain" + DiaryTestDir::Separator()};
+  std::ofstream(TestFiles::FsPath(m_dir.ProgramDir() + "plain")) << "not a folder";
+  const std::string unusableDirs[] = {m_dir.ProgramDir() + "missing" + TestFiles::Separator(),
+                                      m_dir.ProgramDir() + "plain" + TestFiles::Separator()};
   for (const std::string& programDir : unusableDirs) {
     m_messages.clear();
     CDiaryStore store = MakeStore();
@@ -249,7 +249,7 @@ TEST_F(DiaryStoreTest, FailedCreationLeavesTheDiaryWithoutADatabase) {
     EXPECT_EQ(entry.title, "kept");
     store.DeleteEntry("20000101");
     store.Release();
-    EXPECT_FALSE(std::filesystem::exists(DiaryTestDir::FsPath(programDir + "memo.mdb")));
+    EXPECT_FALSE(std::filesystem::exists(TestFiles::FsPath(programDir + "memo.mdb")));
   }
 }
 
@@ -262,7 +262,7 @@ TEST_F(DiaryStoreTest, KoreanTextsSurviveAKoreanProgramDirectory) {
     ASSERT_TRUE(store.OpenDiaryDb(programDir));
     store.WriteEntry("20240229", title, meditation, "");
   }
-  EXPECT_TRUE(std::filesystem::exists(DiaryTestDir::FsPath(programDir + "memo.mdb")));
+  EXPECT_TRUE(std::filesystem::exists(TestFiles::FsPath(programDir + "memo.mdb")));
   // Inside the file the texts are UTF-8.
   EXPECT_EQ(RawRows(programDir + "memo.mdb", "SELECT memo1, memo3 FROM VESPERAL"),
             std::vector<std::string>{u8"주님의 기도 x"});

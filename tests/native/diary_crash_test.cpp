@@ -14,7 +14,7 @@
 #include <set>
 #include <string>
 
-#include "core/DiaryTestDir.h"
+#include "core/TestFiles.h"
 #include "db/Cp949.h"
 #include "diary/DiaryStore.h"
 
@@ -102,7 +102,7 @@ std::string RawQuery(const std::string& cp949Path, const char* sql) {
 }  // namespace
 
 TEST(DiaryCrash, KilledWritersLeaveASoundFileWithEveryReportedEntry) {
-  DiaryTestDir dir;
+  TestFiles dir;
   const std::string programDir = dir.ProgramDir();
   {
     CDiaryStore creator(nullptr);
