@@ -3,6 +3,8 @@
 // surface, and a recorder that answers the application's message boxes.
 #include <windows.h>
 
+#include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,7 @@ class CPixelSurface {
     void* bits = nullptr;
     m_dc.Reset(::CreateCompatibleDC(nullptr));
     m_bitmap.Reset(::CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_bits = static_cast<const uint32_t*>(bits);
     m_hPrevious = ::SelectObject(m_dc.Get(), m_bitmap.Get());
     CBrushHandle brush(::CreateSolidBrush(fill));
     RECT all{0, 0, width, height};
@@ -94,15 +97,42 @@ class CPixelSurface {
   CPixelSurface& operator=(const CPixelSurface&) = delete;
 
   HDC Dc() const { return m_dc.Get(); }
-  COLORREF Pixel(int x, int y) const { return ::GetPixel(m_dc.Get(), x, y); }
   int Width() const { return m_width; }
   int Height() const { return m_height; }
+  COLORREF Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return CLR_INVALID;
+    ::GdiFlush();  // the bits are read directly, so pending drawing must have landed
+    const uint32_t bgr = m_bits[static_cast<size_t>(y) * m_width + x];
+    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+  }
   // Counts the pixels of `area` that have (or, with `equal` false, do not have) the colour.
   int Count(const RECT& area, COLORREF colour, bool equal = true) const {
     int n = 0;
     for (int y = area.top; y < area.bottom; ++y)
       for (int x = area.left; x < area.right; ++x) n += ((Pixel(x, y) == colour) == equal) ? 1 : 0;
     return n;
+  }
+  // Writes a 32-bit bottom-up BMP file, for people to look at.
+  bool SaveBmp(const std::string& path) const {
+    ::GdiFlush();
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = m_width;
+    info.biHeight = m_height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    const DWORD imageBytes = static_cast<DWORD>(m_width) * m_height * 4;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + imageBytes;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = m_height - 1; y >= 0; --y)
+      out.write(reinterpret_cast<const char*>(m_bits + static_cast<size_t>(y) * m_width), m_width * 4);
+    return out.good();
   }
 
  private:
@@ -111,6 +141,7 @@ class CPixelSurface {
   CMemoryDcHandle m_dc;
   CBitmapHandle m_bitmap;
   HGDIOBJ m_hPrevious = nullptr;
+  const uint32_t* m_bits = nullptr;
 };
 
 // Answers every application message box while it lives and keeps what would have been shown.
