@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DbTestData.h"
 #include "TestFiles.h"
 #include "db/Cp949.h"
 #include "db/DaoDatabase.h"
@@ -20,12 +21,7 @@ namespace {
 std::vector<std::string> ColumnOf(const std::string& dbPath, const std::string& sql, const std::string& field) {
   CDaoDatabase db;
   db.Open(dbPath);
-  CDaoRecordset set(&db);
-  set.Open(dbOpenDynaset, sql);
-  std::vector<std::string> texts;
-  for (; !set.IsEOF(); set.MoveNext()) texts.push_back(FieldValueToText(set.GetFieldValue(field)));
-  set.Close();
-  return texts;
+  return dbtest::Column(db, sql, field);
 }
 
 // Rows of a statement run by SQLite itself on the file, each row's columns joined by blanks.

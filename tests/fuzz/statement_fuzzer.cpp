@@ -15,6 +15,7 @@
 #include "db/DaoRecordset.h"
 #include "db/DaoTableDef.h"
 #include "db/FieldValue.h"
+#include "core/DbTestData.h"
 
 namespace {
 
@@ -39,16 +40,7 @@ std::string MakeDatabase() {
   std::atexit(RemoveFolder);
   const std::string path = (g_folder / "fuzz.dat").string();
 
-  CDaoDatabase db;
-  db.Create(path);
-  CDaoTableDef table(&db);
-  table.Create("VESPERAL");
-  table.CreateField("keydate", dbText, 8, dbUpdatableField);
-  table.CreateField("memo1", dbMemo, 0, dbUpdatableField);
-  table.CreateField("memo2", dbMemo, 0, dbUpdatableField);
-  table.CreateField("memo3", dbMemo, 0, dbUpdatableField);
-  table.Append();
-  db.Close();
+  dbtest::MakeDiary(path);
 
   sqlite3* raw = nullptr;
   sqlite3_open(path.c_str(), &raw);
