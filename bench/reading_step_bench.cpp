@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppMessageBox.h"
+#include "ui/AppMessageBox.h"
 #include "reading/LocalDate.h"
 #include "reading/ReadingDlg.h"
 

@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "app/AppMessageBox.h"
-#include "app/Resource.h"
+#include "ui/AppMessageBox.h"
+#include "res/Resource.h"
 #include "reading/LocalDate.h"
 #include "reading/ReadingLayout.h"
 #include "reading/VerseScroll.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/DialogBase.h"
+#include "ui/DialogBase.h"
 #include "controls/GdiHandles.h"
 #include "controls/IconButton.h"
 #include "diary/DiaryStore.h"

@@ -35,7 +35,7 @@ add_library(vesperal_resources OBJECT ${VESPERAL_RES_DIR}/Vesperal.rc ${VESPERAL
 set_property(TARGET vesperal_resources PROPERTY COMPILE_OPTIONS "")
 target_include_directories(vesperal_resources PRIVATE ${CMAKE_SOURCE_DIR}/src ${VESPERAL_ICON_DIR})
 set_source_files_properties(${VESPERAL_RES_DIR}/Vesperal.rc PROPERTIES
-  OBJECT_DEPENDS "${VESPERAL_ICONS};${CMAKE_SOURCE_DIR}/src/app/Resource.h")
+  OBJECT_DEPENDS "${VESPERAL_ICONS};${CMAKE_SOURCE_DIR}/src/res/Resource.h")
 
 set(VESPERAL_CHIME ${CMAKE_BINARY_DIR}/res/Vesperal.wav)
 add_custom_command(

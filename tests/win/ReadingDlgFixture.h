@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "WinTestSupport.h"
-#include "app/Resource.h"
+#include "res/Resource.h"
 #include "core/PlanTestDir.h"
 #include "reading/LocalDate.h"
 #include "reading/ReadingDlg.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppMessageBox.h"
+#include "ui/AppMessageBox.h"
 #include "controls/GdiHandles.h"
 
 // A DLGTEMPLATE with push buttons, in the system font. Sizes are dialog units; tests move controls to

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "WinTestSupport.h"
-#include "app/AppMessageBox.h"
+#include "ui/AppMessageBox.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "WinTestSupport.h"
-#include "app/DialogBase.h"
+#include "ui/DialogBase.h"
 #include "db/DaoException.h"
 
 namespace {

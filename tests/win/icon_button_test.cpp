@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "WinTestSupport.h"
-#include "app/DialogBase.h"
+#include "ui/DialogBase.h"
 #include "controls/IconButton.h"
 
 namespace {

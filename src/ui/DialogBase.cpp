@@ -1,8 +1,8 @@
-#include "app/DialogBase.h"
+#include "ui/DialogBase.h"
 
 #include <windowsx.h>
 
-#include "app/HandlerError.h"
+#include "ui/HandlerError.h"
 #include "controls/ReflectedMessages.h"
 
 namespace {

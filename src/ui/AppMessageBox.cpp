@@ -1,6 +1,6 @@
-#include "app/AppMessageBox.h"
+#include "ui/AppMessageBox.h"
 
-#include "app/Resource.h"
+#include "res/Resource.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-# Sources of src/app: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
+# Sources of src/ui, the thin Win32 layer: all Windows-only.
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandlerError.cpp

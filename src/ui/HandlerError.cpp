@@ -1,9 +1,9 @@
-#include "app/HandlerError.h"
+#include "ui/HandlerError.h"
 
 #include <exception>
 #include <string>
 
-#include "app/AppMessageBox.h"
+#include "ui/AppMessageBox.h"
 #include "db/DaoException.h"
 
 void ReportHandlerError(HWND owner, bool fromMenu) noexcept {
