@@ -40,3 +40,7 @@ if(WIN_TEST_SOURCES)
   add_test(NAME win_tests_wine COMMAND win_tests --gtest_brief=1)
   set_tests_properties(win_tests_wine PROPERTIES TIMEOUT 600)
 endif()
+
+# A developer tool: how the installed Korean fonts fit the page's line height (see scripts/wine-prefix.sh).
+add_executable(font_fit tools/fontfit/font_fit.cpp)
+target_link_libraries(font_fit PRIVATE gdi32 user32)

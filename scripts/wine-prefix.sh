@@ -6,7 +6,8 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-lib.sh"
 export WINEARCH=${WINEARCH:-win32}
-mark="$WINEPREFIX/.vesperal-ready"
+# The mark names the settings below; a prefix made with older settings is set up again.
+mark="$WINEPREFIX/.vesperal-ready-fonts4"
 [ -f "$mark" ] && exit 0
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
@@ -30,10 +31,17 @@ fi
 reg() { "$WINE_LOADER" reg.exe add "$@" /f >>"$log" 2>&1 || fail "reg add $1 /v $3 failed"; }
 # Without a window manager on Xvfb, Wine would wait for every destroyed window.
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
-# The dialogs ask for the Korean system fonts by name; map them to installed Korean fonts.
-for pair in '굴림체=NanumGothicCoding' 'GulimChe=NanumGothicCoding' '굴림=NanumGothic' 'Gulim=NanumGothic' \
-            '돋움=NanumGothic' 'Dotum=NanumGothic' '돋움체=NanumGothicCoding' 'DotumChe=NanumGothicCoding' \
-            '바탕=NanumMyeongjo' 'Batang=NanumMyeongjo'; do
+# Small Korean text is drawn without smoothing, crisp as the bitmap strikes of the Windows system fonts.
+reg 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 0
+# The dialogs ask for the Korean system fonts by name; map them to installed Korean fonts whose glyphs stay
+# inside their own line height, so that wrapped lines of a verse never touch (measured with font_fit.exe of the
+# Windows build: wine-run.sh build/win32/font_fit.exe FACE...).
+# At 9 points UnDotum and UnBatang leave 2 empty rows between lines in a 15-pixel line, so the page's third
+# header line (20 pixels apart, the rule 15 below its top) keeps clear of the rule; LexiGulim's 16-pixel cells
+# would cover it, and the Nanum and Baekmuk fonts leave no empty row at all.
+for pair in '굴림체=UnDotum' 'GulimChe=UnDotum' '굴림=UnDotum' 'Gulim=UnDotum' \
+            '돋움=UnDotum' 'Dotum=UnDotum' '돋움체=UnDotum' 'DotumChe=UnDotum' \
+            '바탕=UnBatang' 'Batang=UnBatang'; do
   reg 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /d "${pair#*=}"
 done
 wineserver -w
