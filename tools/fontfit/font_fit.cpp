@@ -1,9 +1,9 @@
-// Measures how Korean fonts fit the reading page's lines: for each face name given, a 9-point font (the dialog
-// font size) draws every ASCII character and every common Hangul syllable into a bitmap, and the tool prints the page's line height (tmHeight +
-// tmExternalLeading), the first and last rows of ink relative to the line's top, and so the number of empty
-// pixel rows left between two wrapped lines, for
-// all characters and for the Hangul syllables alone. A face is a good substitute for the
-// page font when that number is at least one. Run under Wine: wine-run.sh font_fit.exe FACE...
+// Measures how Korean fonts fit the reading page's lines. For each face name given, a 9-point font (the dialog
+// font size) draws every ASCII character and every common Hangul syllable into a bitmap, and the tool prints
+// the page's line height (tmHeight + tmExternalLeading), the first and last rows of ink relative to the line's
+// top, and so the number of empty pixel rows left between two wrapped lines, for all characters and for the
+// Hangul syllables alone. A face is a good substitute for the page font when that number is at least one.
+// Run under Wine: wine-run.sh font_fit.exe FACE...
 #include <windows.h>
 
 #include <algorithm>
