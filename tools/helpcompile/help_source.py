@@ -18,6 +18,7 @@ from dataclasses import dataclass, field
 NAME_PATTERN = re.compile(r"[A-Za-z0-9_.]+\Z")
 JUMP_PATTERN = re.compile(r"\[\[([^\]|]*)\|([^\]]*)\]\]")
 BLANKS = " \t"
+MAX_TITLE_BYTES = 50  # the viewer's window caption field
 
 
 class SourceError(Exception):
@@ -116,6 +117,8 @@ class _Reader:
                 raise SourceError(number, "second @title")
             if not rest:
                 raise SourceError(number, "@title without text")
+            if len(rest.encode("cp949", "replace")) > MAX_TITLE_BYTES:
+                raise SourceError(number, "title longer than %d bytes in code page 949" % MAX_TITLE_BYTES)
             self.title = rest
         elif word == "@contents":
             if self.contents is not None:

@@ -22,6 +22,9 @@ def compile_help(source_path, output_path):
         source = parse_help_source(stream.read())
     # A fixed date keeps the build reproducible; SOURCE_DATE_EPOCH may set it.
     data = build_help_file(source, when=int(os.environ.get("SOURCE_DATE_EPOCH", "0")))
+    # The file is renamed into place, which would replace a device or pipe named as output.
+    if os.path.lexists(output_path) and not os.path.isfile(output_path):
+        raise OSError("%s is not a regular file" % output_path)
     temporary = output_path + ".tmp"
     with open(temporary, "wb") as stream:
         stream.write(data)

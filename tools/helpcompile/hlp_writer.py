@@ -2,9 +2,11 @@
 
 The file is an internal file system: a 16-byte header, the internal files, and a directory of them kept as a
 B+ tree. The internal files written here:
-  |SYSTEM   version 3.1, uncompressed 4 KB topic blocks; records: title, contents topic, character set
+  |SYSTEM   version 3.1, uncompressed 4 KB topic blocks; records: title, contents topic, the browse buttons
+            macro, the main window (its caption is the title), character set
   |FONT     two fonts (text, topic heading) in the Korean character set
-  |TOPIC    per topic a topic header and one display record per paragraph, stored uncompressed
+  |TOPIC    per topic a topic header and one display record per paragraph, stored uncompressed; the topics
+            form one browse sequence in source order
   |CONTEXT  B+ tree from the hash of each topic name to the topic (what jumps look up)
   |CTXOMAP  the context number of the contents topic (what HELP_CONTEXT looks up)
 All numbers are little-endian. Texts are code page 949.
@@ -35,6 +37,7 @@ CMD_END = 0xFF
 TEXT_FONT, HEADING_FONT = 0, 1
 PARAGRAPH_SPACE_AFTER = 0x0004
 FACE_NAME_LENGTH = 20
+MAX_CAPTION = 50
 
 
 def context_hash(name):
@@ -184,7 +187,11 @@ def build_topic_file(source):
             number, topic = record["topic"]
             later = [h for h in headers if h["start"] > record["start"]]
             end = later[0]["start"] if later else stream.size
-            record["fmt"] = struct.pack("<iIIiIII", end - record["start"], NO_POSITION, NO_POSITION, number,
+            # The browse sequence is the order of the source: the << and >> buttons step through it.
+            names = [t.name for t in source.topics]
+            back = offsets[names[number - 1]] if number > 0 else NO_POSITION
+            forward = offsets[names[number + 1]] if number + 1 < len(names) else NO_POSITION
+            record["fmt"] = struct.pack("<iIIiIII", end - record["start"], back, forward, number,
                                         NO_POSITION, following, topic_position(later[0]["start"])
                                         if later else NO_POSITION)
         fmt, text = record["fmt"], record["text"]
@@ -220,7 +227,17 @@ def build_system_file(source, contents_offset, when):
 
     header = struct.pack("<HHHIH", SYSTEM_MAGIC, HELP31_MINOR, 1, when, 0)
     return (header + record(1, cp949(source.title) + b"\0") + record(3, struct.pack("<I", contents_offset))
+            + record(4, b"BrowseButtons()\0") + record(6, main_window(source.title))
             + record(11, bytes([HANGUL_CHARSET])))
+
+
+def main_window(title):
+    """The main window's definition: its caption is the help title (type, name and caption given)."""
+    caption = cp949(title)
+    if len(caption) > MAX_CAPTION:
+        raise ValueError("help title longer than %d bytes" % MAX_CAPTION)
+    return (struct.pack("<H10s9s51s", 0x0007, b"primary", b"main", caption)
+            + struct.pack("<hhhhH", 0, 0, 0, 0, 0) + struct.pack("<II", 0xFFFFFF, 0xFFFFFF))
 
 
 def build_font_file():
