@@ -191,6 +191,7 @@ class Refusals(unittest.TestCase):
             ("unknown directive", self.HEAD + "@picture x\n", 4, "unknown directive '@picture'"),
             ("not in code page 949", self.HEAD + "글 \U0001F600\n", 4, "is not in code page 949"),
             ("control character", self.HEAD + "글\x07\n", 4, "control character"),
+            ("paragraph too long", self.HEAD + "글\n" + "가" * 17000 + "\n", 5, "paragraph longer than 32767"),
         ]
         for name, text, line, reason in cases:
             with self.subTest(name):

@@ -38,6 +38,7 @@ TEXT_FONT, HEADING_FONT = 0, 1
 PARAGRAPH_SPACE_AFTER = 0x0004
 FACE_NAME_LENGTH = 20
 MAX_CAPTION = 50
+MAX_PARAGRAPH_CHARACTERS = 0x7FFF  # a record's character count is a compressed 15-bit number
 
 
 def context_hash(name):
@@ -108,14 +109,17 @@ class Paragraph:
         self.parts.append([bytes([CMD_JUMP]) + struct.pack("<i", context_hash(target)), text])
         self.parts.append([bytes([CMD_HOTSPOT_END]), b""])
 
+    def character_count(self):
+        """Shown characters, in which topic offsets count: the text bytes and the paragraph end."""
+        return sum(len(text) for _, text in self.parts) + 1
+
     def record_data(self):
         """(format bytes, text bytes, character count) of the record."""
         texts = [b""] + [text for _, text in self.parts]
         commands = [command for command, _ in self.parts] + [bytes([CMD_PARAGRAPH_END, CMD_END])]
         # Every text ends in a NUL, the last one too: the viewer reads each with strlen.
         text = b"".join(t + b"\0" for t in texts)
-        # Topic offsets count shown characters: the text bytes and the paragraph end.
-        count = sum(len(t) for t in texts) + 1
+        count = self.character_count()
         fmt = (compressed_long(len(text)) + compressed_ushort(count) + b"\x00\x80\x00\x00"
                + struct.pack("<H", PARAGRAPH_SPACE_AFTER) + compressed_short(12) + b"".join(commands))
         return fmt, text, count
@@ -160,7 +164,11 @@ def build_topic_file(source):
     stream = TopicStream()
     for number, topic in enumerate(source.topics):
         stream.add(RECORD_TOPIC_HEADER, bytes(28), cp949(topic.title), topic=(number, topic))
-        for paragraph in [heading_paragraph(topic.title)] + [body_paragraph(p) for p in topic.paragraphs]:
+        lines = [topic.line] + [p.line for p in topic.paragraphs]
+        paragraphs = [heading_paragraph(topic.title)] + [body_paragraph(p) for p in topic.paragraphs]
+        for line, paragraph in zip(lines, paragraphs):
+            if paragraph.character_count() > MAX_PARAGRAPH_CHARACTERS:
+                raise SourceError(line, "paragraph longer than %d bytes" % MAX_PARAGRAPH_CHARACTERS)
             fmt, text, count = paragraph.record_data()
             stream.add(RECORD_DISPLAY, fmt, text, count)
 
