@@ -21,6 +21,10 @@ add_custom_command(
   COMMENT "Compiling the help file psaltery.hlp"
   VERBATIM)
 add_custom_target(psaltery_help ALL DEPENDS ${VESPERAL_HELP_FILE})
+# Building the program makes its help file too.
+if(TARGET Vesperal)
+  add_dependencies(Vesperal psaltery_help)
+endif()
 
 add_executable(help_viewer_test ${CMAKE_SOURCE_DIR}/tests/help/help_viewer_test.cpp)
 target_compile_options(help_viewer_test PRIVATE ${VESPERAL_CHARSET_FLAGS})
