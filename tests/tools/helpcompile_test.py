@@ -63,8 +63,8 @@ class ProgramHelpFile(unittest.TestCase):
         self.assertEqual("베스페랄읽기 도움말", self.help.topic_at(self.help.contents_offset).title)
 
     def test_main_window_is_captioned_with_the_title_and_has_browse_buttons(self):
-        self.assertEqual({"flags": 0x0007, "type": "primary", "name": "main", "caption": "베스페랄읽기 도움말"},
-                         self.help.main_window)
+        expected = {"flags": 0x0007, "type": "primary", "name": "main", "caption": "베스페랄읽기 도움말"}
+        self.assertEqual(expected, self.help.main_window)
         self.assertEqual(["BrowseButtons()"], self.help.macros)
 
     def test_browse_sequence_runs_through_the_topics_in_source_order(self):
