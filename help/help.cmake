@@ -32,4 +32,6 @@ target_include_directories(help_viewer_test PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(help_viewer_test PRIVATE vesperal_win gtest gtest_main)
 add_dependencies(help_viewer_test psaltery_help)
 add_test(NAME help_viewer_wine COMMAND help_viewer_test --gtest_brief=1)
-set_tests_properties(help_viewer_wine PROPERTIES TIMEOUT 120)
+# The viewer is a top-level window of another program; it runs alone so that it takes no focus from the
+# window tests.
+set_tests_properties(help_viewer_wine PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
