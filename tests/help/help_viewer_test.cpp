@@ -161,7 +161,7 @@ class HelpViewer : public ::testing::Test {
   HWND m_viewer = nullptr;
 };
 
-TEST_F(HelpViewer, HelpCommandOpensTheContentsTopicAndJumpsLeadToTheirTopics) {
+TEST_F(HelpViewer, HelpCommandOpensTheContentsTopicAndAJumpLeadsToItsTopic) {
   COwnerWindow owner;
   ASSERT_TRUE(RunHelpCommand(owner.Get()));
 
@@ -184,8 +184,8 @@ TEST_F(HelpViewer, BrowseButtonLeadsToTheNextTopic) {
   COwnerWindow owner;
   ASSERT_TRUE(RunHelpCommand(owner.Get()));
   ASSERT_TRUE(ViewerShows("어느 창에서나 F1 키를 누르면 이 도움말이 열립니다.")) << Seen();
-  // Wine's viewer runs the file's button macro only on the first topic it shows (not again inside the
-  // macro of a button), so one step is what can be checked here; the whole sequence is checked in the file.
+  // Wine's viewer runs the file's button macro for each topic it opens, but not inside the macro of a
+  // button, so one step is what can be checked here; the whole sequence is checked in the file itself.
   PressButton("&>>");
   EXPECT_TRUE(ViewerShows("Page Down 키는 한 쪽 아래로")) << "after >>; " << Seen();
 }
