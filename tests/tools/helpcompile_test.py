@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""Checks of helpcompile: the help file it writes is read back with an independent reader, and faulty
+sources are refused with FILE:LINE and a reason."""
+
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+TOOL_DIR = os.path.join(ROOT, "tools", "helpcompile")
+sys.path[:0] = [HERE, TOOL_DIR]
+
+from hlp_reader import HelpFile  # noqa: E402
+from help_source import parse_help_source  # noqa: E402
+from hlp_writer import build_help_file, context_hash  # noqa: E402
+
+HELP_SOURCE = os.path.join(ROOT, "help", "psaltery.txt")
+TOOL = os.path.join(TOOL_DIR, "helpcompile.py")
+CONTENTS_NUMBER = 98393
+
+
+def compile_text(text):
+    return HelpFile(build_help_file(parse_help_source(text.encode("utf-8")), when=0))
+
+
+def run_tool(source_bytes, existing_output=None):
+    """Runs the command line tool; returns (exit code, stderr, output bytes or None, source path)."""
+    with tempfile.TemporaryDirectory() as folder:
+        source = os.path.join(folder, "help.txt")
+        output = os.path.join(folder, "out.hlp")
+        with open(source, "wb") as stream:
+            stream.write(source_bytes)
+        if existing_output is not None:
+            with open(output, "wb") as stream:
+                stream.write(existing_output)
+        done = subprocess.run([sys.executable, TOOL, source, output], capture_output=True, text=True)
+        data = None
+        if os.path.exists(output):
+            with open(output, "rb") as stream:
+                data = stream.read()
+        leftovers = sorted(set(os.listdir(folder)) - {"help.txt", "out.hlp"})
+        return done.returncode, done.stderr, data, source, leftovers
+
+
+class ProgramHelpFile(unittest.TestCase):
+    """The help file of the program, made from help/psaltery.txt."""
+
+    @classmethod
+    def setUpClass(cls):
+        with open(HELP_SOURCE, "rb") as stream:
+            cls.help = HelpFile(build_help_file(parse_help_source(stream.read()), when=0))
+
+    def test_directory_holds_the_internal_files(self):
+        self.assertEqual(["|CONTEXT", "|CTXOMAP", "|FONT", "|SYSTEM", "|TOPIC"], sorted(self.help.directory))
+
+    def test_system_title_charset_and_contents(self):
+        self.assertEqual("베스페랄읽기 도움말", self.help.title)
+        self.assertEqual(129, self.help.charset)
+        self.assertEqual("베스페랄읽기 도움말", self.help.topic_at(self.help.contents_offset).title)
+
+    def test_main_window_is_captioned_with_the_title_and_has_browse_buttons(self):
+        expected = {"flags": 0x0007, "type": "primary", "name": "main", "caption": "베스페랄읽기 도움말"}
+        self.assertEqual(expected, self.help.main_window)
+        self.assertEqual(["BrowseButtons()"], self.help.macros)
+
+    def test_browse_sequence_runs_through_the_topics_in_source_order(self):
+        topics = self.help.topics
+        forward = [topics[0].title]
+        topic = topics[0]
+        while topic.browse_forward != 0xFFFFFFFF:
+            following = self.help.topic_at(topic.browse_forward)
+            self.assertIs(topic, self.help.topic_at(following.browse_back))
+            forward.append(following.title)
+            topic = following
+        self.assertEqual([t.title for t in topics], forward)
+        self.assertEqual(0xFFFFFFFF, topics[0].browse_back)
+
+    def test_context_number_opens_the_contents_topic(self):
+        self.assertEqual([CONTENTS_NUMBER], list(self.help.context_map))
+        topic = self.help.topic_at(self.help.context_map[CONTENTS_NUMBER])
+        self.assertIsNotNone(topic)
+        self.assertIs(topic, self.help.topics[0])
+
+    def test_each_topic_shows_its_title_and_text(self):
+        cases = [
+            ("베스페랄읽기 도움말", "F1 키를 누르면 이 도움말이 열립니다."),
+            ("말씀 읽기 창", "Page Down 키는 한 쪽 아래로"),
+            ("경건 일기장", "고친 내용은 날짜를 바꿀 때 저장됩니다."),
+            ("일기 찾기", "찾을 대상(제목, 묵상, 기도)"),
+            ("파일로 저장", "현재 날짜만 저장할지, 모든 날짜를 저장할지"),
+            ("트레이 아이콘과 메뉴", "프로그램 종료: 트레이 아이콘을 없애고"),
+            ("트레이에서 시작하기", "Vesperal.exe smode"),
+            ("파일이 있는 곳", "memo.mdb 파일입니다."),
+            ("읽기표 만들기", "plancompile --year 2026 plan.txt 2026.dat"),
+        ]
+        self.assertEqual([title for title, _ in cases], [t.title for t in self.help.topics])
+        for (title, phrase), topic in zip(cases, self.help.topics):
+            with self.subTest(topic=title):
+                self.assertEqual(title, topic.paragraphs[0], "the heading paragraph")
+                self.assertTrue(any(phrase in p for p in topic.paragraphs[1:]), phrase)
+
+    def test_jumps_lead_to_their_topics(self):
+        cases = [
+            ("말씀 읽기 창", "말씀 읽기 창"),
+            ("경건 일기장", "경건 일기장"),
+            ("일기 찾기", "일기 찾기"),
+            ("파일로 저장", "파일로 저장"),
+            ("트레이 아이콘과 메뉴", "트레이 아이콘과 메뉴"),
+            ("트레이에서 시작하기", "트레이에서 시작하기"),
+            ("파일이 있는 곳", "파일이 있는 곳"),
+            ("읽기표 만들기", "읽기표 만들기"),
+        ]
+        jumps = dict(self.help.topics[0].jumps)
+        for shown, target_title in cases:
+            with self.subTest(jump=shown):
+                self.assertEqual(target_title, self.help.topic_at(self.help.context[jumps[shown]]).title)
+        for topic in self.help.topics:
+            for shown, value in topic.jumps:
+                with self.subTest(topic=topic.title, jump=shown):
+                    self.assertIsNotNone(self.help.topic_at(self.help.context.get(value, -1)))
+
+
+class LayoutOverBlocks(unittest.TestCase):
+    """Topic offsets stay right when the topics fill several 4 KB blocks."""
+
+    def test_every_topic_is_found_by_name_and_by_number(self):
+        names = ["t%d" % n for n in range(12)]
+        lines = ["@title 큰 도움말", "@contents t7 4242"]
+        for number, name in enumerate(names):
+            lines.append("@topic %s 주제 %d" % (name, number))
+            lines += ["문단 %d-%d 가나다라마바사아자차카타파하 " % (number, k) * 8 for k in range(6)]
+            lines.append("[[%s|다음]]" % names[(number + 1) % len(names)])
+        help_file = compile_text("\n".join(lines) + "\n")
+        self.assertGreater(len(help_file.files["|TOPIC"]), 3 * 0x1000, "the case must span blocks")
+        self.assertEqual(len(names), len(help_file.topics))
+        for number, name in enumerate(names):
+            with self.subTest(topic=name):
+                topic = help_file.topic_at(help_file.context[context_hash(name)])
+                self.assertEqual("주제 %d" % number, topic.title)
+                self.assertEqual(7, len(topic.paragraphs) - 1)
+                self.assertEqual([("다음", context_hash(names[(number + 1) % len(names)]))], topic.jumps)
+        self.assertEqual("주제 7", help_file.topic_at(help_file.context_map[4242]).title)
+
+
+class SourceForms(unittest.TestCase):
+    def test_lines_become_paragraphs(self):
+        cases = [
+            ("continuation joins with one blank", "가나\n   다라\n", ["가나 다라"]),
+            ("comments and empty lines between", "가\n\n# 설명\n나\n", ["가", "나"]),
+            ("CR LF line ends", "가\r\n  나\r\n", ["가 나"]),
+            ("jump inside text", "앞 [[b|가기]] 뒤\n", ["앞 가기 뒤"]),
+            ("blanks inside kept", "가  나\t다\n", ["가  나\t다"]),
+        ]
+        for name, body, paragraphs in cases:
+            with self.subTest(name):
+                text = "@title T\n@contents a 1\n@topic a 가\n" + body + "@topic b 나\n끝\n"
+                self.assertEqual(paragraphs, compile_text(text).topics[0].paragraphs[1:])
+
+    def test_byte_order_mark_is_skipped(self):
+        data = b"\xef\xbb\xbf@title T\n@contents a 5\n@topic a A\nx\n"
+        self.assertEqual("T", HelpFile(build_help_file(parse_help_source(data), when=0)).title)
+
+
+class Refusals(unittest.TestCase):
+    """A faulty source stops the tool with FILE:LINE: reason, exit code 1, and no output."""
+
+    HEAD = "@title T\n@contents a 98393\n@topic a 처음\n"
+
+    def test_faults_are_reported_at_their_line(self):
+        cases = [
+            ("unknown jump target", self.HEAD + "글\n[[nowhere|가기]]\n", 5, "jump to unknown topic 'nowhere'"),
+            ("no contents line", "@title T\n@topic a 처음\n글\n", 3, "no @contents line"),
+            ("contents names no topic", "@title T\n@contents z 98393\n@topic a 처음\n글\n", 2,
+             "unknown contents topic 'z'"),
+            ("no title line", "@contents a 1\n@topic a 처음\n글\n", 3, "no @title line"),
+            ("second title", self.HEAD + "@title U\n", 4, "second @title"),
+            ("contents number missing", "@title T\n@contents a\n", 2, "write @contents NAME NUMBER"),
+            ("title too long", "@title " + "가" * 26 + "\n", 1, "title longer than 50 bytes"),
+            ("topic given twice", self.HEAD + "글\n@topic A 또\n글\n", 5, "topic 'A' given twice"),
+            ("topic without title", self.HEAD + "글\n@topic b\n", 5, "topic 'b' without title"),
+            ("topic without text", self.HEAD + "@topic b 둘\n글\n", 3, "topic 'a' has no text"),
+            ("bad topic name", self.HEAD + "글\n@topic 가 둘\n", 5, "bad topic name"),
+            ("text before any topic", "@title T\n글\n", 2, "text before the first @topic"),
+            ("continuation first", self.HEAD + "  글\n", 4, "continuation without a paragraph above"),
+            ("unfinished jump", self.HEAD + "[[a|글\n", 4, "unfinished jump"),
+            ("jump without text", self.HEAD + "[[a|]]\n", 4, "jump to 'a' without text"),
+            ("unknown directive", self.HEAD + "@picture x\n", 4, "unknown directive '@picture'"),
+            ("not in code page 949", self.HEAD + "글 \U0001F600\n", 4, "is not in code page 949"),
+            ("control character", self.HEAD + "글\x07\n", 4, "control character"),
+            ("paragraph too long", self.HEAD + "글\n" + "가" * 17000 + "\n", 5, "paragraph longer than 32767"),
+        ]
+        for name, text, line, reason in cases:
+            with self.subTest(name):
+                code, stderr, data, source, leftovers = run_tool(text.encode("utf-8"))
+                self.assertEqual(1, code)
+                self.assertTrue(stderr.startswith("%s:%d: " % (source, line)), stderr)
+                self.assertIn(reason, stderr)
+                self.assertIsNone(data)
+                self.assertEqual([], leftovers)
+
+    def test_bad_utf8_is_refused(self):
+        code, stderr, data, source, _ = run_tool(self.HEAD.encode("utf-8") + b"\xc3\x28\n")
+        self.assertEqual((1, None), (code, data))
+        self.assertIn("%s:4: bad UTF-8" % source, stderr)
+
+    def test_existing_output_is_left_as_it_was(self):
+        code, _, data, _, _ = run_tool(b"@title T\n", existing_output=b"old help")
+        self.assertEqual((1, b"old help"), (code, data))
+
+    def test_output_that_is_no_regular_file_is_refused(self):
+        with tempfile.TemporaryDirectory() as folder:
+            source = os.path.join(folder, "help.txt")
+            with open(source, "wb") as stream:
+                stream.write((self.HEAD + "글\n").encode("utf-8"))
+            done = subprocess.run([sys.executable, TOOL, source, folder], capture_output=True, text=True)
+            self.assertEqual(1, done.returncode)
+            self.assertIn("is not a regular file", done.stderr)
+            self.assertTrue(os.path.isdir(folder))
+            self.assertEqual(["help.txt"], os.listdir(folder))
+
+    def test_good_source_writes_the_file(self):
+        code, stderr, data, _, leftovers = run_tool((self.HEAD + "글\n").encode("utf-8"))
+        self.assertEqual((0, "", []), (code, stderr, leftovers))
+        self.assertEqual(["처음", "글"], HelpFile(data).topics[0].paragraphs)
+
+
+if __name__ == "__main__":
+    unittest.main()
