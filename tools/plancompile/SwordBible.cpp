@@ -40,6 +40,11 @@ std::vector<std::string> Split(const std::string& s, char separator) {
   return parts;
 }
 
+ReferenceError Unreadable(const std::string& reference) {
+  return ReferenceError("cannot read the reference \"" + reference +
+                        "\" (write it like Gen 1-3, 창세기 1:1-5 or 요 3:16, 18)");
+}
+
 // Plain text: notes, Strong's numbers, morphology, headings and cross references switched off.
 void PlainTextOptions(sword::SWMgr& mgr) {
   for (const char* option : {"Footnotes", "Strong's Numbers", "Morphological Tags", "Headings", "Cross-references",
@@ -109,7 +114,7 @@ struct SwordBible::Library {
   // A bound of a parsed reference as a verse of the outline, checked against the versification.
   VerseAt Locate(const sword::VerseKey& bound, const std::string& reference) {
     const auto found = bookIndex.find({bound.getTestament(), bound.getBook()});
-    if (found == bookIndex.end()) throw ReferenceError("cannot read the reference \"" + reference + "\"");
+    if (found == bookIndex.end()) throw Unreadable(reference);
     const BibleBook& book = outline.books[found->second];
     const int chapter = bound.getChapter(), verse = bound.getVerse();
     if (chapter < 1 || chapter > static_cast<int>(book.chapters.size()))
@@ -166,10 +171,10 @@ std::vector<Passage> SwordBible::Resolve(const std::string& references) {
     sword::ListKey list = lib.parse->parseVerseList(reference.c_str(), *lib.parse, true);
     if ((hasDigit && !std::isdigit(static_cast<unsigned char>(reference.back()))) ||
         static_cast<size_t>(list.getCount()) != parts)
-      throw ReferenceError("cannot read the reference \"" + reference + "\"");
+      throw Unreadable(reference);
     for (int i = 0; i < list.getCount(); ++i) {
       const auto* element = dynamic_cast<const sword::VerseKey*>(list.getElement(i));
-      if (!element) throw ReferenceError("cannot read the reference \"" + reference + "\"");
+      if (!element) throw Unreadable(reference);
       const sword::VerseKey lowerKey = element->isBoundSet() ? element->getLowerBound() : *element;
       const sword::VerseKey upperKey = element->isBoundSet() ? element->getUpperBound() : *element;
       const VerseAt lower = lib.Locate(lowerKey, reference), upper = lib.Locate(upperKey, reference);

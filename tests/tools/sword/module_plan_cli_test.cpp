@@ -136,6 +136,8 @@ TEST_F(ModulePlanCli, FaultsNameTheirCauseAndLeaveNoFile) {
       {"not a Bible", "--module NotBible --generate bible", "SWORD_PATH=mods", "NotBible is not a Bible text"},
       {"missing reference", "--module KJV --schedule days.txt", "", "days.txt:3: \"Gen 51\""},
       {"unknown kind", "--module KJV --generate psalms", "", "--generate takes bible or parallel"},
+      {"two schedules", "--module KJV --generate bible --schedule days.txt", "", "usage:"},
+      {"no module", "--generate bible", "", "usage:"},
       {"title not showable", "--module KJV --generate bible --year-title '\xF0\x9F\x99\x8F'", "", "--year-title"},
   };
   for (const Fault& f : faults) {
