@@ -21,8 +21,9 @@ namespace {
 constexpr const char* kKoreanLocale = "ko";
 
 bool SameName(const std::string& a, const char* b) {
-  return b && a.size() == std::strlen(b) &&
-         std::equal(a.begin(), a.end(), b, [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+  return b && a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b, [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
 }
 
 std::string Trim(const std::string& s) {
@@ -91,9 +92,15 @@ struct SwordBible::Library {
           k.setChapter(c);
           BibleChapter chapter;
           chapter.lastVerse = k.getVerseMax();
+          // A verse linked to the one before shares its text (verses joined in translation): it is read once,
+          // under the first number.
+          sword::VerseKey previous(k);
           for (int v = 1; v <= chapter.lastVerse; ++v) {
             k.setVerse(v);
-            if (module->hasEntry(&k)) chapter.verses.push_back(v);
+            const bool linked =
+                !chapter.verses.empty() && chapter.verses.back() == v - 1 && module->isLinked(&previous, &k);
+            if (module->hasEntry(&k) && !linked) chapter.verses.push_back(v);
+            previous = k;
           }
           book.chapters.push_back(std::move(chapter));
         }
@@ -166,7 +173,8 @@ std::vector<Passage> SwordBible::Resolve(const std::string& references) {
     if (reference.empty()) throw ReferenceError("empty reference in \"" + references + "\"");
     // The library reads what it can and drops the rest ("1-3장" would run to the end of the Bible), so a
     // reference with numbers must end in one, and every part between commas must be read.
-    const bool hasDigit = std::any_of(reference.begin(), reference.end(), [](char c) { return std::isdigit(c); });
+    const bool hasDigit = std::any_of(reference.begin(), reference.end(),
+                                      [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
     const size_t parts = std::count(reference.begin(), reference.end(), ',') + 1;
     sword::ListKey list = lib.parse->parseVerseList(reference.c_str(), *lib.parse, true);
     if ((hasDigit && !std::isdigit(static_cast<unsigned char>(reference.back()))) ||
