@@ -5,3 +5,9 @@ if(benchmark_FOUND AND TARGET plancompile_lib)
   target_compile_options(core_bench PRIVATE ${VESPERAL_CHARSET_FLAGS})
   target_link_libraries(core_bench PRIVATE vesperal_core plancompile_lib benchmark::benchmark benchmark::benchmark_main)
 endif()
+
+# A year built from the installed Bible module against the library reading the module alone.
+if(benchmark_FOUND AND TARGET plancompile_sword)
+  add_executable(module_year_bench bench/module_year_bench.cpp)
+  target_link_libraries(module_year_bench PRIVATE plancompile_sword benchmark::benchmark benchmark::benchmark_main)
+endif()
