@@ -5,9 +5,10 @@
 
 #include <cstdio>
 
+#include "diary/DiaryDlg.h"
 #include "ui/AppMessageBox.h"
 #include "res/Resource.h"
-#include "reading/LocalDate.h"
+#include "ui/LocalDate.h"
 #include "reading/ReadingLayout.h"
 #include "reading/VerseScroll.h"
 
@@ -226,6 +227,12 @@ void CReadingDlg::OnDiaryButton() {
   SetDiaryIcons(IDI_DIARY_OPEN_HOVER, IDI_DIARY_OPEN_NORMAL);
   m_bDiaryShown = true;
   RedrawNow(m_btnDiary.GetSafeHwnd());
+}
+
+std::unique_ptr<IDiaryWindow> CReadingDlg::MakeDiaryWindow() { return std::make_unique<CDiaryDlg>(*this); }
+
+void CReadingDlg::StoreDiaryChanges() {
+  if (m_bDiaryShown && m_pDiaryDlg) m_pDiaryDlg->StoreChanges();
 }
 
 void CReadingDlg::OnDiaryClose() {

@@ -13,7 +13,7 @@
 #include "WinTestSupport.h"
 #include "res/Resource.h"
 #include "core/PlanTestDir.h"
-#include "reading/LocalDate.h"
+#include "ui/LocalDate.h"
 #include "reading/ReadingDlg.h"
 
 // One day of a test plan; texts are UTF-8 and the verse numbers count from 1.
@@ -64,9 +64,13 @@ class CTestReadingDlg : public CReadingDlg {
  public:
   using CReadingDlg::CReadingDlg;
   std::function<std::unique_ptr<IDiaryWindow>()> makeDiary;
+  bool realDiary = false;  // the program's own diary window instead of none
 
  protected:
-  std::unique_ptr<IDiaryWindow> MakeDiaryWindow() override { return makeDiary ? makeDiary() : nullptr; }
+  std::unique_ptr<IDiaryWindow> MakeDiaryWindow() override {
+    if (makeDiary) return makeDiary();
+    return realDiary ? CReadingDlg::MakeDiaryWindow() : nullptr;
+  }
 };
 
 class ReadingDlgTest : public ::testing::Test {
