@@ -64,13 +64,9 @@ class CTestReadingDlg : public CReadingDlg {
  public:
   using CReadingDlg::CReadingDlg;
   std::function<std::unique_ptr<IDiaryWindow>()> makeDiary;
-  bool realDiary = false;  // the program's own diary window instead of none
 
  protected:
-  std::unique_ptr<IDiaryWindow> MakeDiaryWindow() override {
-    if (makeDiary) return makeDiary();
-    return realDiary ? CReadingDlg::MakeDiaryWindow() : nullptr;
-  }
+  std::unique_ptr<IDiaryWindow> MakeDiaryWindow() override { return makeDiary ? makeDiary() : nullptr; }
 };
 
 class ReadingDlgTest : public ::testing::Test {

@@ -1,0 +1,169 @@
+#pragma once
+// The real reading window with the program's own diary window beside it, over a temporary program folder.
+// Typing goes through the edit controls (so they notify as under a person's hands); modal windows that the
+// diary opens are answered from inside their own message loops by a timer.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ReadingDlgFixture.h"
+#include "db/Cp949.h"
+#include "diary/DiaryDate.h"
+#include "diary/DiaryDlg.h"
+#include "diary/DiaryStore.h"
+#include "diary/FindDlg.h"
+
+// Runs an action on the first shown dialog window (class #32770) of this thread that `accept` takes,
+// from inside whatever modal loop is running then; every dialog still found after the deadline is cancelled,
+// so that a test fails instead of hanging.
+class CModalAnswerer {
+ public:
+  using Accept = std::function<bool(HWND)>;
+  using Act = std::function<void(HWND)>;
+  CModalAnswerer(Accept accept, Act act, DWORD deadlineMs = 15000)
+      : m_accept(std::move(accept)), m_act(std::move(act)), m_deadline(::GetTickCount() + deadlineMs) {
+    Current() = this;
+    m_timer = ::SetTimer(nullptr, 0, 30, &CModalAnswerer::Tick);
+  }
+  ~CModalAnswerer() {
+    ::KillTimer(nullptr, m_timer);
+    Current() = nullptr;
+  }
+  CModalAnswerer(const CModalAnswerer&) = delete;
+  CModalAnswerer& operator=(const CModalAnswerer&) = delete;
+  bool Answered() const { return m_bAnswered; }
+
+  // A dialog by its caption (code page 949).
+  static Accept Caption(const std::string& caption) {
+    return [caption](HWND window) {
+      char text[256] = "";
+      ::GetWindowTextA(window, text, sizeof text);
+      return caption == text;
+    };
+  }
+
+ private:
+  static CModalAnswerer*& Current() {
+    static CModalAnswerer* current = nullptr;
+    return current;
+  }
+  static BOOL CALLBACK Visit(HWND window, LPARAM param) {
+    auto* self = reinterpret_cast<CModalAnswerer*>(param);
+    char name[32] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+    if (static_cast<LONG>(::GetTickCount() - self->m_deadline) > 0) {
+      ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      return TRUE;
+    }
+    if (self->m_bAnswered || !self->m_accept(window)) return TRUE;
+    self->m_bAnswered = true;
+    self->m_act(window);
+    return FALSE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (CModalAnswerer* self = Current()) ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, reinterpret_cast<LPARAM>(self));
+  }
+  Accept m_accept;
+  Act m_act;
+  DWORD m_deadline;
+  UINT_PTR m_timer = 0;
+  bool m_bAnswered = false;
+};
+
+struct StoredEntry {
+  bool found;
+  std::string title, meditation, prayer;  // UTF-8
+  bool operator==(const StoredEntry& o) const {
+    return found == o.found && title == o.title && meditation == o.meditation && prayer == o.prayer;
+  }
+};
+inline std::ostream& operator<<(std::ostream& out, const StoredEntry& e) {
+  return out << (e.found ? "found [" : "none [") << e.title << "|" << e.meditation << "|" << e.prayer << "]";
+}
+
+class DiaryDlgTest : public ReadingDlgTest {
+ protected:
+  void SetUp() override {
+    ReadingDlgTest::SetUp();
+    WritePlan(m_year, {});
+    m_makeDiary = [this] { return std::unique_ptr<IDiaryWindow>(std::make_unique<CDiaryDlg>(*m_dlg)); };
+  }
+  void TearDown() override {
+    m_dlg.reset();
+    ReadingDlgTest::TearDown();
+  }
+
+  // The key of a date of this year.
+  std::string Key(int month, int day) const { return MakeDateKey(m_year, month, day); }
+
+  // Stores an entry (UTF-8 texts) before the reading window opens, as an earlier run would have.
+  void Seed(const std::string& key, const std::string& title, const std::string& meditation,
+            const std::string& prayer) {
+    CDiaryStore store(nullptr);
+    ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+    store.WriteEntry(key, Utf8ToCp949(title), Utf8ToCp949(meditation), Utf8ToCp949(prayer));
+  }
+
+  // What the diary file holds for a key, read over a connection of its own.
+  StoredEntry Stored(const std::string& key) const {
+    CDiaryStore store(nullptr);
+    if (!store.OpenDiaryDb(m_dir.ProgramDir())) return {false, "", "", ""};
+    DiaryEntry entry;
+    store.ReadEntry(key, entry);
+    return {entry.found, Cp949ToUtf8(entry.title), Cp949ToUtf8(entry.meditation), Cp949ToUtf8(entry.prayer)};
+  }
+
+  // Opens the reading window on the date and then its diary window.
+  void OpenOn(int month, int day) {
+    Open();
+    PickDate(m_year, month, day);
+    ClickReading(IDC_DIARY_BUTTON);
+    ASSERT_TRUE(Diary() && ::IsWindow(Diary()));
+  }
+  CDiaryDlg& DiaryObject() const { return *static_cast<CDiaryDlg*>(m_dlg->m_pDiaryDlg.get()); }
+  HWND Diary() const { return m_dlg && m_dlg->m_pDiaryDlg ? m_dlg->m_pDiaryDlg->DiaryWindowHandle() : nullptr; }
+  HWND DiaryItem(int id) const { return ::GetDlgItem(Diary(), id); }
+  HWND Find() const { return DiaryObject().FindDlg() ? DiaryObject().FindDlg()->GetSafeHwnd() : nullptr; }
+  HWND FindItem(int id) const { return ::GetDlgItem(Find(), id); }
+
+  void ClickReading(int id) {
+    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+    Settle();
+  }
+  void Click(HWND window, int id) {
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+    Settle();
+  }
+
+  // Replaces a field's text as typing over a selection of everything would (UTF-8).
+  void Type(int id, const std::string& utf8) {
+    HWND edit = DiaryItem(id);
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Utf8ToCp949(utf8).c_str()));
+    Settle();
+  }
+  static std::string Text(HWND window) {
+    char text[4096] = "";
+    ::GetWindowTextA(window, text, sizeof text);
+    return Cp949ToUtf8(text);
+  }
+  std::vector<std::string> Fields() const {
+    return {Text(DiaryItem(IDC_DIARY_TITLE)), Text(DiaryItem(IDC_DIARY_MEDITATION)), Text(DiaryItem(IDC_DIARY_PRAYER))};
+  }
+
+  // Chooses a date in the diary's picker as a user would.
+  void PickDiaryDate(int month, int day) {
+    NMDATETIMECHANGE change{};
+    change.nmhdr.hwndFrom = DiaryItem(IDC_DIARY_DATE);
+    change.nmhdr.idFrom = IDC_DIARY_DATE;
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_VALID;
+    change.st = MakeLocalTime(m_year, month, day, 9, 30);
+    SetPickerTime(DiaryItem(IDC_DIARY_DATE), change.st);
+    ::SendMessageA(Diary(), WM_NOTIFY, IDC_DIARY_DATE, reinterpret_cast<LPARAM>(&change));
+    Settle();
+  }
+  std::string ReadingKey() const { return m_dlg->m_strDateKey; }
+  std::string DiaryKey() const { return DiaryObject().DateKey(); }
+};
