@@ -179,9 +179,15 @@ void CDiaryDlg::ShowSearchText() {
     const size_t pos = FindSearchText(*field.field, text);
     if (pos == std::string::npos) continue;
     HWND edit = GetDlgItem(field.id);
-    // The edit control counts characters, not bytes.
-    const int start = CountCharacters(*field.field, pos);
-    const int end = start + CountCharacters(text, text.size());
+    // Edit controls count positions in characters or, some ANSI ones on a double-byte code page, in
+    // bytes; the end of a whole-text selection tells which.
+    DWORD wholeStart = 0, wholeEnd = 0;
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&wholeStart), reinterpret_cast<LPARAM>(&wholeEnd));
+    const size_t characters = static_cast<size_t>(CountCharacters(*field.field, field.field->size()));
+    const bool bytes = wholeEnd == field.field->size() && characters != field.field->size();
+    const int start = bytes ? static_cast<int>(pos) : CountCharacters(*field.field, pos);
+    const int end = start + (bytes ? static_cast<int>(text.size()) : CountCharacters(text, text.size()));
     ::SendMessageA(edit, EM_SETSEL, start, end);
     ::SendMessageA(edit, EM_SCROLLCARET, 0, 0);
   }

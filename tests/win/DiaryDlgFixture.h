@@ -164,6 +164,44 @@ class DiaryDlgTest : public ReadingDlgTest {
     ::SendMessageA(Diary(), WM_NOTIFY, IDC_DIARY_DATE, reinterpret_cast<LPARAM>(&change));
     Settle();
   }
+  // Types the text, sets the ticks and presses the search button of the open search window.
+  void SearchFor(const std::string& utf8, bool title, bool meditation, bool prayer) {
+    ::SetWindowTextA(FindItem(IDC_FIND_TEXT), Utf8ToCp949(utf8).c_str());
+    ::CheckDlgButton(Find(), IDC_FIND_TITLE, title ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(Find(), IDC_FIND_MEDITATION, meditation ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(Find(), IDC_FIND_PRAYER, prayer ? BST_CHECKED : BST_UNCHECKED);
+    Click(Find(), IDC_FIND_GO);
+  }
+  std::vector<std::string> ListedDates() const {
+    HWND list = FindItem(IDC_FIND_RESULTS);
+    std::vector<std::string> entries;
+    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char text[64] = "";
+      ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      entries.push_back(Cp949ToUtf8(text));
+    }
+    return entries;
+  }
+  // Double-clicks the list entry (none: -1).
+  void DoubleClickResult(int index) {
+    HWND list = FindItem(IDC_FIND_RESULTS);
+    ::SendMessageA(list, LB_SETCURSEL, index, 0);
+    ::SendMessageA(Find(), WM_COMMAND, MAKEWPARAM(IDC_FIND_RESULTS, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    Settle();
+  }
+  // The selected part of a field (UTF-8), as the edit control reports its selection in characters.
+  std::string Selected(int id) const {
+    DWORD start = 0, end = 0;
+    ::SendMessageW(DiaryItem(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    wchar_t text[4096] = L"";
+    ::GetWindowTextW(DiaryItem(id), text, 4096);
+    const std::wstring part = std::wstring(text).substr(start, end - start);
+    char utf8[8192] = "";
+    ::WideCharToMultiByte(CP_UTF8, 0, part.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+  }
+
   std::string ReadingKey() const { return m_dlg->m_strDateKey; }
   std::string DiaryKey() const { return DiaryObject().DateKey(); }
 };
