@@ -20,8 +20,15 @@ class CModalAnswerer {
  public:
   using Accept = std::function<bool(HWND)>;
   using Act = std::function<void(HWND)>;
+  struct Step {
+    Accept accept;
+    Act act;
+  };
   CModalAnswerer(Accept accept, Act act, DWORD deadlineMs = 15000)
-      : m_accept(std::move(accept)), m_act(std::move(act)), m_deadline(::GetTickCount() + deadlineMs) {
+      : CModalAnswerer(std::vector<Step>{{std::move(accept), std::move(act)}}, deadlineMs) {}
+  // Steps answered one after another, each once.
+  explicit CModalAnswerer(std::vector<Step> steps, DWORD deadlineMs = 15000)
+      : m_steps(std::move(steps)), m_deadline(::GetTickCount() + deadlineMs) {
     Current() = this;
     m_timer = ::SetTimer(nullptr, 0, 30, &CModalAnswerer::Tick);
   }
@@ -31,7 +38,7 @@ class CModalAnswerer {
   }
   CModalAnswerer(const CModalAnswerer&) = delete;
   CModalAnswerer& operator=(const CModalAnswerer&) = delete;
-  bool Answered() const { return m_bAnswered; }
+  bool Answered() const { return m_nDone == m_steps.size(); }
 
   // A dialog by its caption (code page 949).
   static Accept Caption(const std::string& caption) {
@@ -56,19 +63,18 @@ class CModalAnswerer {
       ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
       return TRUE;
     }
-    if (self->m_bAnswered || !self->m_accept(window)) return TRUE;
-    self->m_bAnswered = true;
-    self->m_act(window);
+    if (self->Answered() || !self->m_steps[self->m_nDone].accept(window)) return TRUE;
+    const Act act = self->m_steps[self->m_nDone++].act;
+    act(window);
     return FALSE;
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (CModalAnswerer* self = Current()) ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, reinterpret_cast<LPARAM>(self));
   }
-  Accept m_accept;
-  Act m_act;
+  std::vector<Step> m_steps;
+  size_t m_nDone = 0;
   DWORD m_deadline;
   UINT_PTR m_timer = 0;
-  bool m_bAnswered = false;
 };
 
 struct StoredEntry {
