@@ -92,7 +92,6 @@ class DiaryDlgTest : public ReadingDlgTest {
  protected:
   void SetUp() override {
     ReadingDlgTest::SetUp();
-    WritePlan(m_year, {});
     m_makeDiary = [this] { return std::unique_ptr<IDiaryWindow>(std::make_unique<CDiaryDlg>(*m_dlg)); };
   }
   void TearDown() override {
@@ -120,8 +119,14 @@ class DiaryDlgTest : public ReadingDlgTest {
     return {entry.found, Cp949ToUtf8(entry.title), Cp949ToUtf8(entry.meditation), Cp949ToUtf8(entry.prayer)};
   }
 
+  // This year's plan, written once before the reading window first opens.
+  void WriteThisYear(const std::vector<PlanDay>& days) {
+    WritePlan(m_year, days);
+    m_bPlanWritten = true;
+  }
   // Opens the reading window on the date and then its diary window.
   void OpenOn(int month, int day) {
+    if (!m_bPlanWritten) WriteThisYear({});
     Open();
     PickDate(m_year, month, day);
     ClickReading(IDC_DIARY_BUTTON);
@@ -209,5 +214,6 @@ class DiaryDlgTest : public ReadingDlgTest {
   }
 
   std::string ReadingKey() const { return m_dlg->m_strDateKey; }
+  bool m_bPlanWritten = false;
   std::string DiaryKey() const { return DiaryObject().DateKey(); }
 };

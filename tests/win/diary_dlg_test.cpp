@@ -152,6 +152,7 @@ TEST_F(DiaryDlgTest, F1InTheDiaryAndItsSearchWindowAsksTheMainWindowForHelp) {
   ::RegisterClassA(&windowClass);
   HWND main = ::CreateWindowA("VesperalDiaryHelpSink", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                               windowClass.hInstance, nullptr);
+  WriteThisYear({});
   Open();
   m_dlg->SetMainWindow(main);
   ClickReading(IDC_DIARY_BUTTON);
