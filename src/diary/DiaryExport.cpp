@@ -14,10 +14,26 @@ namespace {
 
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-std::string StoredToShown(const std::string& field) { return field == "x" ? std::string() : field; }
+void AppendCrLf(std::string& out, const char* text, size_t size) {
+  for (size_t i = 0; i < size; ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      out += "\r\n";
+      if (text[i] == '\r' && i + 1 < size && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+}
 
-std::string Block(const char* label, const std::string& field, const char* end) {
-  return std::string(label) + ToCrLf(TrimTrailingWhiteSpace(StoredToShown(field))) + end;
+// Appends one block: the label, the field trimmed at its end with its line ends made CR LF, the end.
+void AppendBlock(std::string& out, const char* label, const std::string& field, const char* end) {
+  out += label;
+  if (field != "x") {
+    size_t keep = field.size();
+    while (keep > 0 && IsWhiteSpace(field[keep - 1])) --keep;
+    AppendCrLf(out, field.data(), keep);
+  }
+  out += end;
 }
 
 struct FileCloser {
@@ -37,38 +53,29 @@ FilePtr CreateFile(const std::string& cp949Path) {
 }  // namespace
 
 std::string TrimTrailingWhiteSpace(const std::string& text) {
-  size_t keep = 0;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t length = Cp949CharLength(text, pos);
-    pos += length;
-    if (length > 1 || !IsWhiteSpace(text[pos - 1])) keep = pos;
-  }
+  // White-space bytes are all below 0x41, the smallest second byte of a double-byte character, so a
+  // white-space byte at the end is always a character of its own and can go.
+  size_t keep = text.size();
+  while (keep > 0 && IsWhiteSpace(text[keep - 1])) --keep;
   return text.substr(0, keep);
 }
 
 std::string ToCrLf(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (text[i] == '\n') {
-      out += "\r\n";
-    } else {
-      out += text[i];
-    }
-  }
+  AppendCrLf(out, text.data(), text.size());
   return out;
 }
 
 std::string FormatExportEntry(const std::string& key, const std::string& title, const std::string& meditation,
                               const std::string& prayer) {
   const DiaryDate date = ParseDateKey(key);
-  std::string entry = "날짜 : " + FormatDisplayDate(date.year, date.month, date.day) + "\r\n\r\n";
-  entry += Block("제목 : ", title, "\r\n\r\n");
-  entry += Block("묵상 : ", meditation, "\r\n\r\n");
-  entry += Block("기도 : ", prayer, "\r\n\r\n\r\n\r\n");
+  std::string entry;
+  entry.reserve(96 + title.size() + meditation.size() + prayer.size());
+  entry += "날짜 : " + FormatDisplayDate(date.year, date.month, date.day) + "\r\n\r\n";
+  AppendBlock(entry, "제목 : ", title, "\r\n\r\n");
+  AppendBlock(entry, "묵상 : ", meditation, "\r\n\r\n");
+  AppendBlock(entry, "기도 : ", prayer, "\r\n\r\n\r\n\r\n");
   return entry;
 }
 
@@ -92,6 +99,7 @@ std::string ExportStatement(bool allDates, const std::string& key) {
 ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path) {
   FilePtr file = CreateFile(path);
   if (!file) return ExportOutcome::kCannotCreate;
+  std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
   CRecordsetCloser closer(set);
   set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
   std::string entry;
