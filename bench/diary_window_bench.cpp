@@ -91,9 +91,8 @@ int main(int argc, char** argv) {
 
   char temp[MAX_PATH];
   ::GetTempPathA(sizeof temp, temp);
-  const std::string folder =
-      std::string(temp) + "vesperal-diary-bench-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                             std::to_string(::GetTickCount()) + "\\";
+  const std::string folder = std::string(temp) + "vesperal-diary-bench-" + std::to_string(::GetCurrentProcessId()) +
+                             "-" + std::to_string(::GetTickCount()) + "\\";
   ::CreateDirectoryA(folder.c_str(), nullptr);
   SYSTEMTIME today;
   ::GetLocalTime(&today);

@@ -74,7 +74,8 @@ void CDiaryDlg::UpdateData(bool fromWindow) {
   struct {
     int id;
     std::string* text;
-  } fields[] = {{IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
+  } fields[] = {
+      {IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
   if (fromWindow) {
     m_time = GetPickerTime(picker);
     for (auto& field : fields) *field.text = WindowText(GetDlgItem(field.id));
@@ -174,7 +175,8 @@ void CDiaryDlg::ShowSearchText() {
   const struct {
     int id;
     const std::string* field;
-  } fields[] = {{IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
+  } fields[] = {
+      {IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
   for (const auto& field : fields) {
     const size_t pos = FindSearchText(*field.field, text);
     if (pos == std::string::npos) continue;

@@ -105,10 +105,9 @@ ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::str
   std::string entry;
   bool written = true;
   while (!set.IsEOF()) {
-    entry = FormatExportEntry(FieldValueToText(set.GetFieldValue("keydate")),
-                              FieldValueToText(set.GetFieldValue("memo1")),
-                              FieldValueToText(set.GetFieldValue("memo2")),
-                              FieldValueToText(set.GetFieldValue("memo3")));
+    entry =
+        FormatExportEntry(FieldValueToText(set.GetFieldValue("keydate")), FieldValueToText(set.GetFieldValue("memo1")),
+                          FieldValueToText(set.GetFieldValue("memo2")), FieldValueToText(set.GetFieldValue("memo3")));
     written = std::fwrite(entry.data(), 1, entry.size(), file.get()) == entry.size() && written;
     set.MoveNext();
   }

@@ -7,7 +7,8 @@ CSaveChoiceDlg::CSaveChoiceDlg(HWND parent, HWND helpWindow)
     : CDialogBase(IDD_SAVE_CHOICE, parent), m_hHelpWnd(helpWindow) {}
 
 BOOL CSaveChoiceDlg::OnInitDialog() {
-  if (m_nScope == 0 || m_nScope == 1) ::CheckRadioButton(m_hWnd, IDC_SAVE_CURRENT, IDC_SAVE_ALL, IDC_SAVE_CURRENT + m_nScope);
+  if (m_nScope == 0 || m_nScope == 1)
+    ::CheckRadioButton(m_hWnd, IDC_SAVE_CURRENT, IDC_SAVE_ALL, IDC_SAVE_CURRENT + m_nScope);
   return TRUE;
 }
 

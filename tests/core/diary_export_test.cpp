@@ -17,7 +17,7 @@ TEST(DiaryExportText, TrailingWhiteSpaceGoesWithoutCuttingADoubleByteCharacter) 
       {" \t\r\n\v\f", ""},
       {"기도 \r\n\r\n  \t", "기도"},
       {"a\r\nb  ", "a\r\nb"},
-      {"똠", "똠"},        // trail byte 0x63 is a letter, never white space
+      {"똠", "똠"},  // trail byte 0x63 is a letter, never white space
       {"  앞 공백", "  앞 공백"},
   };
   for (const auto& c : cases) EXPECT_EQ(TrimTrailingWhiteSpace(c.text), c.trimmed) << c.text;
@@ -35,7 +35,7 @@ TEST(DiaryExportText, TxtIsAppendedUnlessTheLastThreeBytesReadTxt) {
   const struct {
     const char* name;
     const char* path;
-  } cases[] = {{"diary", "diary.txt"},     {"notes.TXT", "notes.TXT"}, {"mytxt", "mytxt"},
+  } cases[] = {{"diary", "diary.txt"},       {"notes.TXT", "notes.TXT"}, {"mytxt", "mytxt"},
                {"notes.tx", "notes.tx.txt"}, {"일기.txt", "일기.txt"},   {"tx", "tx.txt"}};
   for (const auto& c : cases) EXPECT_EQ(WithTxtExtension(c.name), c.path) << c.name;
 }

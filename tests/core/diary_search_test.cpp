@@ -83,9 +83,12 @@ TEST(DiarySearchText, StatementHasOneConditionPerTickedFieldJoinedByOr) {
       {true, false, false, "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" ORDER BY keydate"},
       {false, true, false, "SELECT * FROM VESPERAL WHERE memo2 LIKE \"*감사*\" ORDER BY keydate"},
       {false, false, true, "SELECT * FROM VESPERAL WHERE memo3 LIKE \"*감사*\" ORDER BY keydate"},
-      {true, true, false, "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo2 LIKE \"*감사*\" ORDER BY keydate"},
-      {true, false, true, "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" ORDER BY keydate"},
-      {false, true, true, "SELECT * FROM VESPERAL WHERE memo2 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" ORDER BY keydate"},
+      {true, true, false,
+       "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo2 LIKE \"*감사*\" ORDER BY keydate"},
+      {true, false, true,
+       "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" ORDER BY keydate"},
+      {false, true, true,
+       "SELECT * FROM VESPERAL WHERE memo2 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" ORDER BY keydate"},
       {true, true, true,
        "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo2 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" "
        "ORDER BY keydate"},
@@ -118,10 +121,11 @@ TEST(DiarySearchText, FieldsHoldTheTextByTheEnginesRuleAndTheMarkHoldsNothing) {
     const char* text;
     bool holds;
   } cases[] = {
-      {"x", "", true},       {"x", "x", false},     {"x", "X", false},  {"X", "x", true},
-      {"xx", "x", true},     {"Amen", "aMEN", true}, {"감사", "감", true}, {"감사", "사감", false},
-      {"똠", "c", false},    // 똠 is 0x8C 0x63: its trail byte is the letter c
-      {"a똠c", "c", true},   {"기도", "", true},      {"", "a", false},
+      {"x", "", true},        {"x", "x", false},    {"x", "X", false},       {"X", "x", true},   {"xx", "x", true},
+      {"Amen", "aMEN", true}, {"감사", "감", true}, {"감사", "사감", false}, {"똠", "c", false},  // 똠 is 0x8C 0x63:
+                                                                                                  // its trail byte is
+                                                                                                  // the letter c
+      {"a똠c", "c", true},    {"기도", "", true},   {"", "a", false},
   };
   for (const auto& c : cases) EXPECT_EQ(FieldHoldsSearchText(c.field, c.text), c.holds) << c.field << "/" << c.text;
 }
@@ -132,8 +136,8 @@ TEST(DiarySearchText, SelectionStartsOnACharacterAndIsExact) {
     const char* text;
     size_t pos;
   } cases[] = {
-      {"오늘 감사 감사", "감사", 5}, {"Amen", "amen", std::string::npos}, {"똠c", "c", 2},
-      {"똠", "c", std::string::npos}, {"abc", "", std::string::npos},     {"ab", "abc", std::string::npos},
+      {"오늘 감사 감사", "감사", 5},  {"Amen", "amen", std::string::npos}, {"똠c", "c", 2},
+      {"똠", "c", std::string::npos}, {"abc", "", std::string::npos},      {"ab", "abc", std::string::npos},
   };
   for (const auto& c : cases) EXPECT_EQ(FindSearchText(c.field, c.text), c.pos) << c.field << "/" << c.text;
   EXPECT_EQ(FormatFoundCount(3), " 3 개");
@@ -175,8 +179,8 @@ TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
 #else
   const int entries = 3000, searches = 300;
 #endif
-  const std::vector<std::string> pieces = {"\"", "'", "*", "?", "#", "[", "]", "!", "-", "%", "_", " ", "가",
-                                           "감사", "똠", "햏", "a", "b", "c", "X", "x", "Z"};
+  const std::vector<std::string> pieces = {"\"", "'",  "*",    "?",  "#",  "[", "]", "!", "-", "%", "_",
+                                           " ",  "가", "감사", "똠", "햏", "a", "b", "c", "X", "x", "Z"};
   const unsigned seed = std::random_device()();
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937 random(seed);
@@ -211,7 +215,8 @@ TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
       const bool ticked[] = {request.title, request.meditation, request.prayer};
       const std::string* fields[] = {&e.title, &e.meditation, &e.prayer};
       for (int f = 0; f < 3; ++f)
-        if (ticked[f] && (needle.empty() || (!fields[f]->empty() && folded(*fields[f]).find(needle) != std::string::npos)))
+        if (ticked[f] &&
+            (needle.empty() || (!fields[f]->empty() && folded(*fields[f]).find(needle) != std::string::npos)))
           expected.insert(e.key);
     }
     SCOPED_TRACE("text [" + request.text + "]");

@@ -69,7 +69,8 @@ class CModalAnswerer {
     return FALSE;
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (CModalAnswerer* self = Current()) ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, reinterpret_cast<LPARAM>(self));
+    if (CModalAnswerer* self = Current())
+      ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, reinterpret_cast<LPARAM>(self));
   }
   std::vector<Step> m_steps;
   size_t m_nDone = 0;

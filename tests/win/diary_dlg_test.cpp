@@ -113,7 +113,11 @@ TEST_F(DiaryDlgTest, TypedTextIsStoredOnEveryWayTheDiaryCloses) {
       {"닫 기", [this] { Click(Diary(), IDCANCEL); }},
       {"Esc", [this] { PressKey(DiaryItem(IDC_DIARY_MEDITATION), VK_ESCAPE); }},
       {"Enter in the title", [this] { PressKey(DiaryItem(IDC_DIARY_TITLE), VK_RETURN); }},
-      {"close box", [this] { ::SendMessageA(Diary(), WM_SYSCOMMAND, SC_CLOSE, 0); Settle(); }},
+      {"close box",
+       [this] {
+         ::SendMessageA(Diary(), WM_SYSCOMMAND, SC_CLOSE, 0);
+         Settle();
+       }},
       {"diary button", [this] { ClickReading(IDC_DIARY_BUTTON); }},
       {"reading window closes", [this] { m_dlg.reset(); }},
       {"session ends", [this] { ::SendMessageA(Diary(), WM_ENDSESSION, TRUE, 0); }},

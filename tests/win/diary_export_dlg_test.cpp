@@ -21,10 +21,13 @@ CModalAnswerer::Step Choose(int scope) {
 }
 
 std::string March(int year) {
-  return u8"날짜 : " + std::to_string(year) + u8"년  3월  5일\r\n\r\n제목 : 봄날의 감사\r\n\r\n묵상 : 첫 줄\r\n둘째 줄\r\n\r\n기도 : 주님 뜻대로\r\n\r\n\r\n\r\n";
+  return u8"날짜 : " + std::to_string(year) +
+         u8"년  3월  5일\r\n\r\n제목 : 봄날의 감사\r\n\r\n묵상 : 첫 줄\r\n둘째 줄\r\n\r\n기도 : 주님 "
+         u8"뜻대로\r\n\r\n\r\n\r\n";
 }
 std::string January(int year) {
-  return u8"날짜 : " + std::to_string(year) + u8"년  1월  2일\r\n\r\n제목 : \r\n\r\n묵상 : 새해\r\n\r\n기도 : 은혜\r\n\r\n\r\n\r\n";
+  return u8"날짜 : " + std::to_string(year) +
+         u8"년  1월  2일\r\n\r\n제목 : \r\n\r\n묵상 : 새해\r\n\r\n기도 : 은혜\r\n\r\n\r\n\r\n";
 }
 
 }  // namespace
@@ -130,19 +133,20 @@ TEST_F(DiaryExportDlgTest, TheCommonSaveDialogNamesTheFile) {
   const std::string folder = m_dir.ProgramDir() + "내보내기\\";
   std::filesystem::create_directory(TestFiles::FsPath(folder));
   const std::string typed = folder + "dialog";
-  Export({Choose(0), {[](HWND window) {
-                        char caption[128] = "";
-                        ::GetWindowTextA(window, caption, sizeof caption);
-                        return std::string(caption) != kChoiceCaption;
-                      },
-                      [typed](HWND dialog) {
-                        // The file name box: a combo box in newer dialogs, an edit field in older ones.
-                        HWND name = ::GetDlgItem(dialog, 0x47C);
-                        if (!name) name = ::GetDlgItem(dialog, 0x480);
-                        ::SetWindowTextA(name, typed.c_str());
-                        ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                                       reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
-                      }}});
+  Export({Choose(0),
+          {[](HWND window) {
+             char caption[128] = "";
+             ::GetWindowTextA(window, caption, sizeof caption);
+             return std::string(caption) != kChoiceCaption;
+           },
+           [typed](HWND dialog) {
+             // The file name box: a combo box in newer dialogs, an edit field in older ones.
+             HWND name = ::GetDlgItem(dialog, 0x47C);
+             if (!name) name = ::GetDlgItem(dialog, 0x480);
+             ::SetWindowTextA(name, typed.c_str());
+             ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+           }}});
   // The dialog may move the current folder to the file's (Windows does, Wine does not); the file is opened
   // from whichever it is.
   const std::string current = CurrentDirectory();

@@ -98,9 +98,12 @@ TEST_F(DiaryFindTest, WithoutADiaryDatabaseTheSearchSaysSoAndListsNothing) {
 // A picture for people: the reading window, the diary beside it and the search window with a chosen hit,
 // Korean text in every field. Left in the build folder as diary-search.bmp.
 TEST_F(DiaryFindTest, ScreenshotOfTheThreeWindowsWithASelectedHit) {
-  WriteThisYear({{3, 5, u8"시편 23:1-3",
-                      {u8"여호와는 나의 목자시니 내게 부족함이 없으리로다", u8"그가 나를 푸른 풀밭에 누이시며 쉴 만한 물 가로 인도하시는도다",
-                       u8"내 영혼을 소생시키시고 자기 이름을 위하여 의의 길로 인도하시는도다"}}});
+  WriteThisYear({{3,
+                  5,
+                  u8"시편 23:1-3",
+                  {u8"여호와는 나의 목자시니 내게 부족함이 없으리로다",
+                   u8"그가 나를 푸른 풀밭에 누이시며 쉴 만한 물 가로 인도하시는도다",
+                   u8"내 영혼을 소생시키시고 자기 이름을 위하여 의의 길로 인도하시는도다"}}});
   Seed(Key(3, 5), u8"봄날의 감사", u8"오늘도 목자 되신 주님께 감사합니다.\r\n쉴 만한 물 가에서 감사를 배웁니다.",
        u8"주님, 감사의 마음을 잃지 않게 하소서.");
   Seed(Key(1, 2), u8"새해 첫 기도", u8"새 마음으로 시작합니다.", u8"한 해를 지켜 주소서.");
@@ -114,7 +117,8 @@ TEST_F(DiaryFindTest, ScreenshotOfTheThreeWindowsWithASelectedHit) {
   ::GetWindowRect(Diary(), &diary);
   ::SetWindowPos(Find(), HWND_TOP, diary.right + 10, diary.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
   Settle();
-  for (HWND window : {Hwnd(), Diary(), Find()}) ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (HWND window : {Hwnd(), Diary(), Find()})
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   ::Sleep(200);
   Settle();
 
