@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "ui/AppMessageBox.h"
 #include "res/Resource.h"
@@ -20,12 +21,6 @@ std::string ReadingTitle(int year) {
   char title[64];
   std::snprintf(title, sizeof title, "베스페랄읽기 - %d", year);
   return title;
-}
-
-std::string DateKey(int year, int month, int day) {
-  char key[16];
-  std::snprintf(key, sizeof key, "%04d%02d%02d", year, month, day);
-  return key;
 }
 
 RECT ToRect(const PageRect& page) { return RECT{page.left, page.top, page.right, page.bottom}; }
@@ -81,7 +76,7 @@ BOOL CReadingDlg::OnInitDialog() {
   SetPickerTime(m_datePicker, now);
 
   m_bDiaryShown = false;
-  m_strDateKey = DateKey(m_nYear, m_nMonth, m_nDay);
+  m_strDateKey = MakeDateKey(m_nYear, m_nMonth, m_nDay);
   SetTitle(ReadingTitle(m_nYear));
 
   // A missing greeting file plays the system's default sound instead.
