@@ -172,23 +172,20 @@ void CDiaryDlg::OnFind() {
 void CDiaryDlg::ShowSearchText() {
   if (!m_pFindDlg) return;
   const std::string& text = m_pFindDlg->m_strFind;
-  const struct {
-    int id;
-    const std::string* field;
-  } fields[] = {
-      {IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
-  for (const auto& field : fields) {
-    const size_t pos = FindSearchText(*field.field, text);
+  for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER}) {
+    // The field as it is on the screen: on the date already shown it may hold typing not yet stored.
+    HWND edit = GetDlgItem(id);
+    const std::string field = WindowText(edit);
+    const size_t pos = FindSearchText(field, text);
     if (pos == std::string::npos) continue;
-    HWND edit = GetDlgItem(field.id);
     // Edit controls count positions in characters or, some ANSI ones on a double-byte code page, in
     // bytes; the end of a whole-text selection tells which.
     DWORD wholeStart = 0, wholeEnd = 0;
     ::SendMessageA(edit, EM_SETSEL, 0, -1);
     ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&wholeStart), reinterpret_cast<LPARAM>(&wholeEnd));
-    const size_t characters = static_cast<size_t>(CountCharacters(*field.field, field.field->size()));
-    const bool bytes = wholeEnd == field.field->size() && characters != field.field->size();
-    const int start = bytes ? static_cast<int>(pos) : CountCharacters(*field.field, pos);
+    const bool bytes =
+        wholeEnd == field.size() && static_cast<size_t>(CountCharacters(field, field.size())) != field.size();
+    const int start = bytes ? static_cast<int>(pos) : CountCharacters(field, pos);
     const int end = start + (bytes ? static_cast<int>(text.size()) : CountCharacters(text, text.size()));
     ::SendMessageA(edit, EM_SETSEL, start, end);
     ::SendMessageA(edit, EM_SCROLLCARET, 0, 0);

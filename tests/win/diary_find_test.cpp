@@ -73,9 +73,10 @@ TEST_F(DiaryFindTest, ADoubleClickMovesBothWindowsAndSelectsTheTextWhereItOccurs
   EXPECT_EQ(Selected(IDC_DIARY_MEDITATION), u8"감사");
   EXPECT_EQ(Selected(IDC_DIARY_PRAYER), "");
 
-  // The same date again reloads nothing and selects again; no selection does nothing.
-  ::SendMessageA(DiaryItem(IDC_DIARY_TITLE), EM_SETSEL, 0, 0);
+  // The same date again reloads nothing (typing stays) and selects again; no selection does nothing.
+  Type(IDC_DIARY_TITLE, u8"새로 쓴 감사");
   DoubleClickResult(1);
+  EXPECT_EQ(Text(DiaryItem(IDC_DIARY_TITLE)), u8"새로 쓴 감사");
   EXPECT_EQ(Selected(IDC_DIARY_TITLE), u8"감사");
   DoubleClickResult(-1);
   EXPECT_EQ(DiaryKey(), Key(3, 5));
