@@ -12,6 +12,7 @@
 #include "diary/SaveFileDialog.h"
 #include "res/Resource.h"
 #include "ui/AppMessageBox.h"
+#include "ui/HandlerError.h"
 #include "ui/LocalDate.h"
 
 namespace {
@@ -55,8 +56,13 @@ bool CDiaryDlg::OpenDiaryWindow() {
 }
 
 void CDiaryDlg::CloseDiaryWindow() {
-  // The window's destruction stores the fields when they were changed.
-  DestroyWindow();
+  // Stored first while the window can still stay: when the store fails (the error is shown), the window
+  // stays open with what was typed rather than taking it away.
+  const bool stored = CallGuarded(m_hWnd, false, false, [this] {
+    StoreChanges();
+    return true;
+  });
+  if (stored) DestroyWindow();
 }
 
 void CDiaryDlg::SetDiaryDateRange(int firstYear, int lastYear) {
@@ -144,6 +150,9 @@ BOOL CDiaryDlg::OnInitDialog() {
   else
     ClearEntry();
   m_pFindDlg = std::make_unique<CFindDlg>(*this);
+  // No limit on what can be typed beyond what the control can hold.
+  for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER})
+    ::SendDlgItemMessageA(m_hWnd, id, EM_SETLIMITTEXT, 0, 0);
   m_hIcon.Reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DIARY_WINDOW),
                                                 IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
   ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));

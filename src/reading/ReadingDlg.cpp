@@ -231,7 +231,11 @@ void CReadingDlg::StoreDiaryChanges() {
 }
 
 void CReadingDlg::OnDiaryClose() {
-  if (m_pDiaryDlg) m_pDiaryDlg->CloseDiaryWindow();
+  if (m_pDiaryDlg) {
+    m_pDiaryDlg->CloseDiaryWindow();
+    // A diary that could not store what was typed stays open.
+    if (m_pDiaryDlg->DiaryWindowHandle()) return;
+  }
   m_bDiaryShown = false;
   ShowDiaryEntryIcons();
 }

@@ -1,6 +1,7 @@
 // The diary window beside the reading window: loading, storing on a change of date and on every way of
 // closing, deleting, the date sync in both directions, and F1.
 #include "DiaryDlgFixture.h"
+#include "core/DbTestData.h"
 
 namespace {
 
@@ -168,4 +169,24 @@ TEST_F(DiaryDlgTest, F1InTheDiaryAndItsSearchWindowAsksTheMainWindowForHelp) {
   EXPECT_EQ(::GetWindow(Diary(), GW_OWNER), main);
   m_dlg.reset();
   ::DestroyWindow(main);
+}
+
+TEST_F(DiaryDlgTest, ADiaryThatCannotStoreWhatWasTypedStaysOpenWithIt) {
+  OpenOn(5, 20);
+  Type(IDC_DIARY_MEDITATION, u8"지켜야 할 묵상");
+  // Another program takes the table away: the store fails with an engine error.
+  const std::string dbPath = m_dir.ProgramDir() + "memo.mdb";
+  dbtest::RawExec(dbPath, "ALTER TABLE VESPERAL RENAME TO AWAY");
+  Click(Diary(), IDCANCEL);
+  ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+  EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+  ASSERT_TRUE(::IsWindow(Diary()));
+  EXPECT_TRUE(m_dlg->m_bDiaryShown);
+  EXPECT_EQ(Fields()[1], u8"지켜야 할 묵상");
+
+  // Once the table is back, closing stores and closes.
+  dbtest::RawExec(dbPath, "ALTER TABLE AWAY RENAME TO VESPERAL");
+  Click(Diary(), IDCANCEL);
+  EXPECT_FALSE(m_dlg->m_bDiaryShown);
+  EXPECT_EQ(Stored(Key(5, 20)).meditation, u8"지켜야 할 묵상");
 }
