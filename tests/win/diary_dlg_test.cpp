@@ -122,6 +122,7 @@ TEST_F(DiaryDlgTest, TypedTextIsStoredOnEveryWayTheDiaryCloses) {
       {"diary button", [this] { ClickReading(IDC_DIARY_BUTTON); }},
       {"reading window closes", [this] { m_dlg.reset(); }},
       {"session ends", [this] { ::SendMessageA(Diary(), WM_ENDSESSION, TRUE, 0); }},
+      {"the shell at session end", [this] { m_dlg->StoreDiaryChanges(); }},
   };
   int day = 1;
   for (const auto& way : ways) {
