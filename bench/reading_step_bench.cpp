@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ui/AppMessageBox.h"
-#include "reading/LocalDate.h"
+#include "ui/LocalDate.h"
 #include "reading/ReadingDlg.h"
 
 namespace {

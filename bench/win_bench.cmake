@@ -6,3 +6,12 @@ target_link_libraries(reading_step_bench PRIVATE vesperal_win)
 if(COMMAND vesperal_add_resources)
   vesperal_add_resources(reading_step_bench)
 endif()
+
+# The diary windows: a search listing 10,000 entries, a change of date storing one entry and loading another.
+# Run with: scripts/wine-run.sh <build>/diary_window_bench.exe [runs]
+add_executable(diary_window_bench bench/diary_window_bench.cpp)
+target_compile_options(diary_window_bench PRIVATE ${VESPERAL_CHARSET_FLAGS})
+target_link_libraries(diary_window_bench PRIVATE vesperal_win)
+if(COMMAND vesperal_add_resources)
+  vesperal_add_resources(diary_window_bench)
+endif()

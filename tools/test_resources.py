@@ -199,8 +199,55 @@ KOREAN = 0x0412
 WS_CHILD, WS_VISIBLE, WS_TABSTOP, WS_GROUP = 0x40000000, 0x10000000, 0x00010000, 0x00020000
 # Class names are case-insensitive, and the predefined classes may be written by name or by their atom;
 # all of these create the same control.
-BUTTON_CLASS, SCROLLBAR_CLASS = 0x80, 0x84
-CLASS_ATOMS = {"button": BUTTON_CLASS, "scrollbar": SCROLLBAR_CLASS}
+BUTTON_CLASS, EDIT_CLASS, STATIC_CLASS, LISTBOX_CLASS, SCROLLBAR_CLASS = 0x80, 0x81, 0x82, 0x83, 0x84
+CLASS_ATOMS = {"button": BUTTON_CLASS, "edit": EDIT_CLASS, "static": STATIC_CLASS, "listbox": LISTBOX_CLASS,
+               "scrollbar": SCROLLBAR_CLASS}
+WS_POPUP, WS_CAPTION, WS_SYSMENU, WS_BORDER, WS_VSCROLL = 0x80000000, 0x00C00000, 0x00080000, 0x00800000, 0x00200000
+DS_SETFONT, DS_MODALFRAME = 0x40, 0x80
+NO_ID = 0xFFFFFFFF
+CHILD = WS_CHILD | WS_VISIBLE
+TAB = CHILD | WS_TABSTOP
+MULTILINE_EDIT = TAB | WS_BORDER | WS_VSCROLL | 0x4 | 0x1000 | 0x100  # ES_MULTILINE, ES_WANTRETURN, ES_NOHIDESEL
+
+# The diary's three windows: (id, style, size, caption, controls in tab order as (id, class, text, style, rect)).
+DIARY_TEMPLATES = [
+    (152, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, (311, 205), "경건 일기장", [
+        (1013, BUTTON_CLASS, "찾 기", TAB, (106, 179, 41, 19)),
+        (NO_ID, STATIC_CLASS, "날짜", CHILD | WS_GROUP, (5, 10, 18, 8)),
+        (NO_ID, STATIC_CLASS, "제목", CHILD | WS_GROUP, (5, 27, 18, 8)),
+        (NO_ID, STATIC_CLASS, "묵상", CHILD | WS_GROUP, (5, 45, 20, 10)),
+        (NO_ID, STATIC_CLASS, "기도", CHILD | WS_GROUP, (5, 110, 21, 11)),
+        (1006, "sysdatetimepick32", "", TAB | 0x4 | 0x20, (30, 8, 90, 13)),
+        (1007, EDIT_CLASS, "", TAB | WS_BORDER | 0x80 | 0x100, (30, 25, 271, 13)),
+        (1008, EDIT_CLASS, "", MULTILINE_EDIT, (30, 44, 271, 57)),
+        (1009, EDIT_CLASS, "", MULTILINE_EDIT | 0x80, (30, 108, 271, 57)),
+        (1012, BUTTON_CLASS, "삭 제", TAB, (49, 179, 41, 19)),
+        (1014, BUTTON_CLASS, "파일로저장", TAB, (163, 179, 41, 19)),
+        (NO_ID, STATIC_CLASS, 167, CHILD | 0x3, (5, 124, 20, 20)),
+        (NO_ID, STATIC_CLASS, 169, CHILD | 0x3, (5, 58, 20, 20)),
+        (2, BUTTON_CLASS, "닫 기", TAB, (220, 179, 41, 19)),
+    ]),
+    (161, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, (279, 117), "찾기", [
+        (NO_ID, STATIC_CLASS, "찾을 문자열 :", CHILD | WS_GROUP, (7, 10, 43, 12)),
+        (1007, EDIT_CLASS, "", TAB | WS_BORDER | 0x80, (53, 7, 160, 14)),
+        (NO_ID, BUTTON_CLASS, " 찾을 대상 ", CHILD | 0x7, (7, 27, 206, 27)),
+        (1014, BUTTON_CLASS, "제목", TAB | 0x3, (14, 41, 58, 8)),
+        (1015, BUTTON_CLASS, "묵상", TAB | 0x3, (82, 41, 58, 8)),
+        (1016, BUTTON_CLASS, "기도", TAB | 0x3, (150, 41, 58, 8)),
+        (1013, BUTTON_CLASS, "찾기", TAB | 0x1, (222, 7, 50, 16)),
+        (2, BUTTON_CLASS, "취소", TAB, (222, 29, 50, 16)),
+        (NO_ID, STATIC_CLASS, "찾은 결과 :", CHILD | WS_GROUP, (7, 64, 40, 11)),
+        (1018, STATIC_CLASS, "", CHILD | WS_GROUP, (48, 64, 51, 11)),
+        (1017, LISTBOX_CLASS, "", TAB | WS_BORDER | WS_VSCROLL | 0x1 | 0x2 | 0x100, (7, 77, 206, 33)),
+    ]),
+    (163, WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT, (191, 55), "파일로 저장", [
+        (1019, BUTTON_CLASS, "현재 날짜만 저장", CHILD | WS_GROUP | 0x9, (13, 16, 105, 13)),
+        (1020, BUTTON_CLASS, "모든 날짜 저장", CHILD | 0x9, (13, 30, 105, 13)),
+        (1, BUTTON_CLASS, "확 인", TAB | 0x1, (144, 7, 40, 17)),
+        (2, BUTTON_CLASS, "취 소", TAB, (144, 30, 40, 17)),
+        (NO_ID, BUTTON_CLASS, "", CHILD | 0x7, (7, 3, 117, 45)),
+    ]),
+]
 
 
 @unittest.skipUnless(os.environ.get("VESPERAL_WINDRES") and os.environ.get("VESPERAL_ICON_DIR"),
@@ -243,6 +290,23 @@ class CompiledResourcesTest(unittest.TestCase):
                          [(i, k, hex(s), r) for i, k, s, r in expected])
         for control in dialog["controls"]:
             self.assertIn(control["text"], (None, ""), "buttons carry no text")
+
+    def test_diary_window_templates_match_their_layout(self):
+        def class_of(klass):
+            return CLASS_ATOMS.get(klass.lower(), klass.lower()) if isinstance(klass, str) else klass
+
+        for ident, style, size, caption, controls in DIARY_TEMPLATES:
+            with self.subTest(ident):
+                language, body = self.resources[(RT_DIALOG, ident)]
+                self.assertEqual(language, KOREAN)
+                dialog = read_dialog_ex(body)
+                self.assertEqual(hex(dialog["style"]), hex(style))
+                self.assertEqual(dialog["rect"][2:], size)
+                self.assertEqual(dialog["caption"], caption)
+                self.assertEqual(dialog["font"][:2], (9, "굴림"))
+                actual = [(c["id"], class_of(c["klass"]), c["text"] if c["text"] is not None else "", hex(c["style"]),
+                           c["rect"]) for c in dialog["controls"]]
+                self.assertEqual(actual, [(i, k, t, hex(st), r) for i, k, t, st, r in controls])
 
     def test_application_title_string(self):
         language, block = self.resources[(RT_STRING, 57344 // 16 + 1)]

@@ -8,6 +8,7 @@
 #include "db/DaoTableDef.h"
 #include "db/JetErrors.h"
 #include "db/FieldValue.h"
+#include "diary/DiaryRecordsetGuard.h"
 
 namespace {
 
@@ -32,23 +33,6 @@ bool PathIsPresent(const std::string& cp949Path) {
 std::string TextOrMark(const std::string& text) { return text.empty() ? emptyMark : text; }
 std::string MarkToEmpty(std::string text) { return text == emptyMark ? std::string() : text; }
 
-// An engine error must not leave the one recordset open, or every later statement on it would fail.
-class CloseOnExit {
- public:
-  explicit CloseOnExit(CDaoRecordset& set) : m_set(set) {}
-  ~CloseOnExit() {
-    try {
-      if (m_set.IsOpen()) m_set.Close();
-    } catch (const CDaoException&) {
-    }
-  }
-  CloseOnExit(const CloseOnExit&) = delete;
-  CloseOnExit& operator=(const CloseOnExit&) = delete;
-
- private:
-  CDaoRecordset& m_set;
-};
-
 }  // namespace
 
 CDiaryStore::CDiaryStore(MessageFn showMessage) : m_showMessage(std::move(showMessage)) {}
@@ -60,29 +44,14 @@ CDiaryStore::~CDiaryStore() {
 
 bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
   const std::string path = programDir + "memo.mdb";
-  if (!PathIsPresent(path)) {
-    try {
-      m_diaryDb.Create(path, dbLangGeneral, 0);
-    } catch (const CDaoException&) {
-      if (m_showMessage) m_showMessage("DB Creation failed.");
-      return false;
-    }
-    if (m_diaryDb.IsOpen()) m_diaryDb.Close();
-    m_diaryDb.Open(path, false, false, "");
-    CDaoTableDef table(&m_diaryDb);
-    table.Create("VESPERAL", 0);
-    table.CreateField("keydate", dbText, 8, dbUpdatableField);
-    table.CreateField("memo1", dbMemo, 0, dbUpdatableField);
-    table.CreateField("memo2", dbMemo, 0, dbUpdatableField);
-    table.CreateField("memo3", dbMemo, 0, dbUpdatableField);
-    table.Append();
-    table.Close();
-    m_diaryDb.Close();
+  if (!PathIsPresent(path) && !CreateDiaryFile(path)) {
+    if (m_showMessage) m_showMessage("DB Creation failed.");
+    return false;
   }
 
   m_diaryDb.Open(path, false, false, "");
   m_pDiarySet = std::make_unique<CDaoRecordset>(&m_diaryDb);
-  CloseOnExit closer(*m_pDiarySet);
+  CRecordsetCloser closer(*m_pDiarySet);
   m_pDiarySet->Open(dbOpenDynaset, keyQuery, 0);
   while (!m_pDiarySet->IsEOF()) {
     m_diaryKeys.Add(FieldValueToText(m_pDiarySet->GetFieldValue("keydate")));
@@ -92,9 +61,49 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
   return true;
 }
 
+// The file is built whole under another name and then renamed, so that a process that dies while
+// building it leaves no memo.mdb without its table behind: every later start would fail on such a file.
+bool CDiaryStore::CreateDiaryFile(const std::string& path) {
+  const std::string building = path + ".new";
+  std::error_code ignored;
+  auto removeBuilding = [&] {
+    std::filesystem::remove(FileSystemPath(building), ignored);
+    std::filesystem::remove(FileSystemPath(building + "-journal"), ignored);
+  };
+  // What an earlier creation left when it was cut short is started again.
+  removeBuilding();
+  try {
+    m_diaryDb.Create(building, dbLangGeneral, 0);
+    CDaoTableDef table(&m_diaryDb);
+    table.Create("VESPERAL", 0);
+    table.CreateField("keydate", dbText, 8, dbUpdatableField);
+    table.CreateField("memo1", dbMemo, 0, dbUpdatableField);
+    table.CreateField("memo2", dbMemo, 0, dbUpdatableField);
+    table.CreateField("memo3", dbMemo, 0, dbUpdatableField);
+    table.Append();
+    table.Close();
+    m_diaryDb.Close();
+  } catch (const CDaoException&) {
+    m_diaryDb.Close();
+    removeBuilding();
+    return false;
+  }
+  // Another process may have made the diary meanwhile; its file is kept.
+  if (!PathIsPresent(path)) {
+    std::error_code error;
+    std::filesystem::rename(FileSystemPath(building), FileSystemPath(path), error);
+    if (error) {
+      removeBuilding();
+      return false;
+    }
+  }
+  removeBuilding();
+  return true;
+}
+
 void CDiaryStore::ReadEntry(const std::string& key, DiaryEntry& entry) {
   if (!m_pDiarySet) return;
-  CloseOnExit closer(*m_pDiarySet);
+  CRecordsetCloser closer(*m_pDiarySet);
   m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
   if (m_pDiarySet->IsEOF()) {
     entry = DiaryEntry();
@@ -111,7 +120,7 @@ void CDiaryStore::WriteEntry(const std::string& key, const std::string& title, c
                              const std::string& prayer) {
   if (!m_pDiarySet) return;
   {
-    CloseOnExit closer(*m_pDiarySet);
+    CRecordsetCloser closer(*m_pDiarySet);
     m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
     if (m_pDiarySet->IsEOF())
       m_pDiarySet->AddNew();
@@ -131,7 +140,7 @@ void CDiaryStore::DeleteEntry(const std::string& key) {
   if (!m_pDiarySet) return;
   bool deleted = false;
   {
-    CloseOnExit closer(*m_pDiarySet);
+    CRecordsetCloser closer(*m_pDiarySet);
     m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
     if (!m_pDiarySet->IsEOF()) {
       m_pDiarySet->Delete();
@@ -145,7 +154,7 @@ void CDiaryStore::DeleteEntry(const std::string& key) {
   // any record remains.
   bool remains = false;
   {
-    CloseOnExit closer(*m_pDiarySet);
+    CRecordsetCloser closer(*m_pDiarySet);
     m_pDiarySet->Open(dbOpenDynaset, EntryStatement(key), 0);
     remains = !m_pDiarySet->IsEOF();
     m_pDiarySet->Close();

@@ -33,5 +33,7 @@ class CDiaryStore {
   CDiaryKeyList m_diaryKeys{1000};
 
  private:
+  bool CreateDiaryFile(const std::string& path);
+
   MessageFn m_showMessage;
 };

@@ -1,5 +1,15 @@
 # Sources of src/diary: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryDate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryExport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryKeyList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiarySearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryStore.cpp
+)
+list(APPEND WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryExportCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FindDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SaveChoiceDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SaveFileDialog.cpp
 )

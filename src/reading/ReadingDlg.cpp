@@ -5,9 +5,11 @@
 
 #include <cstdio>
 
+#include "diary/DiaryDate.h"
+#include "diary/DiaryDlg.h"
 #include "ui/AppMessageBox.h"
 #include "res/Resource.h"
-#include "reading/LocalDate.h"
+#include "ui/LocalDate.h"
 #include "reading/ReadingLayout.h"
 #include "reading/VerseScroll.h"
 
@@ -19,12 +21,6 @@ std::string ReadingTitle(int year) {
   char title[64];
   std::snprintf(title, sizeof title, "베스페랄읽기 - %d", year);
   return title;
-}
-
-std::string DateKey(int year, int month, int day) {
-  char key[16];
-  std::snprintf(key, sizeof key, "%04d%02d%02d", year, month, day);
-  return key;
 }
 
 RECT ToRect(const PageRect& page) { return RECT{page.left, page.top, page.right, page.bottom}; }
@@ -80,7 +76,7 @@ BOOL CReadingDlg::OnInitDialog() {
   SetPickerTime(m_datePicker, now);
 
   m_bDiaryShown = false;
-  m_strDateKey = DateKey(m_nYear, m_nMonth, m_nDay);
+  m_strDateKey = MakeDateKey(m_nYear, m_nMonth, m_nDay);
   SetTitle(ReadingTitle(m_nYear));
 
   // A missing greeting file plays the system's default sound instead.
@@ -228,8 +224,18 @@ void CReadingDlg::OnDiaryButton() {
   RedrawNow(m_btnDiary.GetSafeHwnd());
 }
 
+std::unique_ptr<IDiaryWindow> CReadingDlg::MakeDiaryWindow() { return std::make_unique<CDiaryDlg>(*this); }
+
+void CReadingDlg::StoreDiaryChanges() {
+  if (m_bDiaryShown && m_pDiaryDlg) m_pDiaryDlg->StoreChanges();
+}
+
 void CReadingDlg::OnDiaryClose() {
-  if (m_pDiaryDlg) m_pDiaryDlg->CloseDiaryWindow();
+  if (m_pDiaryDlg) {
+    m_pDiaryDlg->CloseDiaryWindow();
+    // A diary that could not store what was typed stays open.
+    if (m_pDiaryDlg->DiaryWindowHandle()) return;
+  }
   m_bDiaryShown = false;
   ShowDiaryEntryIcons();
 }

@@ -11,11 +11,11 @@
 #include "controls/GdiHandles.h"
 #include "controls/IconButton.h"
 #include "diary/DiaryStore.h"
-#include "reading/DiaryWindow.h"
+#include "diary/DiaryWindow.h"
 #include "reading/ReadingPlan.h"
 #include "reading/ReadingView.h"
 
-class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan {
+class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan, public IDiaryHost {
  public:
   // The plan files and the diary lie in the folder of the program file, unless `programDir` (ending in a
   // backslash) names another folder, as tests do.
@@ -28,6 +28,15 @@ class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan
   void DrawPage(HDC dc, const RECT& clip);
   // The window that F1 asks for help; without one, the reading window's owner.
   void SetMainWindow(HWND mainWindow) { m_hMainWnd = mainWindow; }
+
+  // Stores what was typed in the diary window, if it is open. The window's closing does this by itself;
+  // the shell calls it when Windows ends the session.
+  void StoreDiaryChanges();
+
+  // IDiaryHost
+  HWND ReadingWindow() const override { return m_hWnd; }
+  HWND MainWindow() const override { return HelpWindow(); }
+  CDiaryStore& DiaryStore() override { return m_diaryStore; }
 
   // IReadingView
   void ShowMessage(const std::string& text) override;
@@ -49,9 +58,8 @@ class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan
   int m_nDiaryHoverIcon = 0, m_nDiaryNormalIcon = 0;
 
  protected:
-  // Makes the diary window object; none until there is a diary window, and the diary button then does
-  // nothing.
-  virtual std::unique_ptr<IDiaryWindow> MakeDiaryWindow() { return nullptr; }
+  // Makes the diary window object; without one the diary button does nothing.
+  virtual std::unique_ptr<IDiaryWindow> MakeDiaryWindow();
 
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;

@@ -8,6 +8,7 @@
 #include "db/Cp949.h"
 #include "db/DaoException.h"
 #include "db/FieldValue.h"
+#include "diary/DiaryDate.h"
 #include "reading/ReadingView.h"
 
 namespace {
@@ -145,9 +146,7 @@ bool CReadingPlan::LookUpDay() {
   m_pPlanSet->Close();
 
   m_view.ResetScrollBar(m_nVerseCount - 1);
-  char key[32];
-  std::snprintf(key, sizeof key, "%04d%02d%02d", m_nYear, m_nMonth, m_nDay);
-  m_strDateKey = key;
+  m_strDateKey = MakeDateKey(m_nYear, m_nMonth, m_nDay);
   m_view.OnDayLoaded();
   return true;
 }

@@ -6,7 +6,6 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PageFlow.cpp
 )
 list(APPEND WIN_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/LocalDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPaint.cpp
 )

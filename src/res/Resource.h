@@ -38,3 +38,27 @@
 #define WM_FIND_CLOSE (WM_USER + 17)
 #define WM_FIND_RESULT (WM_USER + 18)
 #define WM_TRAYNOTIFY (WM_USER + 22)
+
+// The diary window, its search window and the export's choice window.
+#define IDD_DIARY 152
+#define IDD_FIND 161
+#define IDD_SAVE_CHOICE 163
+
+#define IDC_DIARY_DATE 1006
+#define IDC_DIARY_TITLE 1007
+#define IDC_DIARY_MEDITATION 1008
+#define IDC_DIARY_PRAYER 1009
+#define IDC_DIARY_DELETE 1012
+#define IDC_DIARY_FIND 1013
+#define IDC_DIARY_SAVEFILE 1014
+
+#define IDC_FIND_TEXT 1007
+#define IDC_FIND_GO 1013
+#define IDC_FIND_TITLE 1014
+#define IDC_FIND_MEDITATION 1015
+#define IDC_FIND_PRAYER 1016
+#define IDC_FIND_RESULTS 1017
+#define IDC_FIND_COUNT 1018
+
+#define IDC_SAVE_CURRENT 1019
+#define IDC_SAVE_ALL 1020

@@ -166,3 +166,53 @@ TEST(DiaryCrash, KilledWritersLeaveASoundFileWithEveryReportedEntry) {
     EXPECT_EQ(entry.prayer, expected.prayer);
   }
 }
+
+// The first start builds memo.mdb; a process killed at any moment of that leaves either no diary or a
+// whole one with its table, and the next start opens (or builds) it.
+TEST(DiaryCrash, KilledFirstCreationLeavesNoDiaryOrAWholeOne) {
+  constexpr int creations = 40;
+  // How long one creation takes here, so that the kills fall before, inside and after it.
+  std::chrono::microseconds span;
+  {
+    TestFiles probe;
+    const auto start = std::chrono::steady_clock::now();
+    CDiaryStore store(nullptr);
+    ASSERT_TRUE(store.OpenDiaryDb(probe.ProgramDir()));
+    span = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+  }
+  const unsigned seed = std::random_device()();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  int whole = 0, none = 0, cutWhileBuilding = 0;
+  for (int round = 0; round < creations; ++round) {
+    TestFiles dir;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      CDiaryStore store(nullptr);
+      _exit(store.OpenDiaryDb(dir.ProgramDir()) ? 0 : 3);
+    }
+    const auto pause = std::uniform_int_distribution<long>(0, span.count() * 3 + 100)(random);
+    usleep(static_cast<useconds_t>(pause));
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << "round " << round;
+
+    const std::string dbPath = dir.ProgramDir() + "memo.mdb";
+    if (TestFiles::Exists(dbPath + ".new")) ++cutWhileBuilding;
+    if (TestFiles::Exists(dbPath)) {
+      ++whole;
+      EXPECT_EQ(RawQuery(dbPath, "SELECT count(*) FROM sqlite_master WHERE name = 'VESPERAL'"), "1") << round;
+      EXPECT_EQ(RawQuery(dbPath, "PRAGMA integrity_check"), "ok") << round;
+    } else {
+      ++none;
+    }
+    CDiaryStore next(nullptr);
+    EXPECT_TRUE(next.OpenDiaryDb(dir.ProgramDir())) << "round " << round;
+    next.WriteEntry("20000101", "t", "m", "p");
+    EXPECT_TRUE(next.m_diaryKeys.Find("20000101"));
+  }
+  std::printf("killed creations: %d left a whole diary, %d none (%d cut while building it)\n", whole, none,
+              cutWhileBuilding);
+}

@@ -13,7 +13,7 @@
 #include "WinTestSupport.h"
 #include "res/Resource.h"
 #include "core/PlanTestDir.h"
-#include "reading/LocalDate.h"
+#include "ui/LocalDate.h"
 #include "reading/ReadingDlg.h"
 
 // One day of a test plan; texts are UTF-8 and the verse numbers count from 1.

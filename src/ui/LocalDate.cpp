@@ -1,4 +1,4 @@
-#include "reading/LocalDate.h"
+#include "ui/LocalDate.h"
 
 #include <commctrl.h>
 

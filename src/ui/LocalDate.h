@@ -1,5 +1,5 @@
 #pragma once
-// Dates of the reading window's date picker: local wall-clock times held as SYSTEMTIME.
+// Dates of the date pickers: local wall-clock times held as SYSTEMTIME.
 #include <windows.h>
 
 // Moves a local time by whole days. The arithmetic runs on the wall clock, so a step always lands on the

@@ -1,0 +1,278 @@
+#include "diary/DiaryDlg.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "diary/DiaryDate.h"
+#include "diary/DiaryHelpKey.h"
+#include "diary/DiarySearch.h"
+#include "diary/DiaryStore.h"
+#include "diary/FindDlg.h"
+#include "diary/SaveFileDialog.h"
+#include "res/Resource.h"
+#include "ui/AppMessageBox.h"
+#include "ui/HandlerError.h"
+#include "ui/LocalDate.h"
+
+namespace {
+
+std::string WindowText(HWND window) {
+  const int length = ::GetWindowTextLengthA(window);
+  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+  const int got = ::GetWindowTextA(window, text.data(), length + 1);
+  return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+}
+
+std::string KeyOf(const SYSTEMTIME& time) { return MakeDateKey(time.wYear, time.wMonth, time.wDay); }
+
+}  // namespace
+
+CDiaryDlg::CDiaryDlg(IDiaryHost& host) : CDialogBase(IDD_DIARY, host.ReadingWindow()), m_pReadingDlg(&host) {
+  m_chooseFile = [](HWND owner, std::string& path) { return AskSavePath(owner, path); };
+  m_openFile = [](const std::string& path, const std::string& directory) { OpenWithShell(path, directory); };
+}
+
+CDiaryDlg::~CDiaryDlg() {
+  // Destroyed here, not in the base, so that OnDestroy still stores what was typed.
+  if (m_hWnd) ::DestroyWindow(m_hWnd);
+}
+
+CDiaryStore& CDiaryDlg::Store() const { return m_pReadingDlg->DiaryStore(); }
+
+CDaoRecordset* CDiaryDlg::DiarySet() const { return Store().m_pDiarySet.get(); }
+
+HWND CDiaryDlg::OwnerWindow() const {
+  HWND main = m_pReadingDlg->MainWindow();
+  return main ? main : m_pReadingDlg->ReadingWindow();
+}
+
+// ---- IDiaryWindow
+
+bool CDiaryDlg::OpenDiaryWindow() {
+  m_bFindShown = false;
+  m_pFindDlg.reset();
+  return Create(OwnerWindow());
+}
+
+void CDiaryDlg::CloseDiaryWindow() {
+  // Stored first while the window can still stay: when the store fails (the error is shown), the window
+  // stays open with what was typed rather than taking it away.
+  const bool stored = CallGuarded(m_hWnd, false, false, [this] {
+    StoreChanges();
+    return true;
+  });
+  if (stored) DestroyWindow();
+}
+
+void CDiaryDlg::SetDiaryDateRange(int firstYear, int lastYear) {
+  if (m_hWnd) SetPickerYearRange(GetDlgItem(IDC_DIARY_DATE), firstYear, lastYear);
+}
+
+void CDiaryDlg::StoreChanges() {
+  if (m_hWnd && m_bModified) StoreEntry();
+}
+
+// ---- Entry steps
+
+void CDiaryDlg::UpdateData(bool fromWindow) {
+  HWND picker = GetDlgItem(IDC_DIARY_DATE);
+  struct {
+    int id;
+    std::string* text;
+  } fields[] = {
+      {IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
+  if (fromWindow) {
+    m_time = GetPickerTime(picker);
+    for (auto& field : fields) *field.text = WindowText(GetDlgItem(field.id));
+  } else {
+    SetPickerTime(picker, m_time);
+    for (auto& field : fields) ::SetWindowTextA(GetDlgItem(field.id), field.text->c_str());
+  }
+}
+
+void CDiaryDlg::LoadEntry() {
+  if (!DiarySet()) return;
+  DiaryEntry entry;
+  Store().ReadEntry(m_strKey, entry);
+  if (entry.found) {
+    m_strTitle = entry.title;
+    m_strMeditation = entry.meditation;
+    m_strPrayer = entry.prayer;
+    ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), TRUE);
+  } else {
+    m_strTitle.clear();
+    m_strMeditation.clear();
+    m_strPrayer.clear();
+  }
+  UpdateData(false);
+  m_bModified = false;
+}
+
+void CDiaryDlg::StoreEntry() {
+  if (!DiarySet()) return;
+  UpdateData(true);
+  Store().WriteEntry(m_strKey, m_strTitle, m_strMeditation, m_strPrayer);
+  m_bModified = false;
+}
+
+void CDiaryDlg::ClearEntry() {
+  ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), FALSE);
+  m_strTitle.clear();
+  m_strMeditation.clear();
+  m_strPrayer.clear();
+  UpdateData(false);
+  // Emptying the title raises a change notification; a date shown empty has not been changed by anyone.
+  m_bModified = false;
+}
+
+void CDiaryDlg::FollowDate() {
+  const std::string key = KeyOf(m_time);
+  if (key == m_strKey) return;
+  const SYSTEMTIME newTime = m_time;
+  if (m_bModified) StoreEntry();  // under the old key; it takes the picker's time into m_time
+  m_strKey = key;
+  m_time = newTime;
+  if (Store().m_diaryKeys.Find(m_strKey))
+    LoadEntry();
+  else
+    ClearEntry();
+  ::SendMessageA(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
+}
+
+// ---- Handlers
+
+BOOL CDiaryDlg::OnInitDialog() {
+  UpdateData(false);
+  m_strKey = KeyOf(m_time);
+  if (Store().m_diaryKeys.Find(m_strKey))
+    LoadEntry();
+  else
+    ClearEntry();
+  m_pFindDlg = std::make_unique<CFindDlg>(*this);
+  // No limit on what can be typed beyond what the control can hold.
+  for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER})
+    ::SendDlgItemMessageA(m_hWnd, id, EM_SETLIMITTEXT, 0, 0);
+  m_hIcon.Reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DIARY_WINDOW),
+                                                IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+  ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+  ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+  return TRUE;
+}
+
+void CDiaryDlg::OnDelete() {
+  if (AppMessageBox(m_hWnd, "이 날짜의 기도노트를 영구이 삭제하시겠습니까?", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    return;
+  Store().DeleteEntry(m_strKey);
+  ClearEntry();
+}
+
+void CDiaryDlg::OnFind() {
+  StoreEntry();
+  if (m_bFindShown && m_pFindDlg && m_pFindDlg->GetSafeHwnd()) {
+    ::SetFocus(m_pFindDlg->GetSafeHwnd());
+    return;
+  }
+  if (!m_pFindDlg) return;
+  m_bFindShown = m_pFindDlg->Create(OwnerWindow());
+  if (m_bFindShown) ::ShowWindow(m_pFindDlg->GetSafeHwnd(), SW_SHOWNORMAL);
+}
+
+void CDiaryDlg::ShowSearchText() {
+  if (!m_pFindDlg) return;
+  const std::string& text = m_pFindDlg->m_strFind;
+  for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER}) {
+    // The field as it is on the screen: on the date already shown it may hold typing not yet stored.
+    HWND edit = GetDlgItem(id);
+    const std::string field = WindowText(edit);
+    const size_t pos = FindSearchText(field, text);
+    if (pos == std::string::npos) continue;
+    // Edit controls count positions in characters or, some ANSI ones on a double-byte code page, in
+    // bytes; the end of a whole-text selection tells which.
+    DWORD wholeStart = 0, wholeEnd = 0;
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&wholeStart), reinterpret_cast<LPARAM>(&wholeEnd));
+    const bool bytes =
+        wholeEnd == field.size() && static_cast<size_t>(CountCharacters(field, field.size())) != field.size();
+    const int start = bytes ? static_cast<int>(pos) : CountCharacters(field, pos);
+    const int end = start + (bytes ? static_cast<int>(text.size()) : CountCharacters(text, text.size()));
+    ::SendMessageA(edit, EM_SETSEL, start, end);
+    ::SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+  }
+}
+
+bool CDiaryDlg::OnCommand(WORD id, WORD code, HWND control) {
+  if (code == EN_CHANGE && (id == IDC_DIARY_TITLE || id == IDC_DIARY_MEDITATION || id == IDC_DIARY_PRAYER)) {
+    m_bModified = true;
+    return true;
+  }
+  if (code == BN_CLICKED) {
+    switch (id) {
+      case IDC_DIARY_DELETE:
+        OnDelete();
+        return true;
+      case IDC_DIARY_FIND:
+        OnFind();
+        return true;
+      case IDC_DIARY_SAVEFILE:
+        ExportDiary();
+        return true;
+      case IDOK:
+      case IDCANCEL:
+        ::SendMessageA(m_pReadingDlg->ReadingWindow(), WM_DIARY_CLOSE, 0, 0);
+        return true;
+      default:
+        break;
+    }
+  }
+  (void)control;
+  return false;
+}
+
+bool CDiaryDlg::OnNotify(NMHDR* header, LRESULT& result) {
+  if (header->idFrom != IDC_DIARY_DATE || header->code != DTN_DATETIMECHANGE) return false;
+  UpdateData(true);
+  FollowDate();
+  result = 0;
+  return true;
+}
+
+bool CDiaryDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  (void)lParam;
+  switch (msg) {
+    case WM_DATE_SYNC:
+      FollowDate();
+      result = 0;
+      return true;
+    case WM_FIND_CLOSE:
+      if (m_pFindDlg) m_pFindDlg->DestroyWindow();
+      m_bFindShown = false;
+      result = 0;
+      return true;
+    case WM_FIND_RESULT:
+      FollowDate();
+      ShowSearchText();
+      result = 0;
+      return true;
+    case WM_ENDSESSION:
+      // Windows ends the process after this message: what was typed must be in the diary by then.
+      if (wParam) StoreChanges();
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CDiaryDlg::PreTranslateMessage(MSG& msg) {
+  SendHelpOnF1(msg, m_pReadingDlg->MainWindow());
+  return false;
+}
+
+void CDiaryDlg::OnDestroy() {
+  // Every way of closing ends here (the close buttons and keys, the reading window's diary button, the
+  // reading window going away): what was typed is stored as a change of date would store it.
+  if (m_bModified) StoreEntry();
+  m_pFindDlg.reset();
+  m_bFindShown = false;
+}

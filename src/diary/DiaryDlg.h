@@ -1,0 +1,75 @@
+#pragma once
+// The diary window beside the reading window: for the date of its picker it shows the title, meditation
+// and prayer of that date's entry, stores them under the date key, deletes the entry, and leads on to the
+// search window and to the export. The reading window owns the object; the window comes and goes with
+// the diary button. Whatever was typed is stored before the window goes, by any way it goes.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/GdiHandles.h"
+#include "diary/DiaryWindow.h"
+#include "ui/DialogBase.h"
+
+class CDaoRecordset;
+class CDiaryStore;
+class CFindDlg;
+
+class CDiaryDlg : public CDialogBase, public IDiaryWindow {
+ public:
+  explicit CDiaryDlg(IDiaryHost& host);
+  ~CDiaryDlg() override;
+
+  // IDiaryWindow
+  bool OpenDiaryWindow() override;
+  void CloseDiaryWindow() override;
+  HWND DiaryWindowHandle() const override { return m_hWnd; }
+  void SetDiaryDateRange(int firstYear, int lastYear) override;
+  void StoreChanges() override;
+
+  void LoadEntry();
+  void StoreEntry();
+  void ClearEntry();
+  // Shows the date of m_time, storing the shown fields first when they were changed.
+  void FollowDate();
+  // The export of one or all entries to a text file.
+  void ExportDiary();
+
+  IDiaryHost& Host() const { return *m_pReadingDlg; }
+  CDaoRecordset* DiarySet() const;
+  CFindDlg* FindDlg() const { return m_pFindDlg.get(); }
+  const std::string& DateKey() const { return m_strKey; }
+  bool IsModified() const { return m_bModified; }
+
+  // How the export asks for the file name (true with a path, false when cancelled), and how it opens the
+  // written file. The program asks with the common save dialog and opens with the shell; tests replace them.
+  std::function<bool(HWND owner, std::string& path)> m_chooseFile;
+  std::function<void(const std::string& path, const std::string& directory)> m_openFile;
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  bool OnNotify(NMHDR* header, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool PreTranslateMessage(MSG& msg) override;
+  void OnDestroy() override;
+
+ private:
+  CDiaryStore& Store() const;
+  HWND OwnerWindow() const;
+  // Copies the controls into the members (true) or the members into the controls (false).
+  void UpdateData(bool fromWindow);
+  void OnDelete();
+  void OnFind();
+  void ShowSearchText();
+
+  CIconHandle m_hIcon;
+  bool m_bFindShown = false;
+  IDiaryHost* m_pReadingDlg;
+  std::unique_ptr<CFindDlg> m_pFindDlg;
+  std::string m_strKey;
+  bool m_bModified = false;
+  std::string m_strTitle, m_strMeditation, m_strPrayer;
+};

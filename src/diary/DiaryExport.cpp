@@ -1,0 +1,117 @@
+#include "diary/DiaryExport.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "db/Cp949.h"
+#include "db/DaoRecordset.h"
+#include "db/DatabaseFileCheck.h"
+#include "db/FieldValue.h"
+#include "diary/DiaryDate.h"
+#include "diary/DiaryRecordsetGuard.h"
+
+namespace {
+
+bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+void AppendCrLf(std::string& out, const char* text, size_t size) {
+  for (size_t i = 0; i < size; ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      out += "\r\n";
+      if (text[i] == '\r' && i + 1 < size && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+}
+
+// Appends one block: the label, the field trimmed at its end with its line ends made CR LF, the end.
+void AppendBlock(std::string& out, const char* label, const std::string& field, const char* end) {
+  out += label;
+  if (field != "x") {
+    size_t keep = field.size();
+    while (keep > 0 && IsWhiteSpace(field[keep - 1])) --keep;
+    AppendCrLf(out, field.data(), keep);
+  }
+  out += end;
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Binary mode: the text carries its own CR LF line ends.
+FilePtr CreateFile(const std::string& cp949Path) {
+#ifdef _WIN32
+  return FilePtr(_wfopen(FileSystemPath(cp949Path).c_str(), L"w+b"));
+#else
+  return FilePtr(std::fopen(FileSystemPath(cp949Path).c_str(), "w+b"));
+#endif
+}
+
+}  // namespace
+
+std::string TrimTrailingWhiteSpace(const std::string& text) {
+  // White-space bytes are all below 0x41, the smallest second byte of a double-byte character, so a
+  // white-space byte at the end is always a character of its own and can go.
+  size_t keep = text.size();
+  while (keep > 0 && IsWhiteSpace(text[keep - 1])) --keep;
+  return text.substr(0, keep);
+}
+
+std::string ToCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  AppendCrLf(out, text.data(), text.size());
+  return out;
+}
+
+std::string FormatExportEntry(const std::string& key, const std::string& title, const std::string& meditation,
+                              const std::string& prayer) {
+  const DiaryDate date = ParseDateKey(key);
+  std::string entry;
+  entry.reserve(96 + title.size() + meditation.size() + prayer.size());
+  entry += "날짜 : " + FormatDisplayDate(date.year, date.month, date.day) + "\r\n\r\n";
+  AppendBlock(entry, "제목 : ", title, "\r\n\r\n");
+  AppendBlock(entry, "묵상 : ", meditation, "\r\n\r\n");
+  AppendBlock(entry, "기도 : ", prayer, "\r\n\r\n\r\n\r\n");
+  return entry;
+}
+
+std::string WithTxtExtension(const std::string& path) {
+  std::string lower = path;
+  for (size_t pos = 0; pos < lower.size();) {
+    const size_t length = Cp949CharLength(lower, pos);
+    if (length == 1 && lower[pos] >= 'A' && lower[pos] <= 'Z') lower[pos] = static_cast<char>(lower[pos] + 32);
+    pos += length;
+  }
+  if (lower.size() >= 3 && lower.compare(lower.size() - 3, 3, "txt") == 0) return path;
+  return path + ".txt";
+}
+
+std::string ExportStatement(bool allDates, const std::string& key) {
+  if (allDates) return "Select * from VESPERAL ORDER BY keydate";
+  // The key is made by the diary from a date: eight digits, nothing to quote.
+  return "Select * from VESPERAL WHERE keydate='" + key + "' ORDER BY keydate";
+}
+
+ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path) {
+  FilePtr file = CreateFile(path);
+  if (!file) return ExportOutcome::kCannotCreate;
+  std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
+  CRecordsetCloser closer(set);
+  set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
+  std::string entry;
+  bool written = true;
+  while (!set.IsEOF()) {
+    entry =
+        FormatExportEntry(FieldValueToText(set.GetFieldValue("keydate")), FieldValueToText(set.GetFieldValue("memo1")),
+                          FieldValueToText(set.GetFieldValue("memo2")), FieldValueToText(set.GetFieldValue("memo3")));
+    written = std::fwrite(entry.data(), 1, entry.size(), file.get()) == entry.size() && written;
+    set.MoveNext();
+  }
+  written = std::fclose(file.release()) == 0 && written;
+  set.Close();
+  return written ? ExportOutcome::kWritten : ExportOutcome::kWriteFailed;
+}

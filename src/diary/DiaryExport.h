@@ -1,0 +1,27 @@
+#pragma once
+// The export of diary entries to a text file in code page 949: the layout of an entry, the name rule for
+// the file, and the writing of one entry or of all entries from the diary's recordset.
+#include <string>
+
+class CDaoRecordset;
+
+// Removes every trailing blank, tab, CR, LF, vertical tab and form feed; never cuts a double-byte
+// character.
+std::string TrimTrailingWhiteSpace(const std::string& text);
+// Every line end (CR LF, a lone LF, a lone CR) as CR LF.
+std::string ToCrLf(const std::string& text);
+// The four blocks of one entry, from the fields as stored (the mark "x" of an empty field is written as
+// an empty field): date line, title, meditation, prayer, each line ending in CR LF.
+std::string FormatExportEntry(const std::string& key, const std::string& title, const std::string& meditation,
+                              const std::string& prayer);
+// The path with ".txt" appended unless its last three bytes, lower-cased, read "txt".
+std::string WithTxtExtension(const std::string& path);
+// The statement of one date's entry, or of every entry.
+std::string ExportStatement(bool allDates, const std::string& key);
+
+enum class ExportOutcome { kWritten, kCannotCreate, kWriteFailed };
+// Creates (or empties) the file at `path` and writes the entries that the statement finds, in key order.
+// kCannotCreate when the file could not be made: then no statement has run; kWriteFailed when the
+// bytes did not all reach the file (a full disk). An engine error while rows
+// are written propagates; the file keeps what was written before it.
+ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path);

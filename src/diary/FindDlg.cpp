@@ -1,0 +1,117 @@
+#include "diary/FindDlg.h"
+
+#include <vector>
+
+#include "diary/DiaryDate.h"
+#include "diary/DiaryDlg.h"
+#include "diary/DiaryHelpKey.h"
+#include "diary/DiarySearch.h"
+#include "res/Resource.h"
+#include "ui/AppMessageBox.h"
+#include "ui/LocalDate.h"
+
+namespace {
+
+int CheckState(int value) { return value >= 0 && value <= 2 ? value : 0; }
+
+}  // namespace
+
+CFindDlg::CFindDlg(CDiaryDlg& diary) : CDialogBase(IDD_FIND, diary.GetSafeHwnd()), m_pDiary(&diary) {}
+
+CFindDlg::~CFindDlg() {
+  if (m_hWnd) ::DestroyWindow(m_hWnd);
+}
+
+void CFindDlg::UpdateData(bool fromWindow) {
+  struct {
+    int id;
+    int* state;
+  } boxes[] = {{IDC_FIND_TITLE, &m_bTitle}, {IDC_FIND_MEDITATION, &m_bMeditation}, {IDC_FIND_PRAYER, &m_bPrayer}};
+  HWND edit = GetDlgItem(IDC_FIND_TEXT);
+  if (fromWindow) {
+    for (auto& box : boxes) *box.state = static_cast<int>(::IsDlgButtonChecked(m_hWnd, box.id));
+    std::vector<char> text(static_cast<size_t>(::GetWindowTextLengthA(edit)) + 1, '\0');
+    const int got = ::GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
+    m_strFind.assign(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+  } else {
+    for (auto& box : boxes) {
+      *box.state = CheckState(*box.state);
+      ::CheckDlgButton(m_hWnd, box.id, static_cast<UINT>(*box.state));
+    }
+    ::SetWindowTextA(edit, m_strFind.c_str());
+  }
+}
+
+BOOL CFindDlg::OnInitDialog() {
+  UpdateData(false);
+  return TRUE;
+}
+
+void CFindDlg::ShowKeys(const std::vector<std::string>& keys) {
+  HWND list = GetDlgItem(IDC_FIND_RESULTS);
+  // One repaint for the whole list, however long.
+  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  ::SendMessageA(list, LB_INITSTORAGE, keys.size(), keys.size() * 17);
+  // The keys come in date order, which is also the list's text order: appending keeps the list sorted
+  // without a sorted insertion for each of thousands of entries.
+  for (const std::string& key : keys) {
+    const DiaryDate date = ParseDateKey(key);
+    ::SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(FormatDisplayDate(date.year, date.month, date.day).c_str()));
+  }
+  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
+  ::SetWindowTextA(GetDlgItem(IDC_FIND_COUNT), FormatFoundCount(static_cast<int>(keys.size())).c_str());
+}
+
+void CFindDlg::RunSearch() {
+  UpdateData(true);
+  const SearchRequest request{m_bTitle != 0, m_bMeditation != 0, m_bPrayer != 0, m_strFind};
+  if (BuildSearchStatement(request).empty()) return;
+  CDaoRecordset* set = m_pDiary->DiarySet();
+  if (!set) {
+    ShowKeys({});
+    AppMessageBox(m_hWnd, "일기 데이터베이스가 없어 찾을 수 없습니다.", MB_OK);
+    return;
+  }
+  // The statement runs before the list is emptied: an engine error leaves the list as it was.
+  ShowKeys(SearchDiary(*set, request));
+}
+
+void CFindDlg::ShowResult() {
+  HWND list = GetDlgItem(IDC_FIND_RESULTS);
+  const LRESULT index = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
+  if (index == LB_ERR) return;
+  const LRESULT length = ::SendMessageA(list, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return;
+  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+  ::SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  DiaryDate date;
+  if (!ParseDisplayDate(text.data(), date)) return;
+  m_pDiary->m_time = MakeLocalTime(date.year, date.month, date.day, 12, 0, 0);
+  ::SendMessageA(m_pDiary->GetSafeHwnd(), WM_FIND_RESULT, 0, 0);
+  ::SendMessageA(m_pDiary->Host().ReadingWindow(), WM_DATE_SYNC, 0, 0);
+}
+
+bool CFindDlg::OnCommand(WORD id, WORD code, HWND control) {
+  (void)control;
+  if (id == IDC_FIND_GO && code == BN_CLICKED) {
+    RunSearch();
+    return true;
+  }
+  if (id == IDC_FIND_RESULTS && code == LBN_DBLCLK) {
+    ShowResult();
+    return true;
+  }
+  if ((id == IDOK || id == IDCANCEL) && code == BN_CLICKED) {
+    ::SendMessageA(m_pDiary->GetSafeHwnd(), WM_FIND_CLOSE, 0, 0);
+    return true;
+  }
+  return false;
+}
+
+bool CFindDlg::PreTranslateMessage(MSG& msg) {
+  SendHelpOnF1(msg, m_pDiary->Host().MainWindow());
+  return false;
+}

@@ -1,0 +1,28 @@
+#include "diary/SaveFileDialog.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <vector>
+
+bool AskSavePath(HWND owner, std::string& path) {
+  // Pairs of description and pattern, each ending in a zero; one more zero ends the list.
+  static const char kFilter[] = "txt 파일 (*.txt)\0*.txt\0모든 파일 (*.*)\0*.*\0";
+  std::vector<char> file(4096, '\0');
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = kFilter;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  // No OFN_NOCHANGEDIR: the process's current folder follows the chosen file, where the file is opened.
+  dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
+  if (!::GetSaveFileNameA(&dialog)) return false;
+  path = file.data();
+  return true;
+}
+
+void OpenWithShell(const std::string& path, const std::string& directory) {
+  ::ShellExecuteA(nullptr, "open", path.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+}

@@ -1,0 +1,227 @@
+// The diary search: its statement, the literal reading of the typed text, the mark of an empty field,
+// the list's date texts, and a seeded comparison with a plain substring search.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "DbTestData.h"
+#include "TestFiles.h"
+#include "db/Cp949.h"
+#include "diary/DiaryDate.h"
+#include "diary/DiarySearch.h"
+
+namespace {
+
+struct Entry {
+  std::string key, title, meditation, prayer;
+};
+
+// A diary file holding the entries, written in one transaction (texts as stored, "x" for an empty one).
+class SearchDiaryFile {
+ public:
+  explicit SearchDiaryFile(const std::vector<Entry>& entries) : m_path(m_dir.Path("memo.mdb")) {
+    dbtest::MakeDiary(m_path);
+    std::string sql = "BEGIN;";
+    for (const Entry& e : entries)
+      sql += "INSERT INTO VESPERAL VALUES(" + Quoted(e.key) + "," + Quoted(Mark(e.title)) + "," +
+             Quoted(Mark(e.meditation)) + "," + Quoted(Mark(e.prayer)) + ");";
+    dbtest::RawExec(m_path, sql + "COMMIT;");
+    m_db.Open(m_path);
+  }
+  std::vector<std::string> Search(const SearchRequest& request) {
+    CDaoRecordset set(&m_db);
+    return SearchDiary(set, request);
+  }
+
+ private:
+  static std::string Mark(const std::string& text) { return text.empty() ? "x" : text; }
+  static std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    return quoted + "'";
+  }
+  TestFiles m_dir;
+  std::string m_path;
+  CDaoDatabase m_db;
+};
+
+using Keys = std::vector<std::string>;
+
+}  // namespace
+
+TEST(DiarySearchText, DateKeysAndListEntriesAreReadAndWrittenByBytePosition) {
+  EXPECT_EQ(MakeDateKey(2000, 3, 5), "20000305");
+  const struct {
+    int y, m, d;
+    const char* shown;
+  } cases[] = {{2000, 3, 5, "2000년  3월  5일"}, {2026, 12, 31, "2026년 12월 31일"}, {1999, 10, 1, "1999년 10월  1일"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    EXPECT_EQ(FormatDisplayDate(c.y, c.m, c.d), c.shown);
+    EXPECT_EQ(FormatDisplayDate(c.y, c.m, c.d).size(), 16u);
+    const DiaryDate fromKey = ParseDateKey(MakeDateKey(c.y, c.m, c.d));
+    EXPECT_EQ(fromKey.year * 10000 + fromKey.month * 100 + fromKey.day, c.y * 10000 + c.m * 100 + c.d);
+    DiaryDate shown;
+    ASSERT_TRUE(ParseDisplayDate(c.shown, shown));
+    EXPECT_EQ(shown.year * 10000 + shown.month * 100 + shown.day, c.y * 10000 + c.m * 100 + c.d);
+  }
+  for (const char* notADate : {"", "2000년", "2001년  2월 29일", "abcd년 xx월 yy일"}) {
+    DiaryDate date;
+    EXPECT_FALSE(ParseDisplayDate(notADate, date)) << notADate;
+  }
+}
+
+TEST(DiarySearchText, StatementHasOneConditionPerTickedFieldJoinedByOr) {
+  const struct {
+    bool t, m, p;
+    const char* statement;
+  } cases[] = {
+      {false, false, false, ""},
+      {true, false, false, "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" ORDER BY keydate"},
+      {false, true, false, "SELECT * FROM VESPERAL WHERE memo2 LIKE \"*감사*\" ORDER BY keydate"},
+      {false, false, true, "SELECT * FROM VESPERAL WHERE memo3 LIKE \"*감사*\" ORDER BY keydate"},
+      {true, true, false,
+       "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo2 LIKE \"*감사*\" ORDER BY keydate"},
+      {true, false, true,
+       "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" ORDER BY keydate"},
+      {false, true, true,
+       "SELECT * FROM VESPERAL WHERE memo2 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" ORDER BY keydate"},
+      {true, true, true,
+       "SELECT * FROM VESPERAL WHERE memo1 LIKE \"*감사*\" OR memo2 LIKE \"*감사*\" OR memo3 LIKE \"*감사*\" "
+       "ORDER BY keydate"},
+  };
+  for (const auto& c : cases) {
+    SearchRequest request{c.t, c.m, c.p, "감사"};
+    EXPECT_EQ(BuildSearchStatement(request), c.statement) << c.t << c.m << c.p;
+  }
+}
+
+TEST(DiarySearchText, TypedTextIsEscapedToMatchLiterally) {
+  const struct {
+    const char* typed;
+    const char* escaped;
+  } cases[] = {
+      {"", ""},
+      {"\"", "\"\""},
+      {"\" OR \"1\"=\"1", "\"\" OR \"\"1\"\"=\"\"1"},
+      {"*?#[", "[*][?][#][[]"},
+      {"]!-%_'", "]!-%_'"},
+      {"a[b]", "a[[]b]"},
+      {"똠햏", "똠햏"},  // trail bytes in the Latin range stay as they are
+  };
+  for (const auto& c : cases) EXPECT_EQ(EscapeLikeText(c.typed), c.escaped) << c.typed;
+}
+
+TEST(DiarySearchText, FieldsHoldTheTextByTheEnginesRuleAndTheMarkHoldsNothing) {
+  const struct {
+    const char* field;
+    const char* text;
+    bool holds;
+  } cases[] = {
+      {"x", "", true},        {"x", "x", false},    {"x", "X", false},       {"X", "x", true},   {"xx", "x", true},
+      {"Amen", "aMEN", true}, {"감사", "감", true}, {"감사", "사감", false}, {"똠", "c", false},  // 똠 is 0x8C 0x63:
+                                                                                                  // its trail byte is
+                                                                                                  // the letter c
+      {"a똠c", "c", true},    {"기도", "", true},   {"", "a", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FieldHoldsSearchText(c.field, c.text), c.holds) << c.field << "/" << c.text;
+}
+
+TEST(DiarySearchText, SelectionStartsOnACharacterAndIsExact) {
+  const struct {
+    const char* field;
+    const char* text;
+    size_t pos;
+  } cases[] = {
+      {"오늘 감사 감사", "감사", 5},  {"Amen", "amen", std::string::npos}, {"똠c", "c", 2},
+      {"똠", "c", std::string::npos}, {"abc", "", std::string::npos},      {"ab", "abc", std::string::npos},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FindSearchText(c.field, c.text), c.pos) << c.field << "/" << c.text;
+  EXPECT_EQ(FormatFoundCount(3), " 3 개");
+  EXPECT_EQ(FormatFoundCount(0), " 0 개");
+}
+
+TEST(DiarySearch, ListsMatchingDatesInKeyOrderAndTakesEveryTypedTextLiterally) {
+  SearchDiaryFile diary({{"20000305", "감사의 기도", "", "\"따옴표\""},
+                         {"20000101", "", "x marks", "[a] *별* 100%"},
+                         {"20001231", "주님 감사", "오늘", ""},
+                         {"20000615", "", "", ""}});
+  const struct {
+    bool t, m, p;
+    const char* text;
+    Keys keys;
+  } cases[] = {
+      {true, false, false, "감사", {"20000305", "20001231"}},
+      {true, true, true, "", {"20000101", "20000305", "20000615", "20001231"}},
+      {true, true, true, "x", {"20000101"}},  // not every entry with an empty field
+      {true, true, true, "\"", {"20000305"}},
+      {true, true, true, "[", {"20000101"}},
+      {true, true, true, "*", {"20000101"}},
+      {true, true, true, "%", {"20000101"}},
+      {true, true, true, "\" OR \"1\"=\"1", {}},
+      {false, false, true, "감사", {}},
+      {false, false, false, "", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(diary.Search({c.t, c.m, c.p, c.text}), c.keys);
+  }
+}
+
+// Texts drawn from quotation marks, the engine's wildcards, Korean (also with trail bytes in the Latin
+// range) and Latin letters; every search must list exactly the dates a plain substring search finds.
+TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
+#ifdef _WIN32
+  const int entries = 600, searches = 60;
+#else
+  const int entries = 3000, searches = 300;
+#endif
+  const std::vector<std::string> pieces = {"\"", "'",  "*",    "?",  "#",  "[", "]", "!", "-", "%", "_",
+                                           " ",  "가", "감사", "똠", "햏", "a", "b", "c", "X", "x", "Z"};
+  const unsigned seed = std::random_device()();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  auto text = [&](int maxPieces) {
+    std::string t;
+    const int n = std::uniform_int_distribution<int>(0, maxPieces)(random);
+    for (int i = 0; i < n; ++i) t += pieces[std::uniform_int_distribution<size_t>(0, pieces.size() - 1)(random)];
+    return t;
+  };
+  std::vector<Entry> all;
+  for (int i = 0; i < entries; ++i)
+    all.push_back({MakeDateKey(2000 + i / 336, 1 + i % 336 / 28, 1 + i % 28), text(6), text(8), text(8)});
+  // The diary shows the mark of an empty field as empty, and a plain search runs on what it shows.
+  for (Entry& e : all)
+    for (std::string* field : {&e.title, &e.meditation, &e.prayer})
+      if (*field == "x") field->clear();
+  SearchDiaryFile diary(all);
+
+  // Latin letters match without regard to case, as the engine's LIKE has them.
+  auto folded = [](const std::string& cp949) {
+    std::string utf8 = Cp949ToUtf8(cp949);
+    for (char& c : utf8)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    return utf8;
+  };
+  for (int s = 0; s < searches; ++s) {
+    SearchRequest request{random() % 2 == 0, random() % 2 == 0, random() % 2 == 0, text(3)};
+    if (!request.title && !request.meditation && !request.prayer) request.prayer = true;
+    std::set<std::string> expected;
+    const std::string needle = folded(request.text);
+    for (const Entry& e : all) {
+      const bool ticked[] = {request.title, request.meditation, request.prayer};
+      const std::string* fields[] = {&e.title, &e.meditation, &e.prayer};
+      for (int f = 0; f < 3; ++f)
+        if (ticked[f] &&
+            (needle.empty() || (!fields[f]->empty() && folded(*fields[f]).find(needle) != std::string::npos)))
+          expected.insert(e.key);
+    }
+    SCOPED_TRACE("text [" + request.text + "]");
+    std::vector<std::string> found;
+    ASSERT_NO_THROW(found = diary.Search(request));
+    EXPECT_EQ(found, std::vector<std::string>(expected.begin(), expected.end()));
+  }
+}

@@ -1,0 +1,220 @@
+#pragma once
+// The real reading window with the program's own diary window beside it, over a temporary program folder.
+// Typing goes through the edit controls (so they notify as under a person's hands); modal windows that the
+// diary opens are answered from inside their own message loops by a timer.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ReadingDlgFixture.h"
+#include "db/Cp949.h"
+#include "diary/DiaryDate.h"
+#include "diary/DiaryDlg.h"
+#include "diary/DiaryStore.h"
+#include "diary/FindDlg.h"
+
+// Runs an action on the first shown dialog window (class #32770) of this thread that `accept` takes,
+// from inside whatever modal loop is running then; every dialog still found after the deadline is cancelled,
+// so that a test fails instead of hanging.
+class CModalAnswerer {
+ public:
+  using Accept = std::function<bool(HWND)>;
+  using Act = std::function<void(HWND)>;
+  struct Step {
+    Accept accept;
+    Act act;
+  };
+  CModalAnswerer(Accept accept, Act act, DWORD deadlineMs = 15000)
+      : CModalAnswerer(std::vector<Step>{{std::move(accept), std::move(act)}}, deadlineMs) {}
+  // Steps answered one after another, each once.
+  explicit CModalAnswerer(std::vector<Step> steps, DWORD deadlineMs = 15000)
+      : m_steps(std::move(steps)), m_deadline(::GetTickCount() + deadlineMs) {
+    Current() = this;
+    m_timer = ::SetTimer(nullptr, 0, 30, &CModalAnswerer::Tick);
+  }
+  ~CModalAnswerer() {
+    ::KillTimer(nullptr, m_timer);
+    Current() = nullptr;
+  }
+  CModalAnswerer(const CModalAnswerer&) = delete;
+  CModalAnswerer& operator=(const CModalAnswerer&) = delete;
+  bool Answered() const { return m_nDone == m_steps.size(); }
+
+  // A dialog by its caption (code page 949).
+  static Accept Caption(const std::string& caption) {
+    return [caption](HWND window) {
+      char text[256] = "";
+      ::GetWindowTextA(window, text, sizeof text);
+      return caption == text;
+    };
+  }
+
+ private:
+  static CModalAnswerer*& Current() {
+    static CModalAnswerer* current = nullptr;
+    return current;
+  }
+  static BOOL CALLBACK Visit(HWND window, LPARAM param) {
+    auto* self = reinterpret_cast<CModalAnswerer*>(param);
+    char name[32] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+    if (static_cast<LONG>(::GetTickCount() - self->m_deadline) > 0) {
+      ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      return TRUE;
+    }
+    if (self->Answered() || !self->m_steps[self->m_nDone].accept(window)) return TRUE;
+    const Act act = self->m_steps[self->m_nDone++].act;
+    act(window);
+    return FALSE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (CModalAnswerer* self = Current())
+      ::EnumThreadWindows(::GetCurrentThreadId(), &Visit, reinterpret_cast<LPARAM>(self));
+  }
+  std::vector<Step> m_steps;
+  size_t m_nDone = 0;
+  DWORD m_deadline;
+  UINT_PTR m_timer = 0;
+};
+
+struct StoredEntry {
+  bool found;
+  std::string title, meditation, prayer;  // UTF-8
+  bool operator==(const StoredEntry& o) const {
+    return found == o.found && title == o.title && meditation == o.meditation && prayer == o.prayer;
+  }
+};
+inline std::ostream& operator<<(std::ostream& out, const StoredEntry& e) {
+  return out << (e.found ? "found [" : "none [") << e.title << "|" << e.meditation << "|" << e.prayer << "]";
+}
+
+class DiaryDlgTest : public ReadingDlgTest {
+ protected:
+  void SetUp() override {
+    ReadingDlgTest::SetUp();
+    m_makeDiary = [this] { return std::unique_ptr<IDiaryWindow>(std::make_unique<CDiaryDlg>(*m_dlg)); };
+  }
+  void TearDown() override {
+    m_dlg.reset();
+    ReadingDlgTest::TearDown();
+  }
+
+  // The key of a date of this year.
+  std::string Key(int month, int day) const { return MakeDateKey(m_year, month, day); }
+
+  // Stores an entry (UTF-8 texts) before the reading window opens, as an earlier run would have.
+  void Seed(const std::string& key, const std::string& title, const std::string& meditation,
+            const std::string& prayer) {
+    CDiaryStore store(nullptr);
+    ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
+    store.WriteEntry(key, Utf8ToCp949(title), Utf8ToCp949(meditation), Utf8ToCp949(prayer));
+  }
+
+  // What the diary file holds for a key, read over a connection of its own.
+  StoredEntry Stored(const std::string& key) const {
+    CDiaryStore store(nullptr);
+    if (!store.OpenDiaryDb(m_dir.ProgramDir())) return {false, "", "", ""};
+    DiaryEntry entry;
+    store.ReadEntry(key, entry);
+    return {entry.found, Cp949ToUtf8(entry.title), Cp949ToUtf8(entry.meditation), Cp949ToUtf8(entry.prayer)};
+  }
+
+  // This year's plan, written once before the reading window first opens.
+  void WriteThisYear(const std::vector<PlanDay>& days) {
+    WritePlan(m_year, days);
+    m_bPlanWritten = true;
+  }
+  // Opens the reading window on the date and then its diary window.
+  void OpenOn(int month, int day) {
+    if (!m_bPlanWritten) WriteThisYear({});
+    Open();
+    PickDate(m_year, month, day);
+    ClickReading(IDC_DIARY_BUTTON);
+    ASSERT_TRUE(Diary() && ::IsWindow(Diary()));
+  }
+  CDiaryDlg& DiaryObject() const { return *static_cast<CDiaryDlg*>(m_dlg->m_pDiaryDlg.get()); }
+  HWND Diary() const { return m_dlg && m_dlg->m_pDiaryDlg ? m_dlg->m_pDiaryDlg->DiaryWindowHandle() : nullptr; }
+  HWND DiaryItem(int id) const { return ::GetDlgItem(Diary(), id); }
+  HWND Find() const { return DiaryObject().FindDlg() ? DiaryObject().FindDlg()->GetSafeHwnd() : nullptr; }
+  HWND FindItem(int id) const { return ::GetDlgItem(Find(), id); }
+
+  void ClickReading(int id) {
+    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+    Settle();
+  }
+  void Click(HWND window, int id) {
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+    Settle();
+  }
+
+  // Replaces a field's text as typing over a selection of everything would (UTF-8).
+  void Type(int id, const std::string& utf8) {
+    HWND edit = DiaryItem(id);
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Utf8ToCp949(utf8).c_str()));
+    Settle();
+  }
+  static std::string Text(HWND window) {
+    char text[4096] = "";
+    ::GetWindowTextA(window, text, sizeof text);
+    return Cp949ToUtf8(text);
+  }
+  std::vector<std::string> Fields() const {
+    return {Text(DiaryItem(IDC_DIARY_TITLE)), Text(DiaryItem(IDC_DIARY_MEDITATION)), Text(DiaryItem(IDC_DIARY_PRAYER))};
+  }
+
+  // Chooses a date in the diary's picker as a user would.
+  void PickDiaryDate(int month, int day) {
+    NMDATETIMECHANGE change{};
+    change.nmhdr.hwndFrom = DiaryItem(IDC_DIARY_DATE);
+    change.nmhdr.idFrom = IDC_DIARY_DATE;
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_VALID;
+    change.st = MakeLocalTime(m_year, month, day, 9, 30);
+    SetPickerTime(DiaryItem(IDC_DIARY_DATE), change.st);
+    ::SendMessageA(Diary(), WM_NOTIFY, IDC_DIARY_DATE, reinterpret_cast<LPARAM>(&change));
+    Settle();
+  }
+  // Types the text, sets the ticks and presses the search button of the open search window.
+  void SearchFor(const std::string& utf8, bool title, bool meditation, bool prayer) {
+    ::SetWindowTextA(FindItem(IDC_FIND_TEXT), Utf8ToCp949(utf8).c_str());
+    ::CheckDlgButton(Find(), IDC_FIND_TITLE, title ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(Find(), IDC_FIND_MEDITATION, meditation ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(Find(), IDC_FIND_PRAYER, prayer ? BST_CHECKED : BST_UNCHECKED);
+    Click(Find(), IDC_FIND_GO);
+  }
+  std::vector<std::string> ListedDates() const {
+    HWND list = FindItem(IDC_FIND_RESULTS);
+    std::vector<std::string> entries;
+    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char text[64] = "";
+      ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      entries.push_back(Cp949ToUtf8(text));
+    }
+    return entries;
+  }
+  // Double-clicks the list entry (none: -1).
+  void DoubleClickResult(int index) {
+    HWND list = FindItem(IDC_FIND_RESULTS);
+    ::SendMessageA(list, LB_SETCURSEL, index, 0);
+    ::SendMessageA(Find(), WM_COMMAND, MAKEWPARAM(IDC_FIND_RESULTS, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    Settle();
+  }
+  // The selected part of a field (UTF-8), as the edit control reports its selection in characters.
+  std::string Selected(int id) const {
+    DWORD start = 0, end = 0;
+    ::SendMessageW(DiaryItem(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    wchar_t text[4096] = L"";
+    ::GetWindowTextW(DiaryItem(id), text, 4096);
+    const std::wstring part = std::wstring(text).substr(start, end - start);
+    char utf8[8192] = "";
+    ::WideCharToMultiByte(CP_UTF8, 0, part.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+  }
+
+  std::string ReadingKey() const { return m_dlg->m_strDateKey; }
+  bool m_bPlanWritten = false;
+  std::string DiaryKey() const { return DiaryObject().DateKey(); }
+};
