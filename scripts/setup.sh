@@ -8,7 +8,8 @@ SUDO=$(need_root)
 
 native_pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
              libbenchmark-dev libsqlite3-dev sqlite3 tcl dpkg-dev python3 locales
-             g++-mingw-w64-i686 xvfb x11-apps imagemagick fonts-nanum fonts-nanum-coding fonts-wine xauth fontconfig)
+             g++-mingw-w64-i686 xvfb x11-apps x11-utils imagemagick fonts-nanum fonts-nanum-coding fonts-wine xauth
+             fontconfig nsis zip)
 i386_pkgs=(wine wine32:i386)
 
 missing=()

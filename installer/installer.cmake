@@ -1,0 +1,9 @@
+# The release and its setup, tested under Wine: scripts/release.sh twice, then install, upgrade and uninstall
+# in a prefix of the test's own. Exit code 77 (skipped) when this machine runs no 32-bit Windows programs.
+find_program(VESPERAL_MAKENSIS makensis)
+if(VESPERAL_MAKENSIS)
+  add_test(NAME installer_wine COMMAND ${CMAKE_SOURCE_DIR}/tests/installer/installer_test.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(installer_wine PROPERTIES LABELS "wine;installer" SKIP_RETURN_CODE 77 TIMEOUT 300)
+else()
+  message(STATUS "makensis not found: no installer test (scripts/setup.sh installs nsis)")
+endif()
