@@ -82,6 +82,23 @@ FunctionEnd
 
 ; A sample plan is written only where no plan of its year exists. Its file time is kept in the registry:
 ; a plan with another time was made or changed by the user, and uninstalling leaves it.
+; A running program cannot be replaced or removed; the user ends it from its tray menu first. A silent run
+; gives up with exit code 2 instead of leaving a half-replaced folder.
+!macro WaitForProgramToEnd
+  ${DoWhile} ${FileExists} "$INSTDIR\Vesperal.exe"
+    ClearErrors
+    FileOpen $R2 "$INSTDIR\Vesperal.exe" a
+    ${IfNot} ${Errors}
+      FileClose $R2
+      ${Break}
+    ${EndIf}
+    ${If} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP_TITLE}이(가) 실행 중입니다. 트레이 아이콘의 메뉴에서 끝낸 뒤 다시 시도해 주십시오." /SD IDCANCEL IDCANCEL`
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+  ${Loop}
+!macroend
+
 !macro SamplePlan NAME
   ${IfNot} ${FileExists} "$INSTDIR\${NAME}"
     File "${STAGE}/${NAME}"
@@ -103,6 +120,7 @@ Section "${APP_TITLE} (필수)" SecProgram
     Abort
   ${EndIf}
 
+  !insertmacro WaitForProgramToEnd
   SetOutPath "$INSTDIR"
   !insertmacro ProgramFiles
   ; memo.mdb is never shipped, so an install over an earlier one leaves the diary as it is.
@@ -138,6 +156,7 @@ SectionEnd
 
 Section "un.${APP_TITLE}" UnSecProgram
   SectionIn RO
+  !insertmacro WaitForProgramToEnd
   Delete "$SMPROGRAMS\${SHORTCUT_NAME}"
   Delete "$SMSTARTUP\${SHORTCUT_NAME}"
   !insertmacro RemoveProgramFiles

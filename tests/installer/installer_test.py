@@ -135,11 +135,13 @@ class Prefix:
         return subprocess.run([str(ROOT / "scripts" / "wine-prefix.sh")], env=self.env(),
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
-    def run(self, *args, cwd=None):
-        """Runs a program, waits for every process of the prefix to end, and returns the exit code and output."""
+    def run(self, *args, cwd=None, wait_all=True):
+        """Runs a program and returns its exit code and output; with wait_all, once every process of the
+        prefix has ended."""
         done = subprocess.run(["wine", *args], cwd=cwd, env=self.env(), capture_output=True, timeout=120,
                               stdin=subprocess.DEVNULL)
-        self.wait()
+        if wait_all:
+            self.wait()
         return done.returncode, done.stdout.decode("utf-8", "replace")
 
     def start(self, args, cwd):
@@ -263,13 +265,22 @@ def install_upgrade_uninstall(prefix, release, work):
     link = read_shell_link(startup.read_bytes())
     running = prefix.start([str(prefix.unix(link["target"]))] + link["arguments"].split(),
                            cwd=prefix.unix(link["working_dir"]))
-    time.sleep(5)
+    time.sleep(4)
     alive = running.poll() is None
     shown = reading_windows()
     knows_smode = b"smode" in (folder / "Vesperal.exe").read_bytes().lower()
+    # While it runs, neither the setup nor the uninstaller touches the folder.
+    uninstaller_time = (folder / "uninstall.exe").stat().st_mtime_ns
+    setup_code, _ = prefix.run(setup, "/S", wait_all=False)
+    uninstall_code, _ = prefix.run(str(folder / "uninstall.exe"), "/S", "_?=" + folder_win, wait_all=False)
     prefix.kill()
     running.wait(timeout=30)
     check(alive, "the program ended at once when started from the Startup shortcut")
+    check(setup_code == 2 and (folder / "uninstall.exe").stat().st_mtime_ns == uninstaller_time,
+          f"a silent install over the running program ended with {setup_code}")
+    check(uninstall_code == 2 and (folder / "Vesperal.exe").is_file(),
+          f"a silent uninstall of the running program ended with {uninstall_code}")
+    say("with the program running, the setup and the uninstaller stopped with exit code 2 and changed nothing")
     if knows_smode:
         check(not shown, f"started with smode, the program shows {shown}")
         say("the Startup shortcut starts the program in the tray with no reading window")
