@@ -14,6 +14,7 @@ RequestExecutionLevel user
 !include MUI2.nsh
 !include LogicLib.nsh
 !include Sections.nsh
+!include FileFunc.nsh
 !include "${FILES}"
 
 !define APP_TITLE "베스페랄읽기"
@@ -191,3 +192,13 @@ SectionEnd
 Section "-un.Folder"
   RMDir "$INSTDIR"
 SectionEnd
+
+; A silent uninstall keeps the diary; "/REMOVEDIARY" on the command line ticks its removal.
+Function un.onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/REMOVEDIARY" $1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${UnSecDiary}
+  ${EndIf}
+FunctionEnd

@@ -327,8 +327,10 @@ def korean_folder_only_where_the_code_page_spells_it(prefix, release):
     code, _ = prefix.run(str(release["setup"]), "/S", "/D=" + korean_win)
     check(code == 0 and (prefix.unix(korean_win) / "Vesperal.exe").is_file(),
           f"under code page 949 the setup did not install into {korean_win} (exit code {code})")
-    code, _ = prefix.run(str(prefix.unix(korean_win) / "uninstall.exe"), "/S")
-    check(code == 0 and not prefix.unix(korean_win).exists(), "uninstalling from the Korean folder left it")
+    make_diary(prefix.unix(korean_win) / "memo.mdb")
+    code, _ = prefix.run(str(prefix.unix(korean_win) / "uninstall.exe"), "/S", "/REMOVEDIARY")
+    check(code == 0 and not prefix.unix(korean_win).exists(),
+          "uninstalling with /REMOVEDIARY left the folder or the diary")
 
     prefix.lang = "C.UTF-8"
     code, out = prefix.run("reg", "query", r"HKLM\System\CurrentControlSet\Control\Nls\CodePage", "/v", "ACP")
@@ -336,7 +338,8 @@ def korean_folder_only_where_the_code_page_spells_it(prefix, release):
     code, _ = prefix.run(str(release["setup"]), "/S", "/D=" + korean_win)
     check(code != 0, "the setup installed into a folder the ANSI code page cannot name")
     check(not (prefix.unix(korean_win) / "Vesperal.exe").exists(), "the setup wrote the program there")
-    say(f"{korean_win}: installed and uninstalled under code page 949, refused under 1252 (exit code {code})")
+    say(f"{korean_win}: installed, and uninstalled with the diary, under code page 949; refused under 1252 "
+        f"(exit code {code})")
 
 
 def main():
