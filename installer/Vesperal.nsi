@@ -6,7 +6,7 @@
 ;   ICON      the program's icon
 ;   OUTFILE   where the setup goes
 ; The program keeps memo.mdb and reads <year>.dat beside itself, so the folder must be the user's own and
-; writable; and its ANSI file calls must be able to name the folder, see CheckAnsiFolder.
+; writable; and its ANSI file calls must be able to name the folder (IsAnsiFolder).
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel user

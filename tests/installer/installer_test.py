@@ -108,6 +108,7 @@ def check_release(build, work):
     numbers = tuple(int(n) for n in version.split(".")) + (0,)
     check(fixed_file_version(setup) == numbers, f"setup version {fixed_file_version(setup)}, VERSION says {version}")
     exe = (first["stage"] / "Vesperal.exe").read_bytes()
+    check(pe_machine(exe) == 0x14C, "the program in the release is not a 32-bit x86 program")
     check(fixed_file_version(exe) == numbers, f"exe version {fixed_file_version(exe)}, VERSION says {version}")
 
     for plan in plans:
