@@ -17,6 +17,17 @@ if(COMMAND vesperal_add_resources)
   vesperal_add_resources(Vesperal)
 endif()
 
+# The program is checked without running it, so this check also stands where Wine cannot run this build.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(VESPERAL_PE_MACHINE amd64)
+else()
+  set(VESPERAL_PE_MACHINE i386)
+endif()
+add_test(NAME program_check
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_exe.py $<TARGET_FILE:Vesperal>
+                 ${VESPERAL_PE_MACHINE})
+set_tests_properties(program_check PROPERTIES LABELS static TIMEOUT 60)
+
 if(WIN_TEST_SOURCES)
   # Window tests are a GUI program too, so that dialogs behave as in the real program.
   add_executable(win_tests ${WIN_TEST_SOURCES})
@@ -29,4 +40,9 @@ if(WIN_TEST_SOURCES)
   add_test(NAME win_tests_wine COMMAND win_tests --gtest_brief=1)
   set_tests_properties(win_tests_wine PROPERTIES TIMEOUT 600)
 endif()
+
+# A developer tool: how the installed Korean fonts fit the page's line height (see scripts/wine-prefix.sh).
+add_executable(font_fit tools/fontfit/font_fit.cpp)
+target_link_libraries(font_fit PRIVATE gdi32 user32)
+
 include(${CMAKE_SOURCE_DIR}/installer/installer.cmake)

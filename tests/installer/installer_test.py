@@ -180,6 +180,8 @@ class Prefix:
 def why_no_32bit(prefix):
     if os.environ.get("VESPERAL_WIN64") == "1":
         return "VESPERAL_WIN64=1 says this machine runs no 32-bit Windows programs"
+    if os.environ.get("VESPERAL_NO_IA32") == "1":
+        return "this machine cannot run 32-bit programs (no IA-32 emulation in the kernel)"
     if shutil.which("wine") is None:
         return "there is no wine"
     if not prefix.set_up():

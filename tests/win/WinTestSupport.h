@@ -112,6 +112,15 @@ class CPixelSurface {
       for (int x = area.left; x < area.right; ++x) n += ((Pixel(x, y) == colour) == equal) ? 1 : 0;
     return n;
   }
+  // Counts the pixels of `area` darker than mid grey: the ink of dark text on a light ground, whether the
+  // font is drawn smoothed or not.
+  int CountInk(const RECT& area) const {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) n += IsInk(Pixel(x, y)) ? 1 : 0;
+    return n;
+  }
+  static bool IsInk(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128; }
   // Writes a 32-bit bottom-up BMP file, for people to look at.
   bool SaveBmp(const std::string& path) const {
     ::GdiFlush();

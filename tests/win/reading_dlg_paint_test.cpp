@@ -68,7 +68,7 @@ TEST_F(ReadingPaintTest, PageShowsTheDateColumnHeaderFrameAndVerses) {
   // Texts: white numbers in the date column, dark blue titles and black verses on white.
   EXPECT_GT(shot.Count(RECT{15, 20, 66, 75}, kWhite), 20);
   EXPECT_GT(shot.Count(RECT{80, 20, w - 15, 55}, RGB(0, 0, 127)), 20);
-  EXPECT_GT(shot.Count(RECT{80, 80, w - 31, h - 55}, kBlack), 200);
+  EXPECT_GT(shot.CountInk(RECT{80, 80, w - 31, h - 55}), 200);
   EXPECT_GT(shot.Count(RECT{15, 80, 66, h - 55}, kWhite), 20);  // verse numbers
 }
 
@@ -84,9 +84,9 @@ TEST_F(ReadingPaintTest, ScrollingRepaintsTheBodyFromTheNewFirstVerse) {
   end.SaveBmp(ProgramFolder() + "reading-scrolled.bmp");
   // Two verses are left: the lower body is white where the first page had text.
   const RECT lower{80, 160, end.Width() - 31, end.Height() - 55};
-  EXPECT_GT(top.Count(lower, kBlack), 100);
-  EXPECT_EQ(0, end.Count(lower, kBlack));
-  EXPECT_GT(end.Count(RECT{80, 80, end.Width() - 31, 120}, kBlack), 20);
+  EXPECT_GT(top.CountInk(lower), 100);
+  EXPECT_EQ(0, end.CountInk(lower));
+  EXPECT_GT(end.CountInk(RECT{80, 80, end.Width() - 31, 120}), 20);
 }
 
 TEST_F(ReadingPaintTest, ADayWithoutPassageShowsTheNoticeAndNoVerseNumber) {
@@ -95,9 +95,9 @@ TEST_F(ReadingPaintTest, ADayWithoutPassageShowsTheNoticeAndNoVerseNumber) {
   PickDate(m_year, 3, 8);
   CScreenshot shot(Hwnd());
   shot.SaveBmp(ProgramFolder() + "reading-no-passage.bmp");
-  EXPECT_GT(shot.Count(RECT{80, 80, shot.Width() - 31, 100}, kBlack), 20);
+  EXPECT_GT(shot.CountInk(RECT{80, 80, shot.Width() - 31, 100}), 20);
   EXPECT_EQ(0, shot.Count(RECT{15, 76, 75, shot.Height() - 55}, kGrey, false));
-  EXPECT_EQ(0, shot.Count(RECT{80, 60, shot.Width() - 31, 74}, kBlack));  // empty range line
+  EXPECT_EQ(0, shot.CountInk(RECT{80, 60, shot.Width() - 31, 74}));  // empty range line
 }
 
 TEST_F(ReadingPaintTest, HoveredButtonShowsItsHoverIcon) {
@@ -116,4 +116,33 @@ TEST_F(ReadingPaintTest, HoveredButtonShowsItsHoverIcon) {
   EXPECT_GT(SharedPixels(hovered, place, IconImage(IDI_NEXT_HOVER, place)), 0.97);
   EXPECT_LT(SharedPixels(hovered, place, IconImage(IDI_NEXT_NORMAL, place)), 0.9);
   EXPECT_GT(SharedPixels(idle, place, IconImage(IDI_NEXT_NORMAL, place)), 0.97);
+}
+
+// Wrapped lines of a Korean verse stay apart: each line's ink is its own run of rows, with at least one row
+// without ink before the next line. A page font whose glyphs fill the whole line height would merge them.
+TEST_F(ReadingPaintTest, WrappedLinesOfAVerseLeaveARowWithoutInkBetweenThem) {
+  // Every word has a syllable that reaches high (훌, 출) and one that reaches low (게, 가, 길), so every line does.
+  std::string verse;
+  for (int i = 0; i < 12; ++i) verse += u8"훌륭하게 가꾼 출구의 길가에 ";
+  WritePlan(m_year, {{3, 7, u8"창세기 1:1-4", {verse}}});
+  Open();
+  PickDate(m_year, 3, 7);
+  CScreenshot shot(Hwnd());
+  shot.SaveBmp(ProgramFolder() + "reading-wrapped.bmp");
+  CWindowDC dc(Hwnd());
+  CSelectGuard font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(dc.Get(), &metrics);
+  const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+
+  const int top = 80;
+  int runs = 0, lastInkRow = top - 2;
+  for (int y = top; y < shot.Height() - 55; ++y) {
+    if (shot.Count(RECT{80, y, shot.Width() - 31, y + 1}, kWhite, false) == 0) continue;  // any shade is ink
+    if (y != lastInkRow + 1) ++runs;
+    lastInkRow = y;
+  }
+  const int lines = (lastInkRow - top) / lineHeight + 1;
+  ASSERT_GE(lines, 3) << "the verse should wrap";
+  EXPECT_EQ(lines, runs);
 }
