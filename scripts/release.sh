@@ -2,7 +2,7 @@
 # Makes a release of the program from this tree:
 #  - builds Vesperal.exe (32-bit Windows) and its greeting sound, and the plan compiler;
 #  - fills the program folder build/release/Vesperal with the exe, Vesperal.wav, the help file psaltery.hlp
-#    when the build made one, and the sample reading plan (its year title says 표본, sample) compiled for
+#    when the tree has its source, and the sample reading plan (its year title says 표본, sample) compiled for
 #    last, this and next year;
 #  - writes dist/Vesperal-<version>-setup.exe (makensis, installer/Vesperal.nsi), dist/Vesperal-<version>.zip
 #    of the same folder, and dist/Vesperal-<version>-files.txt listing the folder's files with their SHA-256.
@@ -40,7 +40,12 @@ stage=$work/Vesperal
 rm -rf "$stage"
 mkdir -p "$stage" "$dist"
 cp "$win32/Vesperal.exe" "$win32/Vesperal.wav" "$stage/"
-[ ! -f "$win32/psaltery.hlp" ] || cp "$win32/psaltery.hlp" "$stage/"
+# The help file ships whenever the tree has its source (building the program makes it); a file left in the
+# build folder by another tree's build is not shipped.
+if [ -f help/psaltery.txt ]; then
+  [ -f "$win32/psaltery.hlp" ] || { echo "release: the build made no $win32/psaltery.hlp" >&2; exit 1; }
+  cp "$win32/psaltery.hlp" "$stage/"
+fi
 plans=()
 for y in $((year - 1)) "$year" $((year + 1)); do
   build/tools/plancompile --year "$y" samples/sample-plan.txt "$stage/$y.dat"
