@@ -207,6 +207,12 @@ def reading_windows():
     return titles
 
 
+def program_knows_smode():
+    """Whether the program's sources handle the "smode" argument (the compiled compare leaves no literal)."""
+    return any('"smode"' in path.read_text(encoding="utf-8", errors="replace")
+               for path in (ROOT / "src").rglob("*.cpp"))
+
+
 def make_diary(path):
     """A diary with two entries, made the way the program stores them."""
     with sqlite3.connect(path) as db:
@@ -271,7 +277,7 @@ def install_upgrade_uninstall(prefix, release, work):
     time.sleep(4)
     alive = running.poll() is None
     shown = reading_windows()
-    knows_smode = b"smode" in (folder / "Vesperal.exe").read_bytes().lower()
+    knows_smode = program_knows_smode()
     # While it runs, neither the setup nor the uninstaller touches the folder.
     uninstaller_time = (folder / "uninstall.exe").stat().st_mtime_ns
     setup_code, _ = prefix.run(setup, "/S", wait_all=False)
@@ -288,7 +294,7 @@ def install_upgrade_uninstall(prefix, release, work):
         check(not shown, f"started with smode, the program shows {shown}")
         say("the Startup shortcut starts the program in the tray with no reading window")
     else:
-        say("this Vesperal.exe does not know \"smode\" yet: checked the Startup shortcut's command line "
+        say("the program's sources do not handle \"smode\" yet: checked the Startup shortcut's command line "
             f"and that the program starts and keeps running from it (it showed {shown or 'no window'})")
 
     # Second install over the first: the diary and the user's plan stay byte for byte; a missing sample
