@@ -9,8 +9,9 @@ SUDO=$(need_root)
 
 native_pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
              libbenchmark-dev libsqlite3-dev sqlite3 tcl dpkg-dev python3 locales
-             g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb x11-apps imagemagick fonts-nanum fonts-unfonts-core
-             fonts-wine xauth fontconfig pkg-config libsword-dev libsword-common libsword-utils sword-text-kjv)
+             g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb x11-apps x11-utils imagemagick fonts-nanum
+             fonts-unfonts-core fonts-wine xauth fontconfig nsis zip
+             pkg-config libsword-dev libsword-common libsword-utils sword-text-kjv)
 i386_pkgs=(wine wine32:i386)
 
 missing=()

@@ -9,6 +9,7 @@ or mistranslates (default styles, code page of the Korean texts) shows up.
 Environment (all optional; the compiled-resource tests are skipped without them):
   VESPERAL_WINDRES   the resource compiler (i686-w64-mingw32-windres)
   VESPERAL_ICON_DIR  folder with the generated .ico files
+  VESPERAL_GENERATED_RES_DIR  folder with the generated Version.h
 """
 
 import os
@@ -30,6 +31,7 @@ import make_ico  # noqa: E402
 
 ICON_SOURCES = os.path.join(ROOT, "src", "res", "icons")
 RC_FILE = os.path.join(ROOT, "src", "res", "Vesperal.rc")
+VERSION_FILE = os.path.join(ROOT, "VERSION")
 RESOURCE_H = os.path.join(ROOT, "src", "res", "Resource.h")
 
 
@@ -193,7 +195,7 @@ def read_dialog_ex(data):
     return dialog
 
 
-RT_ICON, RT_STRING, RT_GROUP_ICON, RT_DIALOG = 3, 6, 14, 5
+RT_ICON, RT_STRING, RT_GROUP_ICON, RT_DIALOG, RT_VERSION = 3, 6, 14, 5, 16
 KOREAN = 0x0412
 
 WS_CHILD, WS_VISIBLE, WS_TABSTOP, WS_GROUP = 0x40000000, 0x10000000, 0x00010000, 0x00020000
@@ -250,15 +252,27 @@ DIARY_TEMPLATES = [
 ]
 
 
-@unittest.skipUnless(os.environ.get("VESPERAL_WINDRES") and os.environ.get("VESPERAL_ICON_DIR"),
-                     "needs the resource compiler and the generated icons")
+def version_string_value(block, key):
+    """The text of one StringFileInfo value: its UTF-16 key, padding to 4 bytes, then the UTF-16 text."""
+    at = block.index((key + "\0").encode("utf-16-le"))
+    start = (at + 2 * (len(key) + 1) + 3) & ~3
+    end = start
+    while block[end:end + 2] != b"\0\0":
+        end += 2
+    return block[start:end].decode("utf-16-le")
+
+
+@unittest.skipUnless(os.environ.get("VESPERAL_WINDRES") and os.environ.get("VESPERAL_ICON_DIR")
+                     and os.environ.get("VESPERAL_GENERATED_RES_DIR"),
+                     "needs the resource compiler, the generated icons and the generated version header")
 class CompiledResourcesTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         with tempfile.TemporaryDirectory() as folder:
             out = os.path.join(folder, "Vesperal.res")
             subprocess.run([os.environ["VESPERAL_WINDRES"], "-I", os.path.join(ROOT, "src"),
-                            "-I", os.environ["VESPERAL_ICON_DIR"], "-O", "res", RC_FILE, out], check=True)
+                            "-I", os.environ["VESPERAL_ICON_DIR"],
+                            "-I", os.environ["VESPERAL_GENERATED_RES_DIR"], "-O", "res", RC_FILE, out], check=True)
             with open(out, "rb") as f:
                 cls.resources = read_res(f.read())
 
@@ -313,6 +327,19 @@ class CompiledResourcesTest(unittest.TestCase):
         self.assertEqual(language, KOREAN)
         length = struct.unpack_from("<H", block, 0)[0]  # 57344 is the first string of its block
         self.assertEqual(block[2:2 + 2 * length].decode("utf-16-le"), "베스페랄읽기")
+
+    def test_version_resource_carries_the_number_of_the_version_file(self):
+        with open(VERSION_FILE, encoding="ascii") as f:
+            major, minor, patch = (int(n) for n in f.readline().strip().split("."))
+        language, block = self.resources[(RT_VERSION, 1)]
+        fixed = block.index(struct.pack("<I", 0xFEEF04BD))
+        file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<IIII", block, fixed + 8)
+        numbers = ((major << 16) | minor, patch << 16)
+        self.assertEqual((file_ms, file_ls), numbers)
+        self.assertEqual((product_ms, product_ls), numbers)
+        text = f"{major}.{minor}.{patch}.0"
+        self.assertEqual(version_string_value(block, "FileVersion"), text)
+        self.assertEqual(version_string_value(block, "ProductVersion"), text)
 
     def test_every_icon_id_has_one_32x32_16_colour_image(self):
         with open(RESOURCE_H, encoding="utf-8") as f:

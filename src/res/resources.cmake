@@ -9,6 +9,9 @@ set(VESPERAL_RES_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(VESPERAL_TOOLS_DIR ${CMAKE_SOURCE_DIR}/tools)
 set(VESPERAL_ICON_DIR ${CMAKE_BINARY_DIR}/res/icons)
 file(MAKE_DIRECTORY ${VESPERAL_ICON_DIR})
+# The version resource takes its numbers from the VERSION file through this header.
+set(VESPERAL_GENERATED_RES_DIR ${CMAKE_BINARY_DIR}/res/generated)
+configure_file(${VESPERAL_RES_DIR}/Version.h.in ${VESPERAL_GENERATED_RES_DIR}/Version.h @ONLY)
 
 # One .ico per drawing, named as the .rc names it.
 set(VESPERAL_ICON_NAMES
@@ -33,9 +36,10 @@ endforeach()
 # It gets its own target so that the C++ warning and charset options of the programs never reach windres.
 add_library(vesperal_resources OBJECT ${VESPERAL_RES_DIR}/Vesperal.rc ${VESPERAL_ICONS})
 set_property(TARGET vesperal_resources PROPERTY COMPILE_OPTIONS "")
-target_include_directories(vesperal_resources PRIVATE ${CMAKE_SOURCE_DIR}/src ${VESPERAL_ICON_DIR})
+target_include_directories(vesperal_resources PRIVATE ${CMAKE_SOURCE_DIR}/src ${VESPERAL_ICON_DIR}
+                           ${VESPERAL_GENERATED_RES_DIR})
 set_source_files_properties(${VESPERAL_RES_DIR}/Vesperal.rc PROPERTIES
-  OBJECT_DEPENDS "${VESPERAL_ICONS};${CMAKE_SOURCE_DIR}/src/res/Resource.h")
+  OBJECT_DEPENDS "${VESPERAL_ICONS};${CMAKE_SOURCE_DIR}/src/res/Resource.h;${VESPERAL_GENERATED_RES_DIR}/Version.h")
 
 set(VESPERAL_CHIME ${CMAKE_BINARY_DIR}/res/Vesperal.wav)
 add_custom_command(
@@ -49,7 +53,7 @@ add_custom_target(vesperal_chime DEPENDS ${VESPERAL_CHIME})
 add_test(NAME resources_check
          COMMAND ${Python3_EXECUTABLE} ${VESPERAL_TOOLS_DIR}/test_resources.py)
 set_tests_properties(resources_check PROPERTIES
-  ENVIRONMENT "VESPERAL_WINDRES=${CMAKE_RC_COMPILER};VESPERAL_ICON_DIR=${VESPERAL_ICON_DIR}"
+  ENVIRONMENT "VESPERAL_WINDRES=${CMAKE_RC_COMPILER};VESPERAL_ICON_DIR=${VESPERAL_ICON_DIR};VESPERAL_GENERATED_RES_DIR=${VESPERAL_GENERATED_RES_DIR}"
   LABELS static TIMEOUT 60)
 
 # Gives a program the resources and puts the greeting sound in its output folder, where it is played from.

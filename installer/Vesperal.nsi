@@ -1,0 +1,204 @@
+; Setup of 베스페랄읽기: a per-user install that needs no administrator rights.
+; scripts/release.sh compiles it with makensis, giving on the command line:
+;   VERSION   the release number from the VERSION file (MAJOR.MINOR.PATCH)
+;   STAGE     the program folder to ship (exe, greeting sound, help file, sample plans)
+;   FILES     the file list it wrote for that folder (macros ProgramFiles, RemoveProgramFiles, SamplePlans)
+;   ICON      the program's icon
+;   OUTFILE   where the setup goes
+; The program keeps memo.mdb and reads <year>.dat beside itself, so the folder must be the user's own and
+; writable; and its ANSI file calls must be able to name the folder (IsAnsiFolder).
+Unicode true
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include Sections.nsh
+!include FileFunc.nsh
+!include "${FILES}"
+
+!define APP_TITLE "베스페랄읽기"
+!define PUBLISHER "누리말씀회"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vesperal"
+; The sample plans this setup wrote, so that uninstalling removes those and no plan the user made.
+!define SAMPLES_KEY "Software\Vesperal\SamplePlans"
+!define SHORTCUT_NAME "${APP_TITLE}.lnk"
+
+Name "${APP_TITLE}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Vesperal"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${APP_TITLE} ${VERSION}"
+ShowInstDetails show
+ShowUninstDetails show
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_UNCOMPONENTSPAGE_NODESC
+
+!insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckChosenFolder
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Vesperal.exe"
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "Korean"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_KOREAN} "ProductName" "${APP_TITLE}"
+VIAddVersionKey /LANG=${LANG_KOREAN} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_KOREAN} "LegalCopyright" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_KOREAN} "FileDescription" "${APP_TITLE} 설치"
+VIAddVersionKey /LANG=${LANG_KOREAN} "FileVersion" "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_KOREAN} "ProductVersion" "${VERSION}.0"
+
+; Sets $0 to 1 when the ANSI code page can spell $INSTDIR exactly, else to 0. The program finds its plans
+; and diary through ANSI calls; a folder they cannot name (a Korean user name on a system whose code page
+; is not 949, say) would leave it without its files.
+Function IsAnsiFolder
+  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0x400, w "$INSTDIR", i -1, i 0, i 0, i 0, *i 0 r1) i .r0'
+  ${If} $0 <> 0
+  ${AndIf} $1 = 0
+    StrCpy $0 1
+  ${Else}
+    StrCpy $0 0
+  ${EndIf}
+FunctionEnd
+
+Function CheckChosenFolder
+  Call IsAnsiFolder
+  ${If} $0 = 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "이 폴더 이름은 이 컴퓨터의 문자 코드로 나타낼 수 없어 프로그램이 자기 파일을 찾지 못합니다.$\r$\n영문 이름의 폴더를 골라 주십시오.$\r$\n$\r$\n$INSTDIR"
+    Abort
+  ${EndIf}
+FunctionEnd
+
+; A sample plan is written only where no plan of its year exists. Its file time is kept in the registry:
+; a plan with another time was made or changed by the user, and uninstalling leaves it.
+; A running program cannot be replaced or removed; the user ends it from its tray menu first. A silent run
+; gives up with exit code 2 instead of leaving a half-replaced folder.
+!macro WaitForProgramToEnd
+  ${DoWhile} ${FileExists} "$INSTDIR\Vesperal.exe"
+    ClearErrors
+    FileOpen $R2 "$INSTDIR\Vesperal.exe" a
+    ${IfNot} ${Errors}
+      FileClose $R2
+      ${Break}
+    ${EndIf}
+    ${If} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP_TITLE}이(가) 실행 중입니다. 트레이 아이콘의 메뉴에서 끝낸 뒤 다시 시도해 주십시오." /SD IDCANCEL IDCANCEL`
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+  ${Loop}
+!macroend
+
+!macro SamplePlan NAME
+  ${IfNot} ${FileExists} "$INSTDIR\${NAME}"
+    File "${STAGE}/${NAME}"
+    GetFileTime "$INSTDIR\${NAME}" $R0 $R1
+    WriteRegStr HKCU "${SAMPLES_KEY}" "${NAME}" "$R0 $R1"
+    DetailPrint "표본 읽기 계획: ${NAME}"
+  ${Else}
+    DetailPrint "있는 읽기 계획을 그대로 둡니다: ${NAME}"
+  ${EndIf}
+!macroend
+
+Section "${APP_TITLE} (필수)" SecProgram
+  SectionIn RO
+  ; A silent install skips the folder page, so the folder is checked here as well.
+  Call IsAnsiFolder
+  ${If} $0 = 0
+    MessageBox MB_OK|MB_ICONSTOP "이 폴더 이름은 이 컴퓨터의 문자 코드로 나타낼 수 없습니다: $INSTDIR" /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
+
+  !insertmacro WaitForProgramToEnd
+  SetOutPath "$INSTDIR"
+  !insertmacro ProgramFiles
+  ; memo.mdb is never shipped, so an install over an earlier one leaves the diary as it is.
+  !insertmacro SamplePlans
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+
+  ; The help file and exported files are found from the current folder, so shortcuts start in $INSTDIR
+  ; (CreateShortcut takes the working folder from SetOutPath).
+  CreateShortcut "$SMPROGRAMS\${SHORTCUT_NAME}" "$INSTDIR\Vesperal.exe" "" "$INSTDIR\Vesperal.exe" 0
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP_TITLE}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Vesperal.exe"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "로그온할 때 트레이에서 시작" SecStartup
+  SetOutPath "$INSTDIR"
+  CreateShortcut "$SMSTARTUP\${SHORTCUT_NAME}" "$INSTDIR\Vesperal.exe" "smode" "$INSTDIR\Vesperal.exe" 0
+SectionEnd
+
+; An install over an earlier one without the logon option takes the earlier Startup shortcut away.
+Section "-StartupOff"
+  ${IfNot} ${SectionIsSelected} ${SecStartup}
+    Delete "$SMSTARTUP\${SHORTCUT_NAME}"
+  ${EndIf}
+SectionEnd
+
+Section "un.${APP_TITLE}" UnSecProgram
+  SectionIn RO
+  !insertmacro WaitForProgramToEnd
+  Delete "$SMPROGRAMS\${SHORTCUT_NAME}"
+  Delete "$SMSTARTUP\${SHORTCUT_NAME}"
+  !insertmacro RemoveProgramFiles
+  ; Only the sample plans this setup wrote and nobody changed since; a plan the user put here stays.
+  StrCpy $2 0
+  ${Do}
+    EnumRegValue $3 HKCU "${SAMPLES_KEY}" $2
+    ${If} $3 == ""
+      ${Break}
+    ${EndIf}
+    ReadRegStr $4 HKCU "${SAMPLES_KEY}" $3
+    ClearErrors
+    GetFileTime "$INSTDIR\$3" $R0 $R1
+    ${IfNot} ${Errors}
+    ${AndIf} "$R0 $R1" == $4
+      Delete "$INSTDIR\$3"
+    ${EndIf}
+    IntOp $2 $2 + 1
+  ${Loop}
+  DeleteRegKey HKCU "${SAMPLES_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Vesperal"
+  Delete "$INSTDIR\uninstall.exe"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
+
+Section /o "un.일기(memo.mdb)도 지우기" UnSecDiary
+  Delete "$INSTDIR\memo.mdb"
+  Delete "$INSTDIR\memo.mdb-journal"
+SectionEnd
+
+; Last, so that the folder goes only when nothing of the user's is left in it.
+Section "-un.Folder"
+  RMDir "$INSTDIR"
+SectionEnd
+
+; A silent uninstall keeps the diary; "/REMOVEDIARY" on the command line ticks its removal.
+Function un.onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/REMOVEDIARY" $1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${UnSecDiary}
+  ${EndIf}
+FunctionEnd

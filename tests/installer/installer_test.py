@@ -1,0 +1,382 @@
+#!/usr/bin/env python3
+"""The release and its setup, end to end.
+
+1. scripts/release.sh runs twice: both runs give the same program folder, zip, file list and setup; the setup
+   is a 32-bit program carrying the version of VERSION; the zip holds the folder; the plans are samples.
+2. In a 32-bit Wine prefix of its own (under the build folder) the setup installs silently, the program starts
+   from the Startup shortcut's command line, a second install keeps the diary and the user's plan, and a
+   silent uninstall takes the program away and leaves the diary. A folder the ANSI code page cannot spell is
+   refused.
+
+Usage: installer_test.py WIN32_BUILD_DIR
+Exit code 77: the release was checked, but the setup could not be run here (one line says why).
+"""
+
+import hashlib
+import os
+import shutil
+import sqlite3
+import struct
+import subprocess
+import sys
+import time
+import zipfile
+from pathlib import Path
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from shell_link import read_shell_link  # noqa: E402
+
+ROOT = Path(__file__).resolve().parents[2]
+SKIP = 77
+APP_TITLE = "베스페랄읽기"
+SHORTCUT = APP_TITLE + ".lnk"
+UNINSTALL_KEY = r"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vesperal"
+SAMPLES_KEY = r"Software\\Vesperal\\SamplePlans"
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def say(text):
+    print("installer test: " + text, flush=True)
+
+
+def digest(path):
+    return hashlib.sha256(Path(path).read_bytes()).hexdigest()
+
+
+def version_of_release():
+    return (ROOT / "VERSION").read_text(encoding="ascii").splitlines()[0].strip()
+
+
+def fixed_file_version(data):
+    """(MAJOR, MINOR, PATCH, BUILD) from the VS_FIXEDFILEINFO that follows the VS_VERSION_INFO key."""
+    key = data.index("VS_VERSION_INFO".encode("utf-16-le"))
+    fixed = data.index(struct.pack("<I", 0xFEEF04BD), key)
+    ms, ls = struct.unpack_from("<II", data, fixed + 8)
+    return ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF
+
+
+def pe_machine(data):
+    check(data[:2] == b"MZ", "not an MZ executable")
+    pe_at = struct.unpack_from("<I", data, 0x3C)[0]
+    check(data[pe_at:pe_at + 4] == b"PE\0\0", "no PE header")
+    return struct.unpack_from("<H", data, pe_at + 4)[0]
+
+
+# ---- the release --------------------------------------------------------------------------------------------
+
+def run_release(build, work, name):
+    dist = work / name
+    env = dict(os.environ, VESPERAL_SKIP_SETUP="1", VESPERAL_WIN32_BUILD=str(build), VESPERAL_DIST=str(dist),
+               VESPERAL_RELEASE_WORK=str(work / (name + "-stage")))
+    subprocess.run([str(ROOT / "scripts" / "release.sh")], cwd=ROOT, env=env, check=True,
+                   stdout=subprocess.DEVNULL)
+    version = version_of_release()
+    return dict(dist=dist, stage=work / (name + "-stage") / "Vesperal",
+                setup=dist / f"Vesperal-{version}-setup.exe", zip=dist / f"Vesperal-{version}.zip",
+                list=dist / f"Vesperal-{version}-files.txt")
+
+
+def check_release(build, work):
+    first, second = run_release(build, work, "release-a"), run_release(build, work, "release-b")
+    version = version_of_release()
+    listed = [line.split("  ", 1)[1] for line in first["list"].read_text().splitlines()]
+    year = time.localtime().tm_year
+    plans = [f"{y}.dat" for y in (year - 1, year, year + 1)]
+    shipped_help = ["psaltery.hlp"] if (ROOT / "help" / "psaltery.txt").exists() else []  # when the tree has it
+    check(listed == sorted(plans + ["Vesperal.exe", "Vesperal.wav"] + shipped_help),
+          f"unexpected program folder {listed}")
+    for kind in ("list", "zip", "setup"):
+        check(first[kind].read_bytes() == second[kind].read_bytes(), f"two release runs differ in {first[kind].name}")
+    say(f"two release runs gave the same {len(listed)} files, zip and setup")
+
+    with zipfile.ZipFile(first["zip"]) as z:
+        check(z.namelist() == ["Vesperal/" + f for f in listed], f"zip holds {z.namelist()}")
+        for f in listed:
+            check(z.read("Vesperal/" + f) == (first["stage"] / f).read_bytes(), f"zip copy of {f} differs")
+
+    setup = first["setup"].read_bytes()
+    check(pe_machine(setup) == 0x14C, "the setup is not a 32-bit x86 program")
+    numbers = tuple(int(n) for n in version.split(".")) + (0,)
+    check(fixed_file_version(setup) == numbers, f"setup version {fixed_file_version(setup)}, VERSION says {version}")
+    exe = (first["stage"] / "Vesperal.exe").read_bytes()
+    check(pe_machine(exe) == 0x14C, "the program in the release is not a 32-bit x86 program")
+    check(fixed_file_version(exe) == numbers, f"exe version {fixed_file_version(exe)}, VERSION says {version}")
+
+    for plan in plans:
+        with sqlite3.connect(f"file:{first['stage'] / plan}?mode=ro", uri=True) as db:
+            (plan_year, title), = db.execute("SELECT year, ytitle FROM YEAR").fetchall()
+        check(plan_year == int(plan[:4]) and "표본" in title, f"{plan}: year {plan_year}, title {title!r}")
+    say(f"setup {first['setup'].name}: {len(setup)} bytes ({len(setup) / 1048576:.2f} MiB), version {version}")
+    return first
+
+
+# ---- Wine ---------------------------------------------------------------------------------------------------
+
+class Prefix:
+    """A 32-bit Wine prefix of this test's own; every program runs with the given LANG."""
+
+    def __init__(self, path):
+        self.path = path
+        self.lang = "ko_KR.UTF-8"
+
+    def env(self):
+        return dict(os.environ, WINEPREFIX=str(self.path), WINEARCH="win32", WINEDEBUG="-all",
+                    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d", LANG=self.lang, LC_ALL=self.lang)
+
+    def set_up(self):
+        return subprocess.run([str(ROOT / "scripts" / "wine-prefix.sh")], env=self.env(),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+    def run(self, *args, cwd=None, wait_all=True):
+        """Runs a program and returns its exit code and output; with wait_all, once every process of the
+        prefix has ended."""
+        done = subprocess.run(["wine", *args], cwd=cwd, env=self.env(), capture_output=True, timeout=120,
+                              stdin=subprocess.DEVNULL)
+        if wait_all:
+            self.wait()
+        return done.returncode, done.stdout.decode("utf-8", "replace")
+
+    def start(self, args, cwd):
+        return subprocess.Popen(["wine", *args], cwd=cwd, env=self.env(), stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def wait(self):
+        subprocess.run(["wineserver", "-w"], env=self.env(), timeout=120)
+
+    def kill(self):
+        subprocess.run(["wineserver", "-k"], env=self.env(), timeout=60)
+        self.wait()
+
+    def unix(self, windows_path):
+        drive, rest = windows_path.split(":", 1)
+        return self.path / f"drive_{drive.lower()}" / rest.strip("\\").replace("\\", "/")
+
+    def registry_values(self, key):
+        """The values of an HKCU key as written in user.reg, or None when the key is missing."""
+        lines = (self.path / "user.reg").read_text(encoding="utf-8", errors="replace").splitlines()
+        header = "[" + key + "]"
+        for i, line in enumerate(lines):
+            if line.startswith(header):
+                values = {}
+                for entry in lines[i + 1:]:
+                    if not entry.strip():
+                        break
+                    if entry.startswith('"') and "=" in entry:
+                        name, value = entry.split("=", 1)
+                        values[name.strip('"')] = value
+                return values
+        return None
+
+
+def why_no_32bit(prefix):
+    if os.environ.get("VESPERAL_WIN64") == "1":
+        return "VESPERAL_WIN64=1 says this machine runs no 32-bit Windows programs"
+    if os.environ.get("VESPERAL_NO_IA32") == "1":
+        return "this machine cannot run 32-bit programs (no IA-32 emulation in the kernel)"
+    if shutil.which("wine") is None:
+        return "there is no wine"
+    if not prefix.set_up():
+        return "Wine could not make a 32-bit prefix"
+    code, out = prefix.run("cmd", "/c", "echo", "vesperal-32bit-probe")
+    if code != 0 or "vesperal-32bit-probe" not in out:
+        return "a 32-bit probe program did not run under Wine"
+    return None
+
+
+def reading_windows():
+    """Titles of the program's reading windows on the display that are mapped."""
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
+    titles = []
+    for line in tree.splitlines():
+        line = line.strip()
+        if f'"{APP_TITLE} - ' not in line or '"vesperal.exe"' not in line.lower():
+            continue
+        window = line.split()[0]
+        state = subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout
+        if "IsViewable" in state:
+            titles.append(line.split('"')[1])
+    return titles
+
+
+def program_knows_smode():
+    """Whether the program's sources handle the "smode" argument (the compiled compare leaves no literal)."""
+    return any('"smode"' in path.read_text(encoding="utf-8", errors="replace")
+               for path in (ROOT / "src").rglob("*.cpp"))
+
+
+def make_diary(path):
+    """A diary with two entries, made the way the program stores them."""
+    with sqlite3.connect(path) as db:
+        db.execute("CREATE TABLE VESPERAL (keydate TEXT(8), memo1 TEXT, memo2 TEXT, memo3 TEXT)")
+        db.executemany("INSERT INTO VESPERAL VALUES (?, ?, ?, ?)",
+                       [("20260101", "새해 첫날", "묵상한 글", "기도한 글"), ("20260102", "둘째 날", "짧은 묵상", " ")])
+    db.close()
+
+
+def make_user_plan(path, year, work):
+    source = work / "my-plan.txt"
+    source.write_text("@year {year}년 나의 읽기 계획\n@month 1 1월\n@day 1 창세기 1:1\n1 내가 지은 구절입니다.\n",
+                      encoding="utf-8")
+    subprocess.run([str(ROOT / "build" / "tools" / "plancompile"), "--year", str(year), str(source), str(path)],
+                   check=True)
+
+
+# ---- the scenario -------------------------------------------------------------------------------------------
+
+def install_upgrade_uninstall(prefix, release, work):
+    setup = str(release["setup"])
+    stage = release["stage"]
+    code, out = prefix.run("cmd", "/c", "echo %LOCALAPPDATA%& echo %APPDATA%")
+    local_appdata, appdata = out.split()[:2]
+    folder_win = local_appdata + r"\Programs\Vesperal"
+    folder = prefix.unix(folder_win)
+    programs = prefix.unix(appdata + r"\Microsoft\Windows\Start Menu\Programs")
+    program_files = sorted(p.name for p in stage.iterdir())
+    year = time.localtime().tm_year
+
+    # First install.
+    code, _ = prefix.run(setup, "/S")
+    check(code == 0, f"silent install ended with {code}")
+    for name in program_files:
+        check((folder / name).read_bytes() == (stage / name).read_bytes(), f"installed {name} differs from the release")
+    check((folder / "uninstall.exe").is_file(), "no uninstaller")
+    check(not (folder / "memo.mdb").exists(), "the setup brought a diary")
+    menu = programs / SHORTCUT
+    startup = [p / SHORTCUT for p in programs.iterdir() if p.name.lower() == "startup"]
+    check(menu.is_file(), "no Start-menu shortcut")
+    check(len(startup) == 1 and startup[0].is_file(), "no Startup shortcut")
+    startup = startup[0]
+    uninstall = prefix.registry_values(UNINSTALL_KEY)
+    check(uninstall is not None, "the uninstaller is not registered")
+    check(uninstall.get("DisplayVersion") == f'"{version_of_release()}"', f"DisplayVersion {uninstall}")
+    check(folder_win.replace("\\", "\\\\") in uninstall.get("UninstallString", ""), f"UninstallString {uninstall}")
+    say(f"silent install: {', '.join(program_files)} and uninstall.exe in {folder_win}, both shortcuts, "
+        "the uninstaller registered")
+
+    # Both shortcuts start the installed program in its folder; the Startup one with "smode".
+    exe_win = folder_win + r"\Vesperal.exe"
+    for link, arguments in ((menu, ""), (startup, "smode")):
+        target = read_shell_link(link.read_bytes())
+        check((target["target"] or "").lower() == exe_win.lower(), f"{link.name} starts {target['target']}")
+        check((target["arguments"] or "") == arguments, f"{link.parent.name}/{link.name} arguments {target}")
+        check((target["working_dir"] or "").lower() == folder_win.lower(), f"{link.name} starts in {target}")
+
+    # Logon start: the program as the Startup shortcut starts it.
+    link = read_shell_link(startup.read_bytes())
+    running = prefix.start([str(prefix.unix(link["target"]))] + link["arguments"].split(),
+                           cwd=prefix.unix(link["working_dir"]))
+    time.sleep(4)
+    alive = running.poll() is None
+    shown = reading_windows()
+    knows_smode = program_knows_smode()
+    # While it runs, neither the setup nor the uninstaller touches the folder.
+    uninstaller_time = (folder / "uninstall.exe").stat().st_mtime_ns
+    setup_code, _ = prefix.run(setup, "/S", wait_all=False)
+    uninstall_code, _ = prefix.run(str(folder / "uninstall.exe"), "/S", "_?=" + folder_win, wait_all=False)
+    prefix.kill()
+    running.wait(timeout=30)
+    check(alive, "the program ended at once when started from the Startup shortcut")
+    check(setup_code == 2 and (folder / "uninstall.exe").stat().st_mtime_ns == uninstaller_time,
+          f"a silent install over the running program ended with {setup_code}")
+    check(uninstall_code == 2 and (folder / "Vesperal.exe").is_file(),
+          f"a silent uninstall of the running program ended with {uninstall_code}")
+    say("with the program running, the setup and the uninstaller stopped with exit code 2 and changed nothing")
+    if knows_smode:
+        check(not shown, f"started with smode, the program shows {shown}")
+        say("the Startup shortcut starts the program in the tray with no reading window")
+    else:
+        say("the program's sources do not handle \"smode\" yet: checked the Startup shortcut's command line "
+            f"and that the program starts and keeps running from it (it showed {shown or 'no window'})")
+
+    # Second install over the first: the diary and the user's plan stay byte for byte; a missing sample
+    # plan comes back.
+    memo = folder / "memo.mdb"
+    if memo.exists():
+        memo.unlink()
+    make_diary(memo)
+    user_plan = folder / f"{year}.dat"
+    make_user_plan(user_plan, year, work)
+    (folder / f"{year - 1}.dat").unlink()
+    kept = {p: p.read_bytes() for p in (memo, user_plan)}
+    code, _ = prefix.run(setup, "/S")
+    check(code == 0, f"second silent install ended with {code}")
+    for path, data in kept.items():
+        check(path.read_bytes() == data, f"the second install changed {path.name}")
+    for name in (f"{year - 1}.dat", f"{year + 1}.dat", "Vesperal.exe"):
+        check((folder / name).read_bytes() == (stage / name).read_bytes(), f"second install: {name} differs")
+    say(f"second install kept memo.mdb ({len(kept[memo])} bytes, 2 entries) and the user's {user_plan.name} "
+        f"byte for byte, and wrote the missing {year - 1}.dat")
+
+    # Silent uninstall.
+    code, _ = prefix.run(str(folder / "uninstall.exe"), "/S")
+    check(code == 0, f"silent uninstall ended with {code}")
+    left = sorted(p.name for p in folder.iterdir())
+    check(left == sorted([memo.name, user_plan.name]), f"after uninstalling the folder holds {left}")
+    for path, data in kept.items():
+        check(path.read_bytes() == data, f"uninstalling changed {path.name}")
+    check(not menu.exists() and not startup.exists(), "a shortcut is left")
+    check(prefix.registry_values(UNINSTALL_KEY) is None, "the uninstaller is still registered")
+    check(prefix.registry_values(SAMPLES_KEY) is None, "the sample plan list is left in the registry")
+    say(f"silent uninstall removed the program, the sample plans and the shortcuts; left {', '.join(left)}")
+
+
+def korean_folder_only_where_the_code_page_spells_it(prefix, release):
+    """A Korean folder name reaches the program's ANSI calls under code page 949 and not under 1252."""
+    code, out = prefix.run("cmd", "/c", "echo %LOCALAPPDATA%")
+    korean_win = out.split()[0] + r"\Programs\베스페랄"
+    code, _ = prefix.run(str(release["setup"]), "/S", "/D=" + korean_win)
+    check(code == 0 and (prefix.unix(korean_win) / "Vesperal.exe").is_file(),
+          f"under code page 949 the setup did not install into {korean_win} (exit code {code})")
+    make_diary(prefix.unix(korean_win) / "memo.mdb")
+    code, _ = prefix.run(str(prefix.unix(korean_win) / "uninstall.exe"), "/S", "/REMOVEDIARY")
+    check(code == 0 and not prefix.unix(korean_win).exists(),
+          "uninstalling with /REMOVEDIARY left the folder or the diary")
+
+    prefix.lang = "C.UTF-8"
+    code, out = prefix.run("reg", "query", r"HKLM\System\CurrentControlSet\Control\Nls\CodePage", "/v", "ACP")
+    check(out.split()[-1:] == ["1252"], f"the C locale does not give code page 1252 under Wine: {out.strip()}")
+    code, _ = prefix.run(str(release["setup"]), "/S", "/D=" + korean_win)
+    check(code != 0, "the setup installed into a folder the ANSI code page cannot name")
+    check(not (prefix.unix(korean_win) / "Vesperal.exe").exists(), "the setup wrote the program there")
+    say(f"{korean_win}: installed, and uninstalled with the diary, under code page 949; refused under 1252 "
+        f"(exit code {code})")
+
+
+def main():
+    build = Path(sys.argv[1]).resolve()
+    work = build / "installer-test"
+    if (work / "prefix").exists():
+        Prefix(work / "prefix").kill()  # a run cut short may have left programs behind
+    shutil.rmtree(work, ignore_errors=True)
+    work.mkdir(parents=True)
+    started = time.monotonic()
+    try:
+        release = check_release(build, work)
+        prefix = Prefix(work / "prefix")
+        reason = why_no_32bit(prefix)
+        if reason:
+            say(f"setup not run: {reason}")
+            return SKIP
+        install_upgrade_uninstall(prefix, release, work)
+        korean_folder_only_where_the_code_page_spells_it(prefix, release)
+    except Failure as failure:
+        say(f"FAILED: {failure}")
+        return 1
+    finally:
+        if (work / "prefix").exists():
+            Prefix(work / "prefix").kill()
+    say(f"passed in {time.monotonic() - started:.0f} s")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
