@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "ui/AppMessageBox.h"
+#include "ui/SystemCalls.h"
 #include "res/Resource.h"
 #include "reading/LocalDate.h"
 #include "reading/ReadingLayout.h"
@@ -84,7 +85,7 @@ BOOL CReadingDlg::OnInitDialog() {
   SetTitle(ReadingTitle(m_nYear));
 
   // A missing greeting file plays the system's default sound instead.
-  ::PlaySoundA("Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
+  TheSystemCalls().playSound("Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
 
   m_hIcon.Reset(static_cast<HICON>(
       ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));

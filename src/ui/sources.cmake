@@ -3,3 +3,4 @@ list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandlerError.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogBase.cpp)
+list(APPEND WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/SystemCalls.cpp)
