@@ -63,6 +63,16 @@ inline std::vector<HWND> WindowsOf(DWORD processId, const std::string& className
   return search.found;
 }
 
+// The icons that the tray shows now. Without a desktop of its own, Wine shows the tray as a window of
+// its own with one child window per icon.
+inline int TrayIconCount() {
+  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+  int count = 0;
+  for (HWND icon = tray ? ::GetWindow(tray, GW_CHILD) : nullptr; icon; icon = ::GetWindow(icon, GW_HWNDNEXT))
+    count += ClassOf(icon) == "__winex11_tray_icon" && ::IsWindowVisible(icon) ? 1 : 0;
+  return count;
+}
+
 // A program folder: a test build of the program, its call log, and a plan for this year so that the
 // reading window opens without a message.
 class ProgramFolder {
