@@ -22,6 +22,17 @@ if(COMMAND vesperal_add_resources)
   vesperal_add_resources(Vesperal)
 endif()
 
+# The program is checked without running it, so this check also stands where Wine cannot run this build.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(VESPERAL_PE_MACHINE amd64)
+else()
+  set(VESPERAL_PE_MACHINE i386)
+endif()
+add_test(NAME program_check
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_exe.py $<TARGET_FILE:Vesperal>
+                 ${VESPERAL_PE_MACHINE})
+set_tests_properties(program_check PROPERTIES LABELS static TIMEOUT 60)
+
 if(WIN_TEST_SOURCES)
   # Window tests are a GUI program too, so that dialogs behave as in the real program.
   add_executable(win_tests ${WIN_TEST_SOURCES})

@@ -1,5 +1,6 @@
-# 32-bit Windows build: SQLite from the amalgamation made by scripts/fetch-sqlite-source.sh,
-# GoogleTest from Debian's source, static runtime so no MinGW DLL is needed under Wine.
+# Windows build, the 32-bit product or the 64-bit build for machines without 32-bit support: SQLite from the
+# amalgamation made by scripts/fetch-sqlite-source.sh, GoogleTest from Debian's source, static runtime so no
+# MinGW DLL is needed under Wine.
 set(SQLITE_AMALGAMATION_DIR ${CMAKE_SOURCE_DIR}/.cache/sqlite CACHE PATH "Folder with sqlite3.c and sqlite3.h")
 if(NOT EXISTS ${SQLITE_AMALGAMATION_DIR}/sqlite3.c)
   message(FATAL_ERROR "No SQLite amalgamation in ${SQLITE_AMALGAMATION_DIR}: run scripts/setup.sh")

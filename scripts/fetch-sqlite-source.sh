@@ -8,20 +8,15 @@ out="$root/.cache/sqlite"
 
 SUDO=; [ "$(id -u)" -ne 0 ] && SUDO=sudo
 src_list=/etc/apt/sources.list.d/vesperal-deb-src.sources
+# Without source entries, add deb-src twins of the machine's own sources of sqlite3 (same mirror, release,
+# components and keyring).
 if ! apt-get source --print-uris sqlite3 >/dev/null 2>&1; then
-  $SUDO tee "$src_list" >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+  entries=$(python3 "$root/scripts/apt-deb-src.py" libsqlite3-0) || {
+    echo "fetch-sqlite-source: cannot derive a deb-src entry from the apt sources; add one for sqlite3 by hand" >&2
+    exit 1
+  }
+  echo "fetch-sqlite-source: adding deb-src entries in $src_list"
+  printf '%s\n' "$entries" | $SUDO tee "$src_list" >/dev/null
   $SUDO apt-get update -qq
 fi
 

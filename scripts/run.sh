@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program and starts it under Wine.
-#  - builds Vesperal.exe (32-bit Windows) and the plan compiler, and makes one program folder, build/program,
-#    with the exe, its greeting sound, and the sample reading plan compiled for last, this and next year;
+#  - builds Vesperal.exe (32-bit Windows, the product) and the plan compiler, and makes one program folder,
+#    build/program, with the exe, its greeting sound, and the sample reading plan compiled for last, this and
+#    next year;
+#  - on a machine that cannot run 32-bit programs (or with VESPERAL_WIN64=1) the 32-bit exe is still built and
+#    checked, and the program folder gets the 64-bit build of the same sources instead, which Wine can run there;
 #  - starts the program on $DISPLAY, or on an Xvfb of its own when there is none, and saves a screenshot
 #    to build/screenshots/ (its name is printed).
 # With a display of your own the program keeps running until you close it; on the private Xvfb it is
@@ -11,44 +14,66 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/setup.sh"
 . "$root/scripts/xvfb-lib.sh"
+. "$root/scripts/wine-lib.sh"
 jobs=$(nproc)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+quietly() {  # runs a build step, showing its output only when it fails
+  "$@" >"$log" 2>&1 || { cat "$log"; echo "run: failed: $*" >&2; exit 1; }
+}
 
-cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target Vesperal -j "$jobs"
-cmake -S . -B build/tools -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPERAL_SANITIZE=OFF >/dev/null
-cmake --build build/tools --target plancompile -j "$jobs"
+choose_windows_build
+echo "run: the $windows_build build runs: $windows_build_reason"
+builds=(win32)
+[ "$windows_build" = win64 ] && builds+=(win64)
+for build in "${builds[@]}"; do
+  toolchain=cmake/mingw-i686.cmake
+  [ "$build" = win64 ] && toolchain=cmake/mingw-x86_64.cmake
+  quietly cmake -S . -B "build/$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/$toolchain"
+  quietly cmake --build "build/$build" --target Vesperal -j "$jobs"
+done
+python3 tools/check_exe.py build/win32/Vesperal.exe i386
+quietly cmake -S . -B build/tools -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPERAL_SANITIZE=OFF
+quietly cmake --build build/tools --target plancompile -j "$jobs"
 
 program=build/program
 mkdir -p "$program" build/screenshots
-cp build/win32/Vesperal.exe "$program/"
-[ -f build/win32/Vesperal.wav ] && cp build/win32/Vesperal.wav "$program/"
+cp "build/$windows_build/Vesperal.exe" "$program/"
+for extra in Vesperal.wav psaltery.hlp; do
+  [ -f "build/$windows_build/$extra" ] && cp "build/$windows_build/$extra" "$program/"
+done
 year=$(date +%Y)
 for y in $((year - 1)) "$year" $((year + 1)); do
   build/tools/plancompile --year "$y" samples/sample-plan.txt "$program/$y.dat"
 done
 echo "run: program folder $root/$program"
 
-export VESPERAL_WINEPREFIX="$root/build/win32/wineprefix"
-export WINEPREFIX=$VESPERAL_WINEPREFIX WINEARCH=win32 WINEDEBUG=-all LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
+use_wine_for "$(pe_machine "$program/Vesperal.exe")"
+export VESPERAL_WINEPREFIX="$root/build/$windows_build/wineprefix"
+export WINEPREFIX=$VESPERAL_WINEPREFIX WINEDEBUG=-all LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 own_display=0
 if [ -z "${DISPLAY:-}" ]; then
   XVFB_SCREEN=1024x768x24 start_xvfb
   own_display=1
-  trap stop_xvfb EXIT
+  trap 'stop_xvfb; rm -f "$log"' EXIT
 fi
 "$root/scripts/wine-prefix.sh"
 
 shot="$root/build/screenshots/vesperal-$(date +%Y%m%d-%H%M%S).png"
-take_shot() { sleep "${VESPERAL_SHOT_DELAY:-8}"; import -display "$DISPLAY" -window root "$shot" && echo "run: screenshot $shot"; }
+take_shot() {
+  sleep "${VESPERAL_SHOT_DELAY:-8}"
+  if import -display "$DISPLAY" -window root "$shot"; then echo "run: screenshot $shot"
+  else echo "run: could not take a screenshot of display $DISPLAY" >&2; fi
+}
 
 cd "$program"
 # The explorer desktop gives the windows frames and a taskbar with the tray, as on Windows.
-wine explorer /desktop=Vesperal,1024x768 Vesperal.exe "$@" >/dev/null 2>&1 &
+"$WINE_LOADER" explorer.exe /desktop=Vesperal,1024x768 Vesperal.exe "$@" >/dev/null 2>&1 &
 wine_pid=$!
 if [ "$own_display" = 1 ]; then
   take_shot
+  kill -0 "$wine_pid" 2>/dev/null || echo "run: the program had already ended before the screenshot" >&2
   stop_xvfb
   wait "$wine_pid" 2>/dev/null || true
 else

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, everything the build, the program and the tests need.
+# Installs, from Debian's packages, everything the build, the program and the tests need: both Windows
+# compilers and both Wine loaders, so that the 64-bit path works on machines that cannot run 32-bit programs.
 # Safe to run again: packages already present are skipped, and apt is only asked when one is missing.
 set -euo pipefail
 
@@ -8,7 +9,7 @@ SUDO=$(need_root)
 
 native_pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
              libbenchmark-dev libsqlite3-dev sqlite3 tcl dpkg-dev python3 locales
-             g++-mingw-w64-i686 xvfb x11-apps imagemagick fonts-nanum fonts-nanum-coding fonts-wine xauth fontconfig)
+             g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb x11-apps imagemagick fonts-nanum fonts-nanum-coding fonts-wine xauth fontconfig)
 i386_pkgs=(wine wine32:i386)
 
 missing=()

@@ -1,46 +1,66 @@
 #!/usr/bin/env bash
 # Builds and runs every test:
 #  1. the native build: the core suite with ASan/UBSan (and the crash test), the plan compiler's tests;
-#  2. the 32-bit Windows build: the same core suite and the window tests, under Wine on a private Xvfb;
-#  3. a bounded libFuzzer run over the statement layer and the field conversion.
+#  2. the 32-bit Windows build, the product: always built and checked without running it (program and
+#     resource checks);
+#  3. the Windows tests under Wine on a private Xvfb: the same core suite and the window tests, from the 32-bit
+#     build where this machine runs 32-bit programs, else from the 64-bit build (VESPERAL_WIN64=1 forces it);
+#  4. a bounded libFuzzer run over the statement layer and the field conversion.
 # Installs what is missing first (scripts/setup.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/setup.sh"
 . "$root/scripts/xvfb-lib.sh"
+. "$root/scripts/wine-lib.sh"
 
 jobs=$(nproc)
 logs=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$logs"' EXIT
-run_ctest() {  # name, build dir
-  local name=$1 dir=$2
+run_ctest() {  # name, build dir, further ctest arguments
+  local name=$1 dir=$2; shift 2
   echo "== $name"
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs" 2>&1 | tee "$logs/$name.log"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@" 2>&1 | tee "$logs/$name.log"
   return "${PIPESTATUS[0]}"
+}
+configure() {  # build dir, cmake arguments; CMake's own output is shown only when it fails
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >"$logs/configure.log" 2>&1 || { cat "$logs/configure.log"; return 1; }
 }
 
 started=$(date +%s)
 status=0
+choose_windows_build
+windows_line="Windows tests run from the $windows_build build: $windows_build_reason"
+echo "== $windows_line"
 
 echo "== native build"
-cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/native -j "$jobs"
 run_ctest native build/native || status=1
 
-echo "== win32 build"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+echo "== win32 build (the product)"
+configure build/win32 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 cmake --build build/win32 -j "$jobs"
-# Window tests always get a private display, never the user's desktop.
-start_xvfb
-run_ctest win32 build/win32 || status=1
-stop_xvfb
+if [ "$windows_build" = win32 ]; then
+  # Window tests always get a private display, never the user's desktop.
+  start_xvfb
+  run_ctest win32 build/win32 || status=1
+  stop_xvfb
+else
+  run_ctest win32-checks build/win32 -L static || status=1
+  echo "== win64 build"
+  configure build/win64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+  cmake --build build/win64 -j "$jobs"
+  start_xvfb
+  run_ctest win64 build/win64 || status=1
+  stop_xvfb
+fi
 
 if [ -f tests/fuzz/fuzz.cmake ]; then
   echo "== fuzzing (${VESPERAL_FUZZ_SECONDS:-60} s)"
-  CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVESPERAL_FUZZ=ON -DVESPERAL_SANITIZE=OFF >/dev/null
+  CC=clang CXX=clang++ configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVESPERAL_FUZZ=ON -DVESPERAL_SANITIZE=OFF
   cmake --build build/fuzz --target statement_fuzzer -j "$jobs"
   mkdir -p build/fuzz/corpus
   if build/fuzz/statement_fuzzer -max_total_time="${VESPERAL_FUZZ_SECONDS:-60}" -timeout=10 \
@@ -62,6 +82,7 @@ for f in "$logs"/*.log; do
   f_n=$(echo "$line" | awk '{print $1}'); total=$(echo "$line" | awk '{print $NF}')
   failed=$((failed + f_n)); passed=$((passed + total - f_n))
 done
+echo "== $windows_line"
 echo "== took $(( $(date +%s) - started )) s"
 echo "$passed passed, $failed failed"
 exit $status

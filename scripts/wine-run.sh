@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs a 32-bit Windows program under Wine the way the tests and the run command need it:
-#  - a private 32-bit prefix in the build tree (or $VESPERAL_WINEPREFIX), set up once: no window manager
-#    waits (Managed=N) and the dialog fonts mapped to an installed Korean font;
+# Runs a Windows program under Wine the way the tests and the run command need it:
+#  - the loader and a private prefix of the program's own architecture (32-bit for i386 programs, 64-bit for
+#    x86_64 ones) in its build tree (or $VESPERAL_WINEPREFIX), set up once: no window manager waits
+#    (Managed=N) and the dialog fonts mapped to installed Korean fonts;
 #  - LANG=ko_KR.UTF-8, so the ANSI code page is 949;
 #  - a display: $DISPLAY when set, else an Xvfb started here and stopped afterwards;
 #  - Wine's own output goes to a file that is printed afterwards, because Wine's helper processes inherit
@@ -10,6 +11,7 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 exe=$1; shift
+. "$here/wine-lib.sh"
 
 find_build_root() {
   local d; d=$(cd "$(dirname "$1")" && pwd)
@@ -20,8 +22,9 @@ find_build_root() {
   echo "${XDG_CACHE_HOME:-$HOME/.cache}/vesperal"
 }
 
+machine=$(pe_machine "$exe")
+use_wine_for "$machine" || { echo "wine-run: $exe is not a Windows program Wine can run here" >&2; exit 1; }
 export WINEPREFIX=${VESPERAL_WINEPREFIX:-$(find_build_root "$exe")/wineprefix}
-export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
@@ -30,10 +33,10 @@ export LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
 [ -n "${DISPLAY:-}" ] || start_xvfb || exit 1
 trap stop_xvfb EXIT
 
-"$here/wine-prefix.sh" || { echo "wine-run: could not set up the Wine prefix $WINEPREFIX" >&2; exit 1; }
+"$here/wine-prefix.sh" || exit 1
 
 log=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
-wine "$exe" "$@" >"$log" 2>&1 </dev/null
+"$WINE_LOADER" "$exe" "$@" >"$log" 2>&1 </dev/null
 rc=$?
 cat "$log"
 rm -f "$log"

@@ -30,7 +30,7 @@ import make_ico  # noqa: E402
 
 ICON_SOURCES = os.path.join(ROOT, "src", "res", "icons")
 RC_FILE = os.path.join(ROOT, "src", "res", "Vesperal.rc")
-RESOURCE_H = os.path.join(ROOT, "src", "app", "Resource.h")
+RESOURCE_H = os.path.join(ROOT, "src", "res", "Resource.h")
 
 
 def read_ico(data):

@@ -50,7 +50,7 @@ add_test(NAME resources_check
          COMMAND ${Python3_EXECUTABLE} ${VESPERAL_TOOLS_DIR}/test_resources.py)
 set_tests_properties(resources_check PROPERTIES
   ENVIRONMENT "VESPERAL_WINDRES=${CMAKE_RC_COMPILER};VESPERAL_ICON_DIR=${VESPERAL_ICON_DIR}"
-  TIMEOUT 60)
+  LABELS static TIMEOUT 60)
 
 # Gives a program the resources and puts the greeting sound in its output folder, where it is played from.
 function(vesperal_add_resources target)
