@@ -73,6 +73,41 @@ inline int TrayIconCount() {
   return count;
 }
 
+// True when `upper` lies above `lower` in the z-order of the desktop.
+inline bool IsAbove(HWND upper, HWND lower) {
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    if (w == upper) return true;
+    if (w == lower) return false;
+  }
+  return false;
+}
+
+// A window of the test's own, put in front of the others, so that a test can see another come above it.
+class CoverWindow {
+ public:
+  CoverWindow()
+      : m_hWnd(::CreateWindowExA(0, "STATIC", "cover", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
+                                 nullptr, nullptr)) {}
+  ~CoverWindow() { ::DestroyWindow(m_hWnd); }
+  CoverWindow(const CoverWindow&) = delete;
+  CoverWindow& operator=(const CoverWindow&) = delete;
+  HWND Get() const { return m_hWnd; }
+  // Brings the cover above `window` and waits until the desktop has settled so: events of the desktop that
+  // arrive late may put the other window back on top once.
+  bool Covers(HWND window) const {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      ::SetForegroundWindow(m_hWnd);
+      ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+      WaitUntil([] { return false; }, 200);
+      if (IsAbove(m_hWnd, window)) return true;
+    }
+    return false;
+  }
+
+ private:
+  HWND m_hWnd;
+};
+
 // A program folder: a test build of the program, its call log, and a plan for this year so that the
 // reading window opens without a message.
 class ProgramFolder {

@@ -73,13 +73,6 @@ class TitledWindow {
   HWND m_hWnd;
 };
 
-// The topmost of two windows in the z-order.
-inline HWND Upper(HWND a, HWND b) {
-  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT))
-    if (w == a || w == b) return w;
-  return nullptr;
-}
-
 class SecondStart : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -124,19 +117,13 @@ TEST_F(SecondStart, BringsTheOpenReadingWindowToTheTop) {
   ASSERT_TRUE(first.WaitUntilIdle(m_folder));
   HWND reading = first.ReadingWindow();
   ASSERT_NE(reading, nullptr);
-  TitledWindow cover("cover");
-  HWND coverWindow = ::FindWindowA("VesperalTestTitled", "cover");
-  ::ShowWindow(coverWindow, SW_SHOWNORMAL);
-  ::SetForegroundWindow(coverWindow);
-  ::SetWindowPos(coverWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-  ASSERT_TRUE(first.Roundtrip());
-  ASSERT_EQ(Upper(reading, coverWindow), coverWindow);
+  CoverWindow cover;
+  ASSERT_TRUE(cover.Covers(reading));
 
   ProgramProcess second;
   ASSERT_TRUE(second.Start(m_folder, ""));
   EXPECT_EQ(second.ExitCode(), 0);
-  ASSERT_TRUE(first.Roundtrip());
-  EXPECT_EQ(Upper(reading, coverWindow), reading);
+  EXPECT_TRUE(WaitUntil([&] { return IsAbove(reading, cover.Get()); }));
   EXPECT_EQ(first.Dialogs().size(), 1u) << "no second reading window";
   ASSERT_TRUE(first.CloseReading());
   EXPECT_EQ(first.Exit(), 0);
@@ -196,8 +183,9 @@ TEST(Exit, RemovesTheIconEndsWithZeroAndFreesTheInstanceMark) {
   ASSERT_EQ(notify.size(), 2u);
   // message, cbSize, window, id, flags, callback message, icon given, tip
   const std::string frameText = std::to_string(reinterpret_cast<uintptr_t>(frame));
-  EXPECT_EQ(notify[0], (std::vector<std::string>{"notify", "0", "88", frameText, "128", "7", "1046", "1", kAppTitle}));
-  EXPECT_EQ(notify[1], (std::vector<std::string>{"notify", "2", "88", frameText, "128", "2", "0", "1", ""}));
+  const std::string size = std::to_string(kTrayRecordSize);
+  EXPECT_EQ(notify[0], (std::vector<std::string>{"notify", "0", size, frameText, "128", "7", "1046", "1", kAppTitle}));
+  EXPECT_EQ(notify[1], (std::vector<std::string>{"notify", "2", size, frameText, "128", "2", "0", "1", ""}));
 
   ProgramProcess again;
   ASSERT_TRUE(again.Start(folder, "smode"));

@@ -37,3 +37,5 @@ target_link_libraries(app_tests PRIVATE vesperal_app gtest gtest_main)
 add_dependencies(app_tests VesperalRecording VesperalNoIcon)
 add_test(NAME app_tests_wine COMMAND app_tests --gtest_brief=1)
 set_tests_properties(app_tests_wine PROPERTIES TIMEOUT 300)
+# Both suites move windows to the front and read the desktop's z-order and activation: never at once.
+set_tests_properties(app_tests_wine win_tests_wine PROPERTIES RESOURCE_LOCK desktop)

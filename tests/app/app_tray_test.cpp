@@ -79,19 +79,13 @@ TEST_F(TrayProgram, DoubleClickOpensTheReadingWindowAndASecondOnlyRaisesIt) {
 
   for (LPARAM mouse : {WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
     SCOPED_TRACE(mouse);
-    HWND cover = ::CreateWindowExA(0, "STATIC", "cover", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 200, 200, nullptr,
-                                   nullptr, nullptr, nullptr);
-    ::SetForegroundWindow(cover);
-    ::SetWindowPos(cover, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    ASSERT_TRUE(m_program.Roundtrip());
+    CoverWindow cover;
+    ASSERT_TRUE(cover.Covers(reading));
     m_program.Tray(mouse);
+    EXPECT_TRUE(WaitUntil([&] { return IsAbove(reading, cover.Get()); })) << "the reading window comes to the top";
     ASSERT_TRUE(m_program.Roundtrip());
-    bool readingAbove = false;
-    for (HWND w = ::GetTopWindow(nullptr); w && w != cover; w = ::GetWindow(w, GW_HWNDNEXT)) readingAbove |= w == reading;
-    EXPECT_TRUE(readingAbove) << "the reading window comes to the top";
     EXPECT_EQ(m_program.Dialogs().size(), 1u) << "no second reading window";
     EXPECT_EQ(m_program.Menu(), nullptr) << "no menu while the reading window runs";
-    ::DestroyWindow(cover);
   }
   EXPECT_EQ(m_folder.Calls("sound").size(), 1u);
   ASSERT_TRUE(m_program.CloseReading());
@@ -106,7 +100,9 @@ TEST_F(TrayProgram, HelpAndHomepageGoToTheirCallsWithTheCurrentDirectory) {
   struct Step {
     std::string currentDir;
   } steps[] = {{WithoutSeparator(m_folder.Dir())}, {subDir}};
+  size_t count = 0;
   for (const Step& step : steps) {
+    ++count;
     SCOPED_TRACE(step.currentDir);
     if (step.currentDir == subDir) {
       // The program changes its current directory, as a save dialog does.
@@ -114,9 +110,11 @@ TEST_F(TrayProgram, HelpAndHomepageGoToTheirCallsWithTheCurrentDirectory) {
       ::PostMessageA(m_frame, ::RegisterWindowMessageA("VesperalTestChangeDirectory"), 0, 0);
       ASSERT_TRUE(m_program.Roundtrip());
     }
+    // The chosen item is posted to the frame, so its call is waited for.
     ASSERT_TRUE(ChooseFromMenu('h'));
+    ASSERT_TRUE(WaitUntil([&] { return m_folder.Calls("help").size() == count; }));
     ASSERT_TRUE(ChooseFromMenu('c'));
-    ASSERT_TRUE(m_program.Roundtrip());
+    ASSERT_TRUE(WaitUntil([&] { return m_folder.Calls("browser").size() == count; }));
     const auto help = m_folder.Calls("help");
     ASSERT_FALSE(help.empty());
     EXPECT_EQ(help.back(), (std::vector<std::string>{"help", HandleText(m_frame), step.currentDir + "\\psaltery.hlp",
