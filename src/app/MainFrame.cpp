@@ -47,6 +47,7 @@ void RegisterFrameClass(HINSTANCE instance, WNDPROC proc) {
 
 void RunReadingWindow(HWND owner) {
   CReadingDlg reading;
+  reading.SetMainWindow(owner);
   g_pReadingDlg = &reading;
   reading.DoModal(owner);
   g_pReadingDlg = nullptr;
@@ -125,7 +126,7 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
-  const TrayResponse response = RespondToTray(static_cast<long>(mouseMessage), m_bReadingOpen != FALSE);
+  const TrayResponse response = RespondToTray(static_cast<long>(mouseMessage), m_bReadingOpen);
   if (response.bringForward) ::SetForegroundWindow(m_hWnd);
   if (response.raiseReading && g_pReadingDlg && g_pReadingDlg->GetSafeHwnd())
     ::SetWindowPos(g_pReadingDlg->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);

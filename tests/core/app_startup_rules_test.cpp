@@ -36,12 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"\"C:\\My smode\\Vesperal.exe\"", false}, CommandLineCase{"\"unclosed smode", false},
         CommandLineCase{"", false}));
 
-TEST(CommandLineArguments, SkipsTheProgramNameAndTheBlanksAfterIt) {
-  EXPECT_EQ(CommandLineArguments("a.exe  x y "), "x y ");
-  EXPECT_EQ(CommandLineArguments("\"a b.exe\"   x"), "x");
-  EXPECT_EQ(CommandLineArguments("a.exe"), "");
-}
-
 struct TitleCase {
   std::string title;
   bool matches;
