@@ -87,7 +87,9 @@ class CoverWindow {
  public:
   CoverWindow()
       : m_hWnd(::CreateWindowExA(0, "STATIC", "cover", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
-                                 nullptr, nullptr)) {}
+                                 nullptr, nullptr)) {
+    ::SetForegroundWindow(m_hWnd);
+  }
   ~CoverWindow() { ::DestroyWindow(m_hWnd); }
   CoverWindow(const CoverWindow&) = delete;
   CoverWindow& operator=(const CoverWindow&) = delete;

@@ -59,8 +59,18 @@ TEST_F(TrayProgram, RightPressOpensTheMenuWithItsBottomLeftCornerAtTheCursor) {
   EXPECT_EQ(m_program.Menu(), nullptr);
 }
 
+TEST_F(TrayProgram, LeftPressOnlyBringsTheProgramForward) {
+  CoverWindow cover;
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == cover.Get(); }));
+  m_program.Tray(WM_LBUTTONDOWN);
+  EXPECT_TRUE(WaitUntil([this] { return ::GetForegroundWindow() == m_frame; }));
+  ASSERT_TRUE(m_program.Roundtrip());
+  EXPECT_EQ(m_program.Menu(), nullptr);
+  EXPECT_EQ(m_program.ReadingWindow(), nullptr);
+}
+
 TEST_F(TrayProgram, OtherMouseMessagesOpenNothing) {
-  for (LPARAM mouse : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN}) {
+  for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN}) {
     SCOPED_TRACE(mouse);
     m_program.Tray(mouse);
     ASSERT_TRUE(m_program.Roundtrip());
