@@ -15,3 +15,10 @@ target_link_libraries(diary_window_bench PRIVATE vesperal_win)
 if(COMMAND vesperal_add_resources)
   vesperal_add_resources(diary_window_bench)
 endif()
+
+# Start benchmark: cold starts of the program to its first painted reading window, against a bare program.
+# Run with: scripts/wine-run.sh <build>/start_bench.exe [starts]
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+add_executable(start_bench bench/start_bench.cpp)
+target_link_libraries(start_bench PRIVATE vesperal_core psapi)
+add_dependencies(start_bench Vesperal bare_window)

@@ -10,9 +10,14 @@ target_link_libraries(vesperal_win PUBLIC vesperal_core ${VESPERAL_WIN_LIBS})
 
 include(bench/win_bench.cmake OPTIONAL)
 
+# The application shell, linked by the program and by the test builds of it.
+add_library(vesperal_app STATIC ${APP_WIN_SOURCES})
+target_compile_options(vesperal_app PRIVATE ${VESPERAL_CHARSET_FLAGS})
+target_link_libraries(vesperal_app PUBLIC vesperal_win)
+
 add_executable(Vesperal WIN32 src/app/WinMain.cpp)
 target_compile_options(Vesperal PRIVATE ${VESPERAL_CHARSET_FLAGS})
-target_link_libraries(Vesperal PRIVATE vesperal_win)
+target_link_libraries(Vesperal PRIVATE vesperal_app)
 if(COMMAND vesperal_add_resources)
   vesperal_add_resources(Vesperal)
 endif()
@@ -46,3 +51,4 @@ add_executable(font_fit tools/fontfit/font_fit.cpp)
 target_link_libraries(font_fit PRIVATE gdi32 user32)
 
 include(${CMAKE_SOURCE_DIR}/installer/installer.cmake)
+include(tests/app/app_tests.cmake OPTIONAL)

@@ -1,14 +1,6 @@
-// Program entry: the reading window, run modally until the user closes it.
+// Program entry: the tray program, from the one-instance test to the exit code.
 #include <windows.h>
 
-#include <commctrl.h>
+#include "app/VesperalApp.h"
 
-#include "reading/ReadingDlg.h"
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
-  ::InitCommonControlsEx(&controls);
-  CReadingDlg reading;
-  reading.DoModal();
-  return 0;
-}
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return VesperalMain(instance); }

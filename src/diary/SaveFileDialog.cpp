@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "ui/SystemCalls.h"
+
 bool AskSavePath(HWND owner, std::string& path) {
   // Pairs of description and pattern, each ending in a zero; one more zero ends the list.
   static const char kFilter[] = "txt 파일 (*.txt)\0*.txt\0모든 파일 (*.*)\0*.*\0";
@@ -24,5 +26,5 @@ bool AskSavePath(HWND owner, std::string& path) {
 }
 
 void OpenWithShell(const std::string& path, const std::string& directory) {
-  ::ShellExecuteA(nullptr, "open", path.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
+  TheSystemCalls().shellExecute(nullptr, "open", path.c_str(), "", directory.c_str(), SW_SHOWNORMAL);
 }

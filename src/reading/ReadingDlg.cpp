@@ -8,6 +8,7 @@
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "ui/AppMessageBox.h"
+#include "ui/SystemCalls.h"
 #include "res/Resource.h"
 #include "ui/LocalDate.h"
 #include "reading/ReadingLayout.h"
@@ -80,7 +81,7 @@ BOOL CReadingDlg::OnInitDialog() {
   SetTitle(ReadingTitle(m_nYear));
 
   // A missing greeting file plays the system's default sound instead.
-  ::PlaySoundA("Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
+  TheSystemCalls().playSound("Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
 
   m_hIcon.Reset(static_cast<HICON>(
       ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));

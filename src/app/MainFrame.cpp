@@ -1,0 +1,186 @@
+#include "app/MainFrame.h"
+
+#include <cstdio>
+
+#include "app/StartupRules.h"
+#include "app/TrayIcon.h"
+#include "app/TrayRules.h"
+#include "reading/ReadingDlg.h"
+#include "res/Resource.h"
+#include "ui/SystemCalls.h"
+
+CReadingDlg* g_pReadingDlg = nullptr;
+
+const char kHomepageAddress[] = "https://vesperal.example.org/";
+
+namespace {
+
+const char kFrameClass[] = "VesperalMainFrame";
+
+// The tray menu, destroyed when it goes out of scope.
+class CPopupMenu {
+ public:
+  CPopupMenu() : m_hMenu(::CreatePopupMenu()) {}
+  ~CPopupMenu() {
+    if (m_hMenu) ::DestroyMenu(m_hMenu);
+  }
+  CPopupMenu(const CPopupMenu&) = delete;
+  CPopupMenu& operator=(const CPopupMenu&) = delete;
+  HMENU Get() const { return m_hMenu; }
+
+ private:
+  HMENU m_hMenu;
+};
+
+void RegisterFrameClass(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSA frameClass{};
+  if (::GetClassInfoA(instance, kFrameClass, &frameClass)) return;
+  frameClass.lpfnWndProc = proc;
+  frameClass.hInstance = instance;
+  frameClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  frameClass.lpszClassName = kFrameClass;
+  ::RegisterClassA(&frameClass);
+}
+
+}  // namespace
+
+void RunReadingWindow(HWND owner) {
+  CReadingDlg reading;
+  reading.SetMainWindow(owner);
+  g_pReadingDlg = &reading;
+  reading.DoModal(owner);
+  g_pReadingDlg = nullptr;
+}
+
+CMainFrame::CMainFrame(HINSTANCE instance)
+    : m_hInstance(instance), m_nTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")) {
+  RegisterFrameClass(instance, &CMainFrame::WindowProc);
+  ::CreateWindowExA(0, kFrameClass, kAppTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  m_bReadingOpen = true;
+}
+
+CMainFrame::~CMainFrame() {
+  if (m_hWnd) ::DestroyWindow(m_hWnd);
+}
+
+LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->m_hWnd = hwnd;
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<CMainFrame*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+  const LRESULT result = self->OnMessage(msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->m_hWnd = nullptr;
+  }
+  return result;
+}
+
+LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == m_nTaskbarCreated && m_nTaskbarCreated != 0) {
+    // A restarted taskbar has forgotten our icon.
+    AddAppTrayIcon(m_hWnd, m_hInstance);
+    return 0;
+  }
+  switch (msg) {
+    case WM_TRAYNOTIFY:
+      OnTrayNotify(lParam);
+      return 0;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case ID_READING_OPEN:
+          OpenReadingWindow();
+          return 0;
+        case ID_HOMEPAGE_OPEN:
+          OnHomepage();
+          return 0;
+        case ID_HELP_OPEN:
+          OnHelp();
+          return 0;
+        case ID_APP_EXIT:
+          ::SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
+          return 0;
+        default:
+          break;
+      }
+      break;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) OnEndSession();
+      return 0;
+    case WM_DESTROY:
+      // The frame is the program's main window: its end ends the message loop.
+      ::PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
+}
+
+void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
+  const TrayResponse response = RespondToTray(static_cast<long>(mouseMessage), m_bReadingOpen);
+  if (response.bringForward) ::SetForegroundWindow(m_hWnd);
+  if (response.raiseReading && g_pReadingDlg && g_pReadingDlg->GetSafeHwnd())
+    ::SetWindowPos(g_pReadingDlg->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+  if (response.showMenu) ShowTrayMenu();
+  if (response.openReading) OpenReadingWindow();
+}
+
+void CMainFrame::ShowTrayMenu() {
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  CPopupMenu menu;
+  if (!menu.Get()) return;
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_READING_OPEN, "베스페랄읽기 열기(&O)");
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_HOMEPAGE_OPEN, "말씀회 홈페이지 연결(&C)");
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_HELP_OPEN, "도움말(&H)");
+  ::AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_APP_EXIT, "프로그램 종료(&E)");
+  // Bottom-left corner at the cursor; the chosen item comes back as WM_COMMAND.
+  ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd,
+                   nullptr);
+}
+
+void CMainFrame::OpenReadingWindow() {
+  m_bReadingOpen = true;
+  RunReadingWindow(m_hWnd);
+  m_bReadingOpen = false;
+}
+
+void CMainFrame::OnHomepage() {
+  char directory[300] = "";
+  ::GetCurrentDirectoryA(sizeof directory, directory);
+  TheSystemCalls().shellExecute(nullptr, "open", kHomepageAddress, "", directory, SW_SHOWNORMAL);
+}
+
+void CMainFrame::OnHelp() {
+  char directory[300] = "";
+  ::GetCurrentDirectoryA(sizeof directory, directory);
+  char helpFile[300] = "";
+  std::snprintf(helpFile, sizeof helpFile, "%s\\psaltery.hlp", directory);
+  TheSystemCalls().winHelp(m_hWnd, helpFile, HELP_CONTEXT, kHelpContext);
+}
+
+void CMainFrame::OnClose() {
+  RemoveAppTrayIcon(m_hWnd, m_hInstance);
+  ::DestroyWindow(m_hWnd);
+}
+
+void CMainFrame::OnEndSession() {
+  // The session ends once we return: the running reading window goes now, releasing its databases as
+  // when the user closes it, and then the frame closes as on the exit command.
+  // What was typed in the diary is stored first: the diary may not have seen the end of the session yet.
+  if (g_pReadingDlg && g_pReadingDlg->GetSafeHwnd()) {
+    g_pReadingDlg->StoreDiaryChanges();
+    ::DestroyWindow(g_pReadingDlg->GetSafeHwnd());
+  }
+  OnClose();
+}

@@ -1,0 +1,82 @@
+#include "app/VesperalApp.h"
+
+#include <commctrl.h>
+
+#include "app/StartupRules.h"
+#include "app/TrayIcon.h"
+#include "app/TrayRules.h"
+#include "res/Resource.h"
+#include "ui/AppMessageBox.h"
+#include "ui/DialogBase.h"
+
+const char kInstanceMutexName[] = "TARN_Vesp_eral.exe";
+
+namespace {
+
+// Sends the wake-up to every top-level window, of any process, titled exactly as our main frame is.
+BOOL CALLBACK WakeWindowIfOurs(HWND window, LPARAM) {
+  char title[400] = "";
+  const int length = ::GetWindowTextA(window, title, sizeof title);
+  if (length > 0 && IsAppTitle(title, static_cast<size_t>(length)))
+    ::SendMessageA(window, WM_TRAYNOTIFY, 0, kTrayLeftDoubleClick);
+  return TRUE;
+}
+
+}  // namespace
+
+CVesperalApp::~CVesperalApp() {
+  m_pMainFrame.reset();
+  if (m_hMutex) ::CloseHandle(m_hMutex);
+}
+
+bool CVesperalApp::ClaimInstance() {
+  // Creating and testing are one step, so two programs started together never both go on.
+  m_hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+  if (m_hMutex && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    ::CloseHandle(m_hMutex);
+    m_hMutex = nullptr;
+    ::EnumWindows(&WakeWindowIfOurs, 0);
+    return false;
+  }
+  return true;
+}
+
+bool CVesperalApp::InitInstance(HINSTANCE instance, const std::string& commandLine) {
+  m_pMainFrame = std::make_unique<CMainFrame>(instance);
+  HWND frame = m_pMainFrame->GetSafeHwnd();
+  if (!frame) return false;
+  ::ShowWindow(frame, SW_HIDE);
+  ::UpdateWindow(frame);
+
+  if (!AddAppTrayIcon(frame, instance)) {
+    AppMessageBox(nullptr, "아이콘이 없습니다", MB_OK);
+    m_pMainFrame.reset();
+    return false;
+  }
+  g_pReadingDlg = nullptr;
+  if (!IsTrayOnlyStart(commandLine)) RunReadingWindow(frame);
+  m_pMainFrame->m_bReadingOpen = false;
+  return true;
+}
+
+int CVesperalApp::Run() {
+  MSG msg;
+  BOOL got;
+  while ((got = ::GetMessageA(&msg, nullptr, 0, 0)) != 0) {
+    if (got == -1) return 1;
+    if (!CDialogBase::RouteMessage(msg)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+int VesperalMain(HINSTANCE instance) {
+  CVesperalApp app;
+  if (!app.ClaimInstance()) return 0;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  if (!app.InitInstance(instance, ::GetCommandLineA())) return 1;
+  return app.Run();
+}

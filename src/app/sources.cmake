@@ -1,0 +1,12 @@
+# Sources of src/app, the application shell: the start-up decisions are portable, the frame and tray are not.
+list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/StartupRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TrayRules.cpp
+)
+# The shell's Windows sources go into their own library (cmake/program.cmake): the program and its
+# recording test builds link them, the window tests do not need them.
+set(APP_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VesperalApp.cpp
+)

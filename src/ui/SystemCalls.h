@@ -1,0 +1,18 @@
+#pragma once
+// The calls whose effect lies outside the program: the tray icon, the web browser, the help viewer and the
+// greeting sound. The program makes the real calls through this table; a test build puts recorders in their
+// place to see each call with its arguments. One entry per call, with the system function's own signature.
+#include <windows.h>
+
+#include <shellapi.h>
+
+struct SystemCalls {
+  BOOL(WINAPI* notifyIcon)(DWORD message, PNOTIFYICONDATAA data);
+  HINSTANCE(WINAPI* shellExecute)(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                                  INT show);
+  BOOL(WINAPI* winHelp)(HWND owner, LPCSTR helpFile, UINT command, ULONG_PTR data);
+  BOOL(WINAPI* playSound)(LPCSTR sound, HMODULE module, DWORD flags);
+};
+
+// The table in use; it starts with the system's functions.
+SystemCalls& TheSystemCalls();

@@ -1,0 +1,194 @@
+// The tray side of the real program: the mouse messages over its icon, the tray menu and its commands, F1
+// in the reading window, the taskbar's restart and the end of the session.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "ProgramRun.h"
+#include "app/MainFrame.h"
+
+namespace {
+
+std::string HandleText(HWND window) { return std::to_string(reinterpret_cast<uintptr_t>(window)); }
+
+class TrayProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_folder.Ready());
+    ASSERT_TRUE(m_program.Start(m_folder, "smode"));
+    ASSERT_TRUE(m_program.WaitUntilIdle(m_folder));
+    m_frame = m_program.MainFrame();
+  }
+  void TearDown() override {
+    if (!m_program.IsRunning()) return;
+    if (m_program.Menu()) ::PostMessageA(m_frame, WM_KEYDOWN, VK_ESCAPE, 0);
+    if (m_program.ReadingWindow()) m_program.CloseReading();
+    EXPECT_EQ(m_program.Exit(), 0);
+  }
+
+  // Opens the tray menu with a right press and picks an item by its underlined letter.
+  bool ChooseFromMenu(char letter) {
+    m_program.Tray(WM_RBUTTONDOWN);
+    if (!WaitUntil([this] { return m_program.Menu() != nullptr; })) return false;
+    ::PostMessageA(m_frame, WM_CHAR, static_cast<WPARAM>(letter), 1);
+    return WaitUntil([this] { return m_program.Menu() == nullptr; });
+  }
+  // The folder as the system gives a current directory: no separator at the end.
+  static std::string WithoutSeparator(const std::string& dir) { return dir.substr(0, dir.size() - 1); }
+
+  ProgramFolder m_folder;
+  ProgramProcess m_program;
+  HWND m_frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TrayProgram, RightPressOpensTheMenuWithItsBottomLeftCornerAtTheCursor) {
+  ::SetCursorPos(300, 400);
+  m_program.Tray(WM_RBUTTONDOWN);
+  ASSERT_TRUE(WaitUntil([this] { return m_program.Menu() != nullptr; }));
+  RECT menu;
+  ::GetWindowRect(m_program.Menu(), &menu);
+  EXPECT_EQ(menu.left, 300);
+  EXPECT_EQ(menu.bottom, 400);
+  ::PostMessageA(m_frame, WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(WaitUntil([this] { return m_program.Menu() == nullptr; }));
+  // Releasing the button does not open it again.
+  m_program.Tray(WM_RBUTTONUP);
+  ASSERT_TRUE(m_program.Roundtrip());
+  EXPECT_EQ(m_program.Menu(), nullptr);
+}
+
+TEST_F(TrayProgram, LeftPressOnlyBringsTheProgramForward) {
+  CoverWindow cover;
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == cover.Get(); }));
+  m_program.Tray(WM_LBUTTONDOWN);
+  EXPECT_TRUE(WaitUntil([this] { return ::GetForegroundWindow() == m_frame; }));
+  ASSERT_TRUE(m_program.Roundtrip());
+  EXPECT_EQ(m_program.Menu(), nullptr);
+  EXPECT_EQ(m_program.ReadingWindow(), nullptr);
+}
+
+TEST_F(TrayProgram, OtherMouseMessagesOpenNothing) {
+  for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN}) {
+    SCOPED_TRACE(mouse);
+    m_program.Tray(mouse);
+    ASSERT_TRUE(m_program.Roundtrip());
+    EXPECT_EQ(m_program.Menu(), nullptr);
+    EXPECT_EQ(m_program.ReadingWindow(), nullptr);
+  }
+  EXPECT_TRUE(m_folder.Calls("sound").empty());
+}
+
+TEST_F(TrayProgram, DoubleClickOpensTheReadingWindowAndASecondOnlyRaisesIt) {
+  m_program.Tray(WM_LBUTTONDBLCLK);
+  ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
+  HWND reading = m_program.ReadingWindow();
+  EXPECT_EQ(::GetWindow(reading, GW_OWNER), m_frame) << "owned by the frame: no taskbar button of its own";
+  EXPECT_EQ(m_folder.Calls("sound").size(), 1u);
+
+  for (LPARAM mouse : {WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
+    SCOPED_TRACE(mouse);
+    CoverWindow cover;
+    ASSERT_TRUE(cover.Covers(reading));
+    m_program.Tray(mouse);
+    EXPECT_TRUE(WaitUntil([&] { return IsAbove(reading, cover.Get()); })) << "the reading window comes to the top";
+    ASSERT_TRUE(m_program.Roundtrip());
+    EXPECT_EQ(m_program.Dialogs().size(), 1u) << "no second reading window";
+    EXPECT_EQ(m_program.Menu(), nullptr) << "no menu while the reading window runs";
+  }
+  EXPECT_EQ(m_folder.Calls("sound").size(), 1u);
+  ASSERT_TRUE(m_program.CloseReading());
+  // Back in the tray, the menu opens again.
+  ASSERT_TRUE(ChooseFromMenu('o'));
+  EXPECT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
+}
+
+TEST_F(TrayProgram, HelpAndHomepageGoToTheirCallsWithTheCurrentDirectory) {
+  const std::string subDir = m_folder.Dir() + "later";
+  ASSERT_TRUE(::CreateDirectoryA(subDir.c_str(), nullptr));
+  struct Step {
+    std::string currentDir;
+  } steps[] = {{WithoutSeparator(m_folder.Dir())}, {subDir}};
+  size_t count = 0;
+  for (const Step& step : steps) {
+    ++count;
+    SCOPED_TRACE(step.currentDir);
+    if (step.currentDir == subDir) {
+      // The program changes its current directory, as a save dialog does.
+      TestFiles::Write(m_folder.Dir() + "chdir.txt", subDir);
+      ::PostMessageA(m_frame, ::RegisterWindowMessageA("VesperalTestChangeDirectory"), 0, 0);
+      ASSERT_TRUE(m_program.Roundtrip());
+    }
+    // The chosen item is posted to the frame, so its call is waited for.
+    ASSERT_TRUE(ChooseFromMenu('h'));
+    ASSERT_TRUE(WaitUntil([&] { return m_folder.Calls("help").size() == count; }));
+    ASSERT_TRUE(ChooseFromMenu('c'));
+    ASSERT_TRUE(WaitUntil([&] { return m_folder.Calls("browser").size() == count; }));
+    const auto help = m_folder.Calls("help");
+    ASSERT_FALSE(help.empty());
+    EXPECT_EQ(help.back(), (std::vector<std::string>{"help", HandleText(m_frame), step.currentDir + "\\psaltery.hlp",
+                                                     "1", "98393"}));
+    const auto browser = m_folder.Calls("browser");
+    ASSERT_FALSE(browser.empty());
+    EXPECT_EQ(browser.back(),
+              (std::vector<std::string>{"browser", "0", "open", kHomepageAddress, "", step.currentDir, "1"}));
+  }
+  EXPECT_EQ(m_folder.Calls("help").size(), 2u);
+  EXPECT_EQ(m_folder.Calls("browser").size(), 2u);
+}
+
+TEST_F(TrayProgram, ExitItemRemovesTheIconAndEndsTheProgram) {
+  ASSERT_TRUE(WaitUntil([] { return TrayIconCount() == 1; }));
+  ASSERT_TRUE(ChooseFromMenu('e'));
+  EXPECT_EQ(m_program.ExitCode(), 0);
+  EXPECT_EQ(TrayIconCount(), 0);
+  const auto notify = m_folder.Calls("notify");
+  ASSERT_EQ(notify.size(), 2u);
+  EXPECT_EQ(notify[1][1], "2") << "removed";
+}
+
+TEST_F(TrayProgram, F1InTheReadingWindowOpensTheHelp) {
+  m_program.Tray(WM_LBUTTONDBLCLK);
+  ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
+  ::PostMessageA(m_program.ReadingWindow(), WM_KEYDOWN, VK_F1, 1);
+  ASSERT_TRUE(WaitUntil([this] { return !m_folder.Calls("help").empty(); }));
+  EXPECT_EQ(m_folder.Calls("help")[0],
+            (std::vector<std::string>{"help", HandleText(m_frame), WithoutSeparator(m_folder.Dir()) + "\\psaltery.hlp",
+                                      "1", "98393"}));
+  EXPECT_NE(m_program.ReadingWindow(), nullptr) << "the reading window stays open";
+}
+
+TEST_F(TrayProgram, RestartedTaskbarGetsTheIconAgain) {
+  ASSERT_TRUE(WaitUntil([] { return TrayIconCount() == 1; }));
+  // The taskbar forgets the icon, as a restarted one has never known it.
+  NOTIFYICONDATAA forget{};
+  forget.cbSize = kTrayRecordSize;
+  forget.hWnd = m_frame;
+  forget.uID = kTrayIconId;
+  ::Shell_NotifyIconA(NIM_DELETE, &forget);
+  ASSERT_TRUE(WaitUntil([] { return TrayIconCount() == 0; }));
+  DWORD_PTR ignored;
+  ::SendMessageTimeoutA(m_frame, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
+  EXPECT_TRUE(WaitUntil([] { return TrayIconCount() == 1; }));
+  const auto notify = m_folder.Calls("notify");
+  ASSERT_EQ(notify.size(), 2u);
+  EXPECT_EQ(notify[1][1], "0") << "added again";
+  EXPECT_EQ(notify[1][8], kAppTitle);
+}
+
+TEST_F(TrayProgram, EndOfSessionClosesTheReadingWindowRemovesTheIconAndEnds) {
+  m_program.Tray(WM_LBUTTONDBLCLK);
+  ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
+  HWND reading = m_program.ReadingWindow();
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(::SendMessageTimeoutA(m_frame, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
+  EXPECT_EQ(answer, TRUE) << "the program lets the session end";
+  ASSERT_TRUE(::SendMessageTimeoutA(m_frame, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer));
+  // When the session's end returns, the program may be ended at once: by then the reading window is gone and
+  // its diary database closed, so the file can be taken away while the program still exits.
+  EXPECT_FALSE(::IsWindow(reading));
+  EXPECT_TRUE(::DeleteFileA((m_folder.Dir() + "memo.mdb").c_str())) << ::GetLastError();
+  EXPECT_EQ(TrayIconCount(), 0);
+  EXPECT_EQ(m_program.ExitCode(), 0);
+}
