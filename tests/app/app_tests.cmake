@@ -25,7 +25,8 @@ file(CONFIGURE OUTPUT ${VESPERAL_RC_NO_ICON_FILE} CONTENT "${VESPERAL_RC_NO_ICON
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VESPERAL_RES_DIR}/Vesperal.rc)
 add_library(vesperal_resources_no_icon OBJECT ${VESPERAL_RC_NO_ICON_FILE} ${VESPERAL_ICONS})
 set_property(TARGET vesperal_resources_no_icon PROPERTY COMPILE_OPTIONS "")
-target_include_directories(vesperal_resources_no_icon PRIVATE ${CMAKE_SOURCE_DIR}/src ${VESPERAL_ICON_DIR})
+target_include_directories(vesperal_resources_no_icon PRIVATE ${CMAKE_SOURCE_DIR}/src ${VESPERAL_ICON_DIR}
+                           ${VESPERAL_GENERATED_RES_DIR})
 vesperal_add_recording_build(VesperalNoIcon)
 target_sources(VesperalNoIcon PRIVATE $<TARGET_OBJECTS:vesperal_resources_no_icon>)
 
