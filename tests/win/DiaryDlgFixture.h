@@ -166,14 +166,7 @@ class DiaryDlgTest : public ReadingDlgTest {
 
   // Chooses a date in the diary's picker as a user would.
   void PickDiaryDate(int month, int day) {
-    NMDATETIMECHANGE change{};
-    change.nmhdr.hwndFrom = DiaryItem(IDC_DIARY_DATE);
-    change.nmhdr.idFrom = IDC_DIARY_DATE;
-    change.nmhdr.code = DTN_DATETIMECHANGE;
-    change.dwFlags = GDT_VALID;
-    change.st = MakeLocalTime(m_year, month, day, 9, 30);
-    SetPickerTime(DiaryItem(IDC_DIARY_DATE), change.st);
-    ::SendMessageA(Diary(), WM_NOTIFY, IDC_DIARY_DATE, reinterpret_cast<LPARAM>(&change));
+    ChoosePickerDate(Diary(), IDC_DIARY_DATE, m_year, month, day);
     Settle();
   }
   // Types the text, sets the ticks and presses the search button of the open search window.

@@ -60,6 +60,19 @@ inline std::vector<std::string> Verses(int count, int bytes, const std::string& 
   return verses;
 }
 
+// Sets a dialog's date picker to a day and sends the change notification that the picker itself would send.
+inline void ChoosePickerDate(HWND dialog, int pickerId, int year, int month, int day) {
+  const HWND picker = ::GetDlgItem(dialog, pickerId);
+  NMDATETIMECHANGE change{};
+  change.nmhdr.hwndFrom = picker;
+  change.nmhdr.idFrom = static_cast<UINT_PTR>(pickerId);
+  change.nmhdr.code = DTN_DATETIMECHANGE;
+  change.dwFlags = GDT_VALID;
+  change.st = MakeLocalTime(year, month, day, 9, 30);
+  SetPickerTime(picker, change.st);
+  ::SendMessageA(dialog, WM_NOTIFY, static_cast<WPARAM>(pickerId), reinterpret_cast<LPARAM>(&change));
+}
+
 class CTestReadingDlg : public CReadingDlg {
  public:
   using CReadingDlg::CReadingDlg;
@@ -111,14 +124,7 @@ class ReadingDlgTest : public ::testing::Test {
 
   // Chooses a date in the picker as a user would: the value changes and the picker notifies.
   void PickDate(int year, int month, int day) {
-    NMDATETIMECHANGE change{};
-    change.nmhdr.hwndFrom = Item(IDC_READING_DATE);
-    change.nmhdr.idFrom = IDC_READING_DATE;
-    change.nmhdr.code = DTN_DATETIMECHANGE;
-    change.dwFlags = GDT_VALID;
-    change.st = MakeLocalTime(year, month, day, 9, 30);
-    SetPickerTime(Item(IDC_READING_DATE), change.st);
-    ::SendMessageA(Hwnd(), WM_NOTIFY, IDC_READING_DATE, reinterpret_cast<LPARAM>(&change));
+    ChoosePickerDate(Hwnd(), IDC_READING_DATE, year, month, day);
     Settle();
   }
 
