@@ -75,14 +75,19 @@ if [ -f tests/fuzz/fuzz.cmake ]; then
   fi
 fi
 
-passed=0; failed=0
+passed=0; failed=0; skipped=0
 for f in "$logs"/*.log; do
   line=$(grep -Eo '[0-9]+ tests failed out of [0-9]+' "$f" | tail -n1) || continue
   [ -n "$line" ] || continue
   f_n=$(echo "$line" | awk '{print $1}'); total=$(echo "$line" | awk '{print $NF}')
-  failed=$((failed + f_n)); passed=$((passed + total - f_n))
+  s_n=$(grep -Ec '^[[:space:]]+[0-9]+ - .* \(Skipped\)$' "$f" || true)
+  failed=$((failed + f_n)); skipped=$((skipped + s_n)); passed=$((passed + total - f_n - s_n))
 done
 echo "== $windows_line"
 echo "== took $(( $(date +%s) - started )) s"
-echo "$passed passed, $failed failed"
+if [ "$skipped" -gt 0 ]; then
+  echo "$passed passed, $failed failed, $skipped skipped"
+else
+  echo "$passed passed, $failed failed"
+fi
 exit $status
