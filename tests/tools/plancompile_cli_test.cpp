@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "RunPlanCompile.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -32,17 +34,7 @@ class PlanCompileCli : public ::testing::Test {
   }
 
   // Runs the compiler; returns its exit status and keeps what it wrote to stderr.
-  int Run(const std::string& args) {
-    const std::string errFile = (m_dir / "stderr.log").string();
-    const std::string command = std::string(PLANCOMPILE_EXE) + " " + args + " 2>" + errFile;
-    const int status = std::system(command.c_str());
-    std::ifstream err(errFile);
-    std::stringstream text;
-    text << err.rdbuf();
-    m_stderr = text.str();
-    fs::remove(errFile);
-    return status;
-  }
+  int Run(const std::string& args) { return RunPlanCompile(args, (m_dir / "stderr.log").string(), m_stderr); }
 
   std::vector<std::string> Files() const {
     std::vector<std::string> names;

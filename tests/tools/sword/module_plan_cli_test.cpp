@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/ReadingPlanFixture.h"
+#include "tools/RunPlanCompile.h"
 
 namespace fs = std::filesystem;
 
@@ -23,14 +24,7 @@ class ModulePlanCli : public ReadingPlanTest {
 
   // Runs the compiler with `env` before it; returns its exit status and keeps what it wrote to stderr.
   int Run(const std::string& args, const std::string& env = "") {
-    const std::string errFile = File("stderr.log").string();
-    const int status = std::system((env + " " + PLANCOMPILE_EXE + " " + args + " 2>" + errFile).c_str());
-    std::ifstream err(errFile);
-    std::stringstream text;
-    text << err.rdbuf();
-    m_stderr = text.str();
-    fs::remove(errFile);
-    return status;
+    return RunPlanCompile(args, File("stderr.log").string(), m_stderr, env);
   }
 
   std::string Write(const std::string& name, const std::string& text) const {
