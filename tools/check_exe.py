@@ -5,7 +5,8 @@ Usage: check_exe.py PROGRAM.exe i386|amd64
 
 Checks that the file is a GUI program of the given machine type (PE32 for i386, PE32+ for amd64) and that it
 imports no DLL beyond the ones every Windows system has, so that the program folder needs nothing but the
-program itself. Exits 1 and says what is wrong otherwise.
+program itself, and that it does not import the libraries that the program loads on first use (the sound and
+the save-file dialog), which would be loaded before the first window. Exits 1 and says what is wrong otherwise.
 """
 
 import struct
@@ -17,6 +18,8 @@ SYSTEM_DLLS = {
     "kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll", "winmm.dll",
     "ole32.dll", "oleaut32.dll", "advapi32.dll", "msvcrt.dll", "shlwapi.dll", "uuid.dll",
 }
+# Loaded by the program when first needed (src/ui/OnDemandLibrary.h), not when it starts.
+ON_DEMAND_DLLS = {"winmm.dll", "comdlg32.dll"}
 
 
 def read_c_string(data, offset):
@@ -69,6 +72,8 @@ def problems(path, machine_name):
     if subsystem != SUBSYSTEM_WINDOWS_GUI:
         found.append("subsystem %d, not a GUI program" % subsystem)
     found += ["imports %s, which Windows does not ship" % d for d in dlls if d.lower() not in SYSTEM_DLLS]
+    found += ["imports %s, which it should load on first use, not at start" % d for d in dlls
+              if d.lower() in ON_DEMAND_DLLS]
     return found, dlls
 
 

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "ui/OnDemandLibrary.h"
 #include "ui/SystemCalls.h"
 
 bool AskSavePath(HWND owner, std::string& path) {
@@ -20,7 +21,7 @@ bool AskSavePath(HWND owner, std::string& path) {
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   // No OFN_NOCHANGEDIR: the process's current folder follows the chosen file, where the file is opened.
   dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
-  if (!::GetSaveFileNameA(&dialog)) return false;
+  if (!GetSaveFileNameOnDemand(&dialog)) return false;
   path = file.data();
   return true;
 }

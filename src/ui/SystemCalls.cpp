@@ -1,8 +1,8 @@
 #include "ui/SystemCalls.h"
 
-#include <mmsystem.h>
+#include "ui/OnDemandLibrary.h"
 
 SystemCalls& TheSystemCalls() {
-  static SystemCalls calls{&::Shell_NotifyIconA, &::ShellExecuteA, &::WinHelpA, &::PlaySoundA};
+  static SystemCalls calls{&::Shell_NotifyIconA, &::ShellExecuteA, &::WinHelpA, &PlaySoundOnDemand};
   return calls;
 }
