@@ -1,5 +1,7 @@
 #include "ui/OnDemandLibrary.h"
 
+#include <string>
+
 namespace {
 
 // GetProcAddress gives every function one generic type; this gives it back its own.
@@ -12,7 +14,14 @@ Function Resolve(const char* library, const char* function) {
 
 FARPROC LibraryFunction(const char* library, const char* function) {
   HMODULE module = ::GetModuleHandleA(library);
-  if (!module) module = ::LoadLibraryA(library);
+  if (!module) {
+    // Loaded by its full path in the system folder, so that a file of the same name in the program's folder
+    // (which users can write to) is never loaded in its place.
+    char folder[MAX_PATH] = "";
+    const UINT length = ::GetSystemDirectoryA(folder, sizeof folder);
+    if (length == 0 || length >= sizeof folder) return nullptr;
+    module = ::LoadLibraryA((std::string(folder) + "\\" + library).c_str());
+  }
   return module ? ::GetProcAddress(module, function) : nullptr;
 }
 
