@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kCacheLimit = 64;
+constexpr int kCacheKiB = 16384;
 
 // SQLite reads "file:" names as URIs; a path is always a plain name here.
 std::string SqliteFileName(const std::string& cp949Path) {
@@ -133,6 +134,10 @@ void SqliteConnection::ApplySettings() {
   }
   if (!wal) Execute("PRAGMA journal_mode = DELETE");
   Execute("PRAGMA synchronous = FULL");
+  // Room for a diary of many thousand entries: a scan of a file larger than the cache reads every page
+  // from the file again, and a sort larger than it goes through a temporary file. The cache only takes
+  // memory as pages are read; the setting is the connection's, nothing is written to the file.
+  Execute("PRAGMA cache_size = -" + std::to_string(kCacheKiB));
   Check(RegisterJetLike(m_db), "registering the LIKE function");
 }
 
