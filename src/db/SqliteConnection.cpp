@@ -23,7 +23,8 @@ std::string SqliteFileName(const std::string& cp949Path) {
 // Opens the file, or throws naming it; the handle is closed again on failure.
 sqlite3* OpenHandle(const std::string& path, int flags) {
   sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(SqliteFileName(path).c_str(), &db, flags, nullptr);
+  // A connection is only ever used by one thread at a time, so SQLite need not lock it on every call.
+  const int rc = sqlite3_open_v2(SqliteFileName(path).c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     const std::string message = db ? Utf8ToCp949(sqlite3_errmsg(db)) : "out of memory";
     sqlite3_close(db);
