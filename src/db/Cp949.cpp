@@ -1,6 +1,7 @@
 #include "db/Cp949.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "db/Utf8.h"
 
@@ -44,25 +45,48 @@ std::string Cp949ToUtf8(std::string_view cp949) {
 }
 
 std::string Utf8ToCp949(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+  // Never longer than the UTF-8: a byte below 0x80 stays one byte, a longer sequence gives two bytes or
+  // '?', and a bad byte gives '?'. So the bytes are written straight into a text of the input's size.
+  std::string out(text.size(), '\0');
+  char* const begin = out.data();
+  char* dest = begin;
+  const char* const src = text.data();
+  const size_t size = text.size();
   size_t pos = 0;
-  while (pos < text.size()) {
-    const auto c = static_cast<unsigned char>(text[pos]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-      ++pos;
-      continue;
+  while (pos < size) {
+    // Runs of ASCII, the most of most texts, are copied as they are.
+    size_t run = pos;
+    while (run < size && static_cast<unsigned char>(src[run]) < 0x80) ++run;
+    if (run != pos) {
+      std::memcpy(dest, src + pos, run - pos);
+      dest += run - pos;
+      pos = run;
+      if (pos == size) break;
     }
-    const char32_t cp = utf8::Next(text, pos);
+    // Three-byte sequences (Hangul among them) are read here; anything else, or anything bad, by Next.
+    char32_t cp = 0;
+    const auto lead = static_cast<unsigned char>(src[pos]);
+    if (lead >= 0xE0 && lead <= 0xEF && pos + 2 < size) {
+      const auto second = static_cast<unsigned char>(src[pos + 1]);
+      const auto third = static_cast<unsigned char>(src[pos + 2]);
+      cp = (char32_t{lead & 0x0Fu} << 12) | (char32_t{second & 0x3Fu} << 6) | (third & 0x3Fu);
+      const bool valid = (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80 && cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF);
+      if (valid)
+        pos += 3;
+      else
+        cp = utf8::Next(text, pos);
+    } else {
+      cp = utf8::Next(text, pos);
+    }
     const uint16_t code = cp < 0x10000 ? kEncodePages[kEncodePageIndex[cp >> 8]][cp & 0xFF] : 0;
     if (code != 0) {
-      out += static_cast<char>(code >> 8);
-      out += static_cast<char>(code & 0xFF);
+      *dest++ = static_cast<char>(code >> 8);
+      *dest++ = static_cast<char>(code & 0xFF);
     } else {
-      out += '?';
+      *dest++ = '?';
     }
   }
+  out.resize(static_cast<size_t>(dest - begin));
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,8 +14,14 @@
 
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && sqlite3_strnicmp(a.c_str(), b.c_str(), static_cast<int>(a.size())) == 0;
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && sqlite3_strnicmp(a.data(), b.data(), static_cast<int>(a.size())) == 0;
+}
+
+bool IsAscii(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
 }
 
 // Jet's 16-bit Integer columns, as SQL declares them.
@@ -113,14 +120,27 @@ class CDaoRecordset::Impl {
   size_t current = 0;
   EditMode editMode = EditMode::kNone;
   std::vector<std::pair<size_t, std::string>> pending;  // column, new text (UTF-8)
+  static constexpr size_t kRememberedNames = 16;
+  mutable std::vector<std::pair<std::string, size_t>> foundColumns;  // name as asked for, column
 
   bool AtEnd() const { return current >= rows.size(); }
 
+  // Readers ask for the same few names row after row; each name is looked up once per opening.
   size_t FindColumn(const std::string& cp949Name) const {
-    const std::string name = Cp949ToUtf8(cp949Name);
-    std::string table, column = name;
+    for (const auto& known : foundColumns)
+      if (known.first == cp949Name) return known.second;
+    const size_t found = LookUpColumn(cp949Name);
+    if (foundColumns.size() < kRememberedNames) foundColumns.emplace_back(cp949Name, found);
+    return found;
+  }
+
+  size_t LookUpColumn(const std::string& cp949Name) const {
+    // Field names are nearly always ASCII, the same in both code pages: no conversion for them.
+    const std::string converted = IsAscii(cp949Name) ? std::string() : Cp949ToUtf8(cp949Name);
+    const std::string_view name = converted.empty() ? std::string_view(cp949Name) : std::string_view(converted);
+    std::string_view table, column = name;
     const size_t dot = name.find('.');
-    if (dot != std::string::npos) table = name.substr(0, dot), column = name.substr(dot + 1);
+    if (dot != std::string_view::npos) table = name.substr(0, dot), column = name.substr(dot + 1);
     size_t found = columns.size();
     for (size_t i = 0; i < columns.size(); ++i) {
       if (!SameName(columns[i].name, column)) continue;

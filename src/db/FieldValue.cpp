@@ -3,6 +3,7 @@
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -102,4 +103,14 @@ std::string FieldValueToText(const FieldValue& value) {
     }
   }
   return text;
+}
+
+std::string FieldValueToText(FieldValue&& value) {
+  // Text and byte arrays give their bytes up to the first zero, with nothing added (see above).
+  if (value.vt == VT_BSTR || value.vt == (VT_ARRAY | VT_UI1)) {
+    const size_t zero = value.bytes.find('\0');
+    if (zero != std::string::npos) value.bytes.resize(zero);
+    return std::move(value.bytes);
+  }
+  return FieldValueToText(static_cast<const FieldValue&>(value));
 }

@@ -33,3 +33,5 @@ struct FieldValue {
 
 // The one conversion of a field value to text that every reader of a database uses.
 std::string FieldValueToText(const FieldValue& value);
+// The same for a value that is not needed afterwards: its text is taken over rather than copied.
+std::string FieldValueToText(FieldValue&& value);

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kCacheLimit = 64;
+constexpr int kCacheKiB = 16384;
 
 // SQLite reads "file:" names as URIs; a path is always a plain name here.
 std::string SqliteFileName(const std::string& cp949Path) {
@@ -22,7 +23,8 @@ std::string SqliteFileName(const std::string& cp949Path) {
 // Opens the file, or throws naming it; the handle is closed again on failure.
 sqlite3* OpenHandle(const std::string& path, int flags) {
   sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(SqliteFileName(path).c_str(), &db, flags, nullptr);
+  // A connection is only ever used by one thread at a time, so SQLite need not lock it on every call.
+  const int rc = sqlite3_open_v2(SqliteFileName(path).c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     const std::string message = db ? Utf8ToCp949(sqlite3_errmsg(db)) : "out of memory";
     sqlite3_close(db);
@@ -133,6 +135,10 @@ void SqliteConnection::ApplySettings() {
   }
   if (!wal) Execute("PRAGMA journal_mode = DELETE");
   Execute("PRAGMA synchronous = FULL");
+  // Room for a diary of many thousand entries: a scan of a file larger than the cache reads every page
+  // from the file again, and a sort larger than it goes through a temporary file. The cache only takes
+  // memory as pages are read; the setting is the connection's, nothing is written to the file.
+  Execute("PRAGMA cache_size = -" + std::to_string(kCacheKiB));
   Check(RegisterJetLike(m_db), "registering the LIKE function");
 }
 

@@ -19,9 +19,38 @@ std::string MakeDateKey(int year, int month, int day) {
   return key;
 }
 
+namespace {
+
+// Appends a number of 0 to 9999 right-aligned in `width` places, blanks in front, as "%*d" does.
+void AppendPadded(std::string& out, int number, int width) {
+  char digits[4];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  } while (number != 0);
+  for (int i = count; i < width; ++i) out += ' ';
+  while (count > 0) out += digits[--count];
+}
+
+}  // namespace
+
 std::string FormatDisplayDate(int year, int month, int day) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%4d년 %2d월 %2d일", year, month, day);
+  // The dates of the diary are formatted without the C library (the export formats thousands of them);
+  // anything out of range goes through it.
+  if (year < 0 || year > 9999 || month < 0 || month > 99 || day < 0 || day > 99) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%4d년 %2d월 %2d일", year, month, day);
+    return text;
+  }
+  std::string text;
+  text.reserve(24);
+  AppendPadded(text, year, 4);
+  text += "년 ";
+  AppendPadded(text, month, 2);
+  text += "월 ";
+  AppendPadded(text, day, 2);
+  text += "일";
   return text;
 }
 

@@ -15,13 +15,15 @@ namespace {
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 void AppendCrLf(std::string& out, const char* text, size_t size) {
-  for (size_t i = 0; i < size; ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      out += "\r\n";
-      if (text[i] == '\r' && i + 1 < size && text[i + 1] == '\n') ++i;
-    } else {
-      out += text[i];
-    }
+  size_t pos = 0;
+  while (pos < size) {
+    // The run up to the next line end goes over whole.
+    size_t end = pos;
+    while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
+    out.append(text + pos, end - pos);
+    if (end == size) break;
+    out += "\r\n";
+    pos = end + (text[end] == '\r' && end + 1 < size && text[end + 1] == '\n' ? 2 : 1);
   }
 }
 
@@ -67,15 +69,22 @@ std::string ToCrLf(const std::string& text) {
   return out;
 }
 
+void AppendExportEntry(std::string& out, const std::string& key, const std::string& title,
+                       const std::string& meditation, const std::string& prayer) {
+  const DiaryDate date = ParseDateKey(key);
+  out.reserve(out.size() + 96 + title.size() + meditation.size() + prayer.size());
+  out += "날짜 : ";
+  out += FormatDisplayDate(date.year, date.month, date.day);
+  out += "\r\n\r\n";
+  AppendBlock(out, "제목 : ", title, "\r\n\r\n");
+  AppendBlock(out, "묵상 : ", meditation, "\r\n\r\n");
+  AppendBlock(out, "기도 : ", prayer, "\r\n\r\n\r\n\r\n");
+}
+
 std::string FormatExportEntry(const std::string& key, const std::string& title, const std::string& meditation,
                               const std::string& prayer) {
-  const DiaryDate date = ParseDateKey(key);
   std::string entry;
-  entry.reserve(96 + title.size() + meditation.size() + prayer.size());
-  entry += "날짜 : " + FormatDisplayDate(date.year, date.month, date.day) + "\r\n\r\n";
-  AppendBlock(entry, "제목 : ", title, "\r\n\r\n");
-  AppendBlock(entry, "묵상 : ", meditation, "\r\n\r\n");
-  AppendBlock(entry, "기도 : ", prayer, "\r\n\r\n\r\n\r\n");
+  AppendExportEntry(entry, key, title, meditation, prayer);
   return entry;
 }
 
@@ -102,12 +111,16 @@ ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::str
   std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
   CRecordsetCloser closer(set);
   set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
-  std::string entry;
+  std::string entry;  // one buffer for every entry
   bool written = true;
   while (!set.IsEOF()) {
-    entry =
-        FormatExportEntry(FieldValueToText(set.GetFieldValue("keydate")), FieldValueToText(set.GetFieldValue("memo1")),
-                          FieldValueToText(set.GetFieldValue("memo2")), FieldValueToText(set.GetFieldValue("memo3")));
+    // The fields in the order the entry shows them.
+    const std::string key = FieldValueToText(set.GetFieldValue("keydate"));
+    const std::string title = FieldValueToText(set.GetFieldValue("memo1"));
+    const std::string meditation = FieldValueToText(set.GetFieldValue("memo2"));
+    const std::string prayer = FieldValueToText(set.GetFieldValue("memo3"));
+    entry.clear();
+    AppendExportEntry(entry, key, title, meditation, prayer);
     written = std::fwrite(entry.data(), 1, entry.size(), file.get()) == entry.size() && written;
     set.MoveNext();
   }

@@ -14,6 +14,9 @@ std::string ToCrLf(const std::string& text);
 // an empty field): date line, title, meditation, prayer, each line ending in CR LF.
 std::string FormatExportEntry(const std::string& key, const std::string& title, const std::string& meditation,
                               const std::string& prayer);
+// The same entry appended to `out`.
+void AppendExportEntry(std::string& out, const std::string& key, const std::string& title,
+                       const std::string& meditation, const std::string& prayer);
 // The path with ".txt" appended unless its last three bytes, lower-cased, read "txt".
 std::string WithTxtExtension(const std::string& path);
 // The statement of one date's entry, or of every entry.

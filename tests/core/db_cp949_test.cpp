@@ -3,6 +3,7 @@
 #include <string>
 
 #include "db/Cp949.h"
+#include "db/Utf8.h"
 
 #ifndef _WIN32
 #include <iconv.h>
@@ -42,6 +43,36 @@ TEST(Cp949, CharactersOutsideCodePage949BecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp949("\xC0\xAF"), "??");                    // overlong '/' is two bad bytes
   EXPECT_EQ(Utf8ToCp949("\xED\xA0\x80"), "???");               // surrogate
   EXPECT_EQ(Utf8ToCp949(std::string(kUtf8Thanks, 5)), "\xB0\xA8??");  // cut last character
+}
+
+TEST(Cp949, BadSequencesAmidTextGiveTheSameQuestionMarksAsAlone) {
+  const struct {
+    const char* utf8;
+    const char* cp949;
+  } cases[] = {
+      {"ab\xEA\xB0", "ab??"},            // three-byte lead with one byte left
+      {"ab\xEA", "ab?"},                  // with none left
+      {"\xEA\x41\x80z", "?A?z"},          // second byte not a continuation
+      {"\xEA\xB0\x41z", "??Az"},          // third byte not a continuation
+      {"\xE0\x80\x80", "???"},            // overlong three-byte form
+      {"x\xEF\xBF\xBFy", "x?y"},          // well formed but not in code page 949
+      {"\xEA\xB0\x90\xEA\xB0\x90", "\xB0\xA8\xB0\xA8"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Utf8ToCp949(c.utf8), c.cp949) << c.utf8;
+}
+
+TEST(Cp949, EveryCharacterConvertsTheSameAloneAndBetweenAsciiRuns) {
+  for (char32_t cp = 0x80; cp < 0x10000; ++cp) {
+    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+    std::string utf8;
+    utf8::Append(utf8, cp);
+    const std::string alone = Utf8ToCp949(utf8);
+    ASSERT_TRUE(alone == "?" || alone.size() == 2) << std::hex << cp;
+    ASSERT_EQ(Utf8ToCp949("plain text " + utf8 + " and more"), "plain text " + alone + " and more") << std::hex << cp;
+    if (alone != "?") {
+      ASSERT_EQ(Cp949ToUtf8(alone), utf8) << std::hex << cp;
+    }
+  }
 }
 
 TEST(Cp949, CharLengthFollowsTheCharacters) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "db/FieldValue.h"
 
@@ -70,6 +71,20 @@ TEST(FieldValueToText, ByteArraysOfAnyLength) {
   const std::string first = FieldValueToText(bytes);
   EXPECT_EQ(FieldValueToText(other), "zz");
   EXPECT_EQ(first.size(), 50003u);
+}
+
+TEST(FieldValueToText, AValueHandedOverGivesTheSameTextAsAKeptOne) {
+  FieldValue text = FieldValue::Text(std::string("before\0after", 12));
+  FieldValue bytes = Tagged(VT_ARRAY | VT_UI1);
+  bytes.bytes = std::string("ab\0c", 4);
+  FieldValue number = Tagged(VT_I4);
+  number.lVal = -12;
+  FieldValue byRefText = Tagged(VT_BYREF | VT_BSTR);
+  byRefText.bytes = "ignored";
+  for (const FieldValue& value : {text, bytes, number, FieldValue::Null(), byRefText, FieldValue::Text("x")}) {
+    FieldValue copy = value;
+    EXPECT_EQ(FieldValueToText(std::move(copy)), FieldValueToText(value)) << value.vt;
+  }
 }
 
 TEST(FieldValueToText, ByReferenceBytesReadTheBytes) {

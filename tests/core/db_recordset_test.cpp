@@ -100,6 +100,28 @@ TEST_F(DiaryRecordset, RowsComeInOrderAndMisuseIsAnEngineError) {
   EXPECT_EQ(Stored("memo1"), (Texts{"t", "t", "t"}));
 }
 
+TEST_F(DiaryRecordset, FieldNamesAskedRowAfterRowFollowEachOpening) {
+  for (const char* key : {"20260301", "20260302"}) dbtest::AddEntry(m_db, key, key + 4, "m", "p");
+  CDaoRecordset set(&m_db);
+  // The same names on a second statement whose columns stand elsewhere.
+  for (const char* sql : {"SELECT keydate, memo1 FROM VESPERAL ORDER BY keydate",
+                          "SELECT memo1, memo3, keydate FROM VESPERAL ORDER BY keydate"}) {
+    SCOPED_TRACE(sql);
+    set.Open(dbOpenDynaset, sql);
+    Texts keys, titles;
+    while (!set.IsEOF()) {
+      keys.push_back(FieldValueToText(set.GetFieldValue("keydate")));
+      titles.push_back(FieldValueToText(set.GetFieldValue("MEMO1")));
+      EXPECT_EQ(FieldValueToText(set.GetFieldValue("VESPERAL.memo1")), titles.back());
+      EXPECT_TRUE(Contains(ErrorOf([&] { set.GetFieldValue("memo2"); }), "no field 'memo2'"));
+      set.MoveNext();
+    }
+    EXPECT_EQ(keys, (Texts{"20260301", "20260302"}));
+    EXPECT_EQ(titles, (Texts{"0301", "0302"}));
+  }
+  set.Close();
+}
+
 TEST_F(DiaryRecordset, FieldSizeAndEmptyTextsAreRefusedAsJetDid) {
   CDaoRecordset set(&m_db);
   set.Open(dbOpenDynaset, "SELECT * FROM VESPERAL");

@@ -27,7 +27,8 @@ TEST(DiaryExportText, EveryLineEndBecomesCrLf) {
   const struct {
     const char* text;
     const char* crlf;
-  } cases[] = {{"a\r\nb", "a\r\nb"}, {"a\nb", "a\r\nb"}, {"a\rb", "a\r\nb"}, {"a\r\r\nb", "a\r\n\r\nb"}, {"ab", "ab"}};
+  } cases[] = {{"a\r\nb", "a\r\nb"}, {"a\nb", "a\r\nb"}, {"a\rb", "a\r\nb"}, {"a\r\r\nb", "a\r\n\r\nb"}, {"ab", "ab"},
+                 {"", ""}, {"\n", "\r\n"}, {"\r", "\r\n"}, {"\n\r", "\r\n\r\n"}, {"\r\nab\r", "\r\nab\r\n"}};
   for (const auto& c : cases) EXPECT_EQ(ToCrLf(c.text), c.crlf) << c.text;
 }
 

@@ -2,6 +2,7 @@
 // the list's date texts, and a seeded comparison with a plain substring search.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 #include <set>
 #include <string>
@@ -51,6 +52,16 @@ class SearchDiaryFile {
 using Keys = std::vector<std::string>;
 
 }  // namespace
+
+TEST(DiarySearchText, ShownDatesArePaddedAsPrintfPadsThem) {
+  for (int year : {-1, 0, 7, 10, 999, 1000, 2026, 9999, 10000})
+    for (int month : {-3, 0, 1, 9, 10, 12, 99, 100})
+      for (int day : {0, 1, 9, 10, 31, 99, 100}) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%4d년 %2d월 %2d일", year, month, day);
+        ASSERT_EQ(FormatDisplayDate(year, month, day), expected) << year << " " << month << " " << day;
+      }
+}
 
 TEST(DiarySearchText, DateKeysAndListEntriesAreReadAndWrittenByBytePosition) {
   EXPECT_EQ(MakeDateKey(2000, 3, 5), "20000305");
