@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,9 @@ const MissingPlanRow kRows[] = {
      {{2000, 1, 1, nullptr, 1}, {2000, 1, 2, nullptr, 1}, {2000, 12, 31, nullptr, 1}},
      [](const std::string&) { return std::vector<std::string>{kWrong2000}; }},
 };
+
+// Rows are named by their name in failure messages.
+void PrintTo(const MissingPlanRow& row, std::ostream* out) { *out << row.name; }
 
 class MissingPlanTest : public ReadingPlanTest, public ::testing::WithParamInterface<MissingPlanRow> {};
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <memory>
 
 #include "ReadingDlgFixture.h"
@@ -130,6 +131,9 @@ const BadPlanRow kRows[] = {
       {Move::kPrev, 0, 12, 31, "verse of +0-12-31", 1}},
      {{1, true}}},
 };
+
+// Rows are named by their name in failure messages.
+void PrintTo(const BadPlanRow& row, std::ostream* out) { *out << row.name; }
 
 class BadPlanRows : public ReadingBadPlanTest, public ::testing::WithParamInterface<BadPlanRow> {};
 
