@@ -51,21 +51,6 @@ const MissingPlanRow kRows[] = {
       {2000, 12, 31, nullptr, 2},
       {1999, 12, 31, "1999 12월 31일", 2}},
      [](const std::string& dir) { return CannotOpen(dir, 2000); }},
-    {"MissingWhenSteppedIntoAndBack",
-     [](const PlanTestDir& dir) { dir.WritePlan(2000, SmallYear(2000)); },
-     2000,
-     true,
-     {{2000, 12, 31, "2000 12월 31일", 0},
-      {2001, 1, 1, nullptr, 2},
-      {2001, 1, 2, nullptr, 2},
-      {2000, 12, 31, "2000 12월 31일", 2},
-      {2001, 1, 1, nullptr, 2},
-      {2002, 1, 1, nullptr, 4}},
-     [](const std::string& dir) {
-       std::vector<std::string> all = CannotOpen(dir, 2001);
-       for (auto& text : CannotOpen(dir, 2002)) all.push_back(text);
-       return all;
-     }},
     {"NoDatabase",
      [](const PlanTestDir& dir) {
        dir.WritePlan(2000, SmallYear(2000));
@@ -87,12 +72,6 @@ const MissingPlanRow kRows[] = {
       {2000, 1, 2, nullptr, 1},
       {1999, 12, 31, "1999 12월 31일", 1},
       {2000, 1, 1, nullptr, 1}},
-     [](const std::string&) { return std::vector<std::string>{kWrong2000}; }},
-    {"MadeForAnotherYearAtStart",
-     [](const PlanTestDir& dir) { dir.WritePlan(2000, SmallYear(1999)); },
-     2000,
-     true,
-     {{2000, 1, 1, nullptr, 1}, {2000, 1, 2, nullptr, 1}, {2000, 12, 31, nullptr, 1}},
      [](const std::string&) { return std::vector<std::string>{kWrong2000}; }},
 };
 
