@@ -116,6 +116,8 @@ TEST_P(MissingPlanTest, DateShowsNoPassageAndEachFileIsToldOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, MissingPlanTest, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<MissingPlanRow>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<MissingPlanRow>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -36,7 +36,7 @@ enum class Move { kPick, kNext, kPrev };
 
 struct Step {
   Move move;
-  int year, month, day;  // the date picked, or the date the step must reach
+  int year, month, day;   // the date picked, or the date the step must reach
   const char* firstBody;  // UTF-8; null for the no-passage page
   size_t boxesSoFar;
 };
@@ -59,7 +59,8 @@ class ReadingBadPlanTest : public ReadingDlgTest {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(TestFiles::FsPath(m_dir.ProgramDir())))
       if (entry.path().extension() == ".dat")
-        files[entry.path().filename().u8string()] = TestFiles::Read(m_dir.ProgramDir() + entry.path().filename().string());
+        files[entry.path().filename().u8string()] =
+            TestFiles::Read(m_dir.ProgramDir() + entry.path().filename().string());
     return files;
   }
 
@@ -81,7 +82,8 @@ class ReadingBadPlanTest : public ReadingDlgTest {
     ::SetTextAlign(expected.Dc(), TA_RIGHT | TA_TOP);
     const std::string lines[] = {NumberWithWord(year, "%d년"), NumberWithWord(month, "%d월"),
                                  NumberWithWord(day, "%d일")};
-    for (int i = 0; i < 3; ++i) ::TextOutA(expected.Dc(), 65, 20 + 20 * i, lines[i].c_str(), static_cast<int>(lines[i].size()));
+    for (int i = 0; i < 3; ++i)
+      ::TextOutA(expected.Dc(), 65, 20 + 20 * i, lines[i].c_str(), static_cast<int>(lines[i].size()));
     return Differences(shot, expected, RECT{15, 15, 75, 60 + LineHeight()});
   }
 };
@@ -217,8 +219,9 @@ TEST_P(BadPlanRows, PageSaysNoPassageDateColumnFollowsThePickerAndEachFileIsTold
   EXPECT_EQ(expected, shown);
 
   auto after = PlanBytes();
-  if (row.removedAfterOpen) after[std::to_string(m_year + row.removedAfterOpen) + ".dat"] =
-      before.at(std::to_string(m_year + row.removedAfterOpen) + ".dat");
+  if (row.removedAfterOpen)
+    after[std::to_string(m_year + row.removedAfterOpen) + ".dat"] =
+        before.at(std::to_string(m_year + row.removedAfterOpen) + ".dat");
   EXPECT_TRUE(before == after) << "a plan file was changed";
 }
 

@@ -42,8 +42,8 @@ TEST_F(ReadingRangeEndTest, OnlyTheFirstAndLastDayDisableTheirDayButton) {
     int offset, month, day;
     bool prev, next;
   } rows[] = {
-      {-1, 1, 1, false, true},  {-1, 1, 2, true, true},  {0, 1, 1, true, true},
-      {0, 12, 31, true, true},  {1, 12, 30, true, true}, {1, 12, 31, true, false},
+      {-1, 1, 1, false, true}, {-1, 1, 2, true, true},  {0, 1, 1, true, true},
+      {0, 12, 31, true, true}, {1, 12, 30, true, true}, {1, 12, 31, true, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(DateKey(m_year + row.offset, row.month, row.day));
