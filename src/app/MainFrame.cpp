@@ -1,12 +1,12 @@
 #include "app/MainFrame.h"
 
-#include <cstdio>
-
 #include "app/StartupRules.h"
 #include "app/TrayIcon.h"
 #include "app/TrayRules.h"
 #include "reading/ReadingDlg.h"
 #include "res/Resource.h"
+#include "ui/ModuleFolder.h"
+#include "ui/ProgramFolder.h"
 #include "ui/SystemCalls.h"
 
 CReadingDlg* g_pReadingDlg = nullptr;
@@ -156,17 +156,13 @@ void CMainFrame::OpenReadingWindow() {
 }
 
 void CMainFrame::OnHomepage() {
-  char directory[300] = "";
-  ::GetCurrentDirectoryA(sizeof directory, directory);
-  TheSystemCalls().shellExecute(nullptr, "open", kHomepageAddress, "", directory, SW_SHOWNORMAL);
+  TheSystemCalls().shellExecute(nullptr, "open", kHomepageAddress, "", WorkingFolder(ModuleFolder()).c_str(),
+                                SW_SHOWNORMAL);
 }
 
 void CMainFrame::OnHelp() {
-  char directory[300] = "";
-  ::GetCurrentDirectoryA(sizeof directory, directory);
-  char helpFile[300] = "";
-  std::snprintf(helpFile, sizeof helpFile, "%s\\psaltery.hlp", directory);
-  TheSystemCalls().winHelp(m_hWnd, helpFile, HELP_CONTEXT, kHelpContext);
+  // The help file lies beside the program; the current directory may be wherever a save dialog left it.
+  TheSystemCalls().winHelp(m_hWnd, HelpFilePath(ModuleFolder()).c_str(), HELP_CONTEXT, kHelpContext);
 }
 
 void CMainFrame::OnClose() {

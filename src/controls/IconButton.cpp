@@ -28,6 +28,10 @@ void Polyline3(HDC dc, HPEN pen, POINT from, POINT corner, POINT to) {
   ::LineTo(dc, to.x, to.y);
 }
 
+COLORREF Halfway(COLORREF a, COLORREF b) {
+  return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2, (GetBValue(a) + GetBValue(b)) / 2);
+}
+
 }  // namespace
 
 CIconButton::CIconButton()
@@ -91,6 +95,11 @@ LRESULT CIconButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnKillFocus();
       return result;
     }
+    case WM_ENABLE: {
+      const LRESULT result = CallButtonClass(msg, wParam, lParam);
+      if (!wParam) OnDisable();
+      return result;
+    }
     case WM_REFLECTED_DRAWITEM:
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
@@ -132,6 +141,15 @@ void CIconButton::OnMouseMove(UINT flags, POINT point) {
 }
 
 void CIconButton::OnKillFocus() {
+  if (!m_bMouseOver) return;
+  m_bMouseOver = FALSE;
+  ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CIconButton::OnDisable() {
+  // A disabled button gets no mouse moves to see the pointer leave: it stops hovering now, and is drawn
+  // with its resting icon greyed until enabled again.
+  if (::GetCapture() == m_hWnd) ::ReleaseCapture();
   if (!m_bMouseOver) return;
   m_bMouseOver = FALSE;
   ::InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -201,8 +219,16 @@ void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaptio
 
   HICON shown = (m_bMouseOver || pressed) ? m_hIconHover : m_hIconNormal;
   if (!shown) return;
+  if (disabled) {
+    // Resting icons are grey already, and an embossed copy looks much like them: a disabled button shows
+    // only the icon's shape, flat, in a tint halfway between the face and the shadow.
+    CBrushHandle faint(::CreateSolidBrush(Halfway(m_normalFace, ::GetSysColor(COLOR_BTNSHADOW))));
+    ::DrawStateA(dc, faint.Get(), nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top,
+                 icon.right - icon.left, icon.bottom - icon.top, DST_ICON | DSS_MONO);
+    return;
+  }
   ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top, icon.right - icon.left,
-               icon.bottom - icon.top, DST_ICON | (disabled ? DSS_DISABLED : 0));
+               icon.bottom - icon.top, DST_ICON);
 }
 
 void CIconButton::DrawCaption(HDC dc, const char* text, RECT& caption, bool active, bool pressed, bool disabled) const {

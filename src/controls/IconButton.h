@@ -36,6 +36,7 @@ class CIconButton {
  protected:
   virtual void OnMouseMove(UINT flags, POINT point);
   virtual void OnKillFocus();
+  virtual void OnDisable();
 
  private:
   static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -11,6 +11,8 @@
 #include "ui/SystemCalls.h"
 #include "res/Resource.h"
 #include "ui/LocalDate.h"
+#include "ui/ModuleFolder.h"
+#include "reading/DayStepLimits.h"
 #include "reading/ReadingLayout.h"
 #include "reading/VerseScroll.h"
 
@@ -47,14 +49,7 @@ CReadingDlg::~CReadingDlg() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-std::string CReadingDlg::ModuleDirectory() const {
-  char path[300] = "";
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string dir(path, length < sizeof path ? length : sizeof path - 1);
-  // Keep everything up to and including the last backslash.
-  const size_t slash = dir.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : dir.substr(0, slash + 1);
-}
+std::string CReadingDlg::ModuleDirectory() const { return ModuleFolder(); }
 
 BOOL CReadingDlg::OnInitDialog() {
   m_btnPrev.SubclassDlgItem(IDC_PREV_DAY, m_hWnd);
@@ -104,6 +99,8 @@ BOOL CReadingDlg::OnInitDialog() {
   else
     SetDiaryIcons(IDI_DIARY_EMPTY_HOVER, IDI_DIARY_EMPTY_NORMAL);
   for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnClose, &m_btnDiary}) button->SetHoverFrame(false);
+
+  UpdateDayButtons();
 
   m_pDiaryDlg = MakeDiaryWindow();
   return TRUE;
@@ -168,6 +165,7 @@ void CReadingDlg::StepDay(int delta) {
   m_nMonth = time.wMonth;
   m_nDay = time.wDay;
   if (LookUpDay()) ::InvalidateRect(m_hWnd, &m_rcText, FALSE);
+  UpdateDayButtons();
   if (m_bDiaryShown && m_pDiaryDlg) {
     m_pDiaryDlg->m_time = time;
     ::SendMessageA(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
@@ -179,6 +177,23 @@ void CReadingDlg::ShowDate(const SYSTEMTIME& time) {
   m_nMonth = time.wMonth;
   m_nDay = time.wDay;
   if (LookUpDay()) ::InvalidateRect(m_hWnd, &m_rcText, FALSE);
+  UpdateDayButtons();
+}
+
+void CReadingDlg::UpdateDayButtons() {
+  const DayStepLimits limits = StepLimitsAt(SelectableYears(), m_nYear, m_nMonth, m_nDay);
+  const HWND prev = m_btnPrev.GetSafeHwnd(), next = m_btnNext.GetSafeHwnd();
+  // A disabled button with the focus would leave Enter and Space to nothing (or to closing the window):
+  // the focus goes to the other day button, which steps back from the end, else to the date picker.
+  const HWND focus = ::GetFocus();
+  const bool losesFocus = (focus == prev && !limits.bCanStepBack) || (focus == next && !limits.bCanStepForward);
+  if (losesFocus) {
+    const bool otherUsable = focus == prev ? limits.bCanStepForward : limits.bCanStepBack;
+    const HWND target = otherUsable ? (focus == prev ? next : prev) : m_datePicker;
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+  }
+  if (prev) ::EnableWindow(prev, limits.bCanStepBack ? TRUE : FALSE);
+  if (next) ::EnableWindow(next, limits.bCanStepForward ? TRUE : FALSE);
 }
 
 void CReadingDlg::OnDateChanged() {
@@ -214,8 +229,8 @@ void CReadingDlg::OnDiaryButton() {
   ::GetWindowRect(diary, &place);
   ::OffsetRect(&place, 100, 100);
   ::MoveWindow(diary, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
-  // Without a plan file no range of years was found; the shown year is the one year there is.
-  if (m_bPlanOpen)
+  // Without a plan file at start no range of years was found; the shown year is the one year there is.
+  if (m_bYearRangeSet)
     m_pDiaryDlg->SetDiaryDateRange(m_nFirstYear, m_nLastYear);
   else
     m_pDiaryDlg->SetDiaryDateRange(m_nYear, m_nYear);

@@ -77,6 +77,8 @@ class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan
   void OnDiaryButton();
   void OnDiaryClose();
   void ShowDate(const SYSTEMTIME& time);
+  // Disables a day button that cannot move the shown date, moving the focus off it first.
+  void UpdateDayButtons();
   void SetDiaryIcons(int hoverId, int normalId);
   void ShowDiaryEntryIcons();
   void OnPaint();

@@ -96,8 +96,9 @@ void CReadingDlg::DrawPage(HDC dc, const RECT& clip) {
         TextAt(dc, PAGE_DATE_RIGHT, top, verse.szVerse);
         TextStyle(dc, kBlack, kWhite, alignLeft);
         RECT textRect{PAGE_TEXT_LEFT, top, m_rcBody.right, bottom};
+        // Verse text is plain text: an ampersand is a character, not a mnemonic mark.
         return ::DrawTextA(dc, verse.strBody.c_str(), static_cast<int>(verse.strBody.size()), &textRect,
-                           DT_WORDBREAK | DT_EXTERNALLEADING);
+                           DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
       });
 
   const ScrollDecision decision = DecideScrolling(m_nFirstVerse, verseCount, flow, bottom, m_bScrollEnabled);

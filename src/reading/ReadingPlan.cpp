@@ -69,8 +69,10 @@ bool CReadingPlan::OpenPlanFile(bool probeYears) {
   try {
     m_planDb.Open(path, false, false, "");
   } catch (const CDaoException&) {
-    m_view.ShowMessage("베스페랄본문 파일을 열 수 없습니다.");
-    m_view.ShowMessage(path);
+    if (m_notices.FirstNotice(path, PlanProblem::kCannotOpen)) {
+      m_view.ShowMessage("베스페랄본문 파일을 열 수 없습니다.");
+      m_view.ShowMessage(path);
+    }
     return false;
   }
   m_bPlanOpen = true;
@@ -83,21 +85,22 @@ bool CReadingPlan::OpenPlanFile(bool probeYears) {
     int j = 1;
     while (FileExists(PlanFileName(m_nYear - j))) ++j;
     m_nFirstYear = m_nYear - j + 1;
+    m_bYearRangeSet = true;
     m_view.SetDateRange(m_nFirstYear, m_nLastYear);
   }
   return true;
 }
 
 bool CReadingPlan::LookUpDay() {
-  if (!m_bPlanOpen) return false;
-  // No query object means the last reopen failed: try the shown year's file again rather than query a
-  // closed connection. Until a reopen succeeds, the title and the page keep the last day that was read.
+  // No query object means the last open failed (at start, or on a change of year): try the shown year's
+  // file again, so that a year whose file is there is always shown.
   if (m_nFileYear != m_nYear || !m_pPlanSet) {
-    if (!OpenPlanFile(false)) return false;
+    const bool opened = OpenPlanFile(false);
     m_nFileYear = m_nYear;
     char title[64];
     std::snprintf(title, sizeof title, "%s - %d", kAppTitle, m_nYear);
     m_view.SetTitle(title);
+    if (!opened) return ShowNoPlanDay();
   }
   // An engine error in an earlier lookup may have left the query open.
   if (m_pPlanSet->IsOpen()) m_pPlanSet->Close();
@@ -107,10 +110,12 @@ bool CReadingPlan::LookUpDay() {
   m_pPlanSet->Open(dbOpenDynaset, sql, 0);
   if (m_pPlanSet->IsEOF()) {
     m_pPlanSet->Close();
-    char message[128];
-    std::snprintf(message, sizeof message, "현재 베스페랄읽기 본문 파일은 %d년도 용이 아닙니다.", m_nYear);
-    m_view.ShowMessage(message);
-    return false;
+    if (m_notices.FirstNotice(PlanFileName(m_nYear), PlanProblem::kWrongYear)) {
+      char message[128];
+      std::snprintf(message, sizeof message, "현재 베스페랄읽기 본문 파일은 %d년도 용이 아닙니다.", m_nYear);
+      m_view.ShowMessage(message);
+    }
+    return ShowNoPlanDay();
   }
   m_strYearTitle = FieldValueToText(m_pPlanSet->GetFieldValue("ytitle"));
   m_pPlanSet->Close();
@@ -120,15 +125,10 @@ bool CReadingPlan::LookUpDay() {
                 "DAYRANGE.order1=DAY.order1 AND MONTH.month=%d AND DAYRANGE.day=%d order by DAY.order2",
                 m_nMonth, m_nDay);
   m_pPlanSet->Open(dbOpenDynaset, sql, 0);
-  // Reset only now: a failed year check keeps the page, its first verse and the scroll bar together.
+  // Reset only now: an engine error in the queries keeps the page, its first verse and the scroll bar together.
   m_nFirstVerse = 0;
   if (m_pPlanSet->IsEOF()) {
-    VerseEntry& entry = m_verses[0];
-    entry.szVerse[0] = '\0';
-    entry.strBody = "해당하는 본문내용이 없습니다.";
-    entry.nLines = EstimatedLines(entry.strBody);
-    m_nVerseCount = 1;
-    m_strRange.clear();
+    SetNoPassageEntry();
   } else {
     m_strMonthTitle = FieldValueToText(m_pPlanSet->GetFieldValue("mtitle"));
     m_strRange = FieldValueToText(m_pPlanSet->GetFieldValue("range"));
@@ -144,9 +144,31 @@ bool CReadingPlan::LookUpDay() {
     }
   }
   m_pPlanSet->Close();
+  FinishLookUp();
+  return true;
+}
 
+bool CReadingPlan::ShowNoPlanDay() {
+  // Titles of another year's file would stand above this date; without a plan there are none.
+  m_strYearTitle.clear();
+  m_strMonthTitle.clear();
+  m_nFirstVerse = 0;
+  SetNoPassageEntry();
+  FinishLookUp();
+  return true;
+}
+
+void CReadingPlan::SetNoPassageEntry() {
+  VerseEntry& entry = m_verses[0];
+  entry.szVerse[0] = '\0';
+  entry.strBody = "해당하는 본문내용이 없습니다.";
+  entry.nLines = EstimatedLines(entry.strBody);
+  m_nVerseCount = 1;
+  m_strRange.clear();
+}
+
+void CReadingPlan::FinishLookUp() {
   m_view.ResetScrollBar(m_nVerseCount - 1);
   m_strDateKey = MakeDateKey(m_nYear, m_nMonth, m_nDay);
   m_view.OnDayLoaded();
-  return true;
 }

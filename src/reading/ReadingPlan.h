@@ -7,6 +7,8 @@
 
 #include "db/DaoDatabase.h"
 #include "db/DaoRecordset.h"
+#include "reading/DayStepLimits.h"
+#include "reading/PlanNotices.h"
 
 class IReadingView;
 
@@ -25,7 +27,11 @@ class CReadingPlan {
   ~CReadingPlan();
 
   bool OpenPlanFile(bool probeYears);
+  // Reads the shown date's passage. A year without a usable plan file shows the no-passage entry for the
+  // date, so the page never holds another day's passage; each file's problem is told once.
   bool LookUpDay();
+  // The range of selectable years found at start; unknown when the start year's file could not be opened.
+  YearRange SelectableYears() const { return {m_bYearRangeSet, m_nFirstYear, m_nLastYear}; }
   // Releases the query object, then the connection.
   void Release();
 
@@ -36,6 +42,7 @@ class CReadingPlan {
   int m_nFileYear = 0;
   bool m_bPlanOpen = false;
   int m_nFirstYear = 0, m_nLastYear = 0;
+  bool m_bYearRangeSet = false;
   std::string m_strYearTitle, m_strMonthTitle, m_strRange;
   std::vector<VerseEntry> m_verses;
   int m_nVerseCount = 0;
@@ -45,5 +52,11 @@ class CReadingPlan {
   std::unique_ptr<CDaoRecordset> m_pPlanSet;
 
  private:
+  // The page for a date whose year has no readable plan: the no-passage entry, no titles, no range.
+  bool ShowNoPlanDay();
+  void SetNoPassageEntry();
+  void FinishLookUp();
+
   IReadingView& m_view;
+  CPlanNotices m_notices;
 };

@@ -4,6 +4,8 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VerseScroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageFlow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlanNotices.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayStepLimits.cpp
 )
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp

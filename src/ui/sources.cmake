@@ -1,5 +1,7 @@
-# Sources of src/ui, the thin Win32 layer: all Windows-only.
+# Sources of src/ui, the thin Win32 layer: Windows-only but for the paths beside the program.
+list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp)
 list(APPEND WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ModuleFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandlerError.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogBase.cpp

@@ -33,6 +33,12 @@ class TrayProgram : public ::testing::Test {
     ::PostMessageA(m_frame, WM_CHAR, static_cast<WPARAM>(letter), 1);
     return WaitUntil([this] { return m_program.Menu() == nullptr; });
   }
+  // Makes the program change its current directory, as a save dialog does when another folder is chosen.
+  void ChangeProgramsCurrentDirectory(const std::string& dir) {
+    TestFiles::Write(m_folder.Dir() + "chdir.txt", dir);
+    ::PostMessageA(m_frame, ::RegisterWindowMessageA("VesperalTestChangeDirectory"), 0, 0);
+    ASSERT_TRUE(m_program.Roundtrip());
+  }
   // The folder as the system gives a current directory: no separator at the end.
   static std::string WithoutSeparator(const std::string& dir) { return dir.substr(0, dir.size() - 1); }
 
@@ -104,22 +110,15 @@ TEST_F(TrayProgram, DoubleClickOpensTheReadingWindowAndASecondOnlyRaisesIt) {
   EXPECT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
 }
 
-TEST_F(TrayProgram, HelpAndHomepageGoToTheirCallsWithTheCurrentDirectory) {
+TEST_F(TrayProgram, HelpAndHomepageUseTheProgramFolderWhateverTheCurrentDirectory) {
   const std::string subDir = m_folder.Dir() + "later";
   ASSERT_TRUE(::CreateDirectoryA(subDir.c_str(), nullptr));
-  struct Step {
-    std::string currentDir;
-  } steps[] = {{WithoutSeparator(m_folder.Dir())}, {subDir}};
+  const std::string currentDirs[] = {WithoutSeparator(m_folder.Dir()), subDir};
   size_t count = 0;
-  for (const Step& step : steps) {
+  for (const std::string& currentDir : currentDirs) {
     ++count;
-    SCOPED_TRACE(step.currentDir);
-    if (step.currentDir == subDir) {
-      // The program changes its current directory, as a save dialog does.
-      TestFiles::Write(m_folder.Dir() + "chdir.txt", subDir);
-      ::PostMessageA(m_frame, ::RegisterWindowMessageA("VesperalTestChangeDirectory"), 0, 0);
-      ASSERT_TRUE(m_program.Roundtrip());
-    }
+    SCOPED_TRACE(currentDir);
+    if (currentDir == subDir) ChangeProgramsCurrentDirectory(subDir);
     // The chosen item is posted to the frame, so its call is waited for.
     ASSERT_TRUE(ChooseFromMenu('h'));
     ASSERT_TRUE(WaitUntil([&] { return m_folder.Calls("help").size() == count; }));
@@ -127,12 +126,12 @@ TEST_F(TrayProgram, HelpAndHomepageGoToTheirCallsWithTheCurrentDirectory) {
     ASSERT_TRUE(WaitUntil([&] { return m_folder.Calls("browser").size() == count; }));
     const auto help = m_folder.Calls("help");
     ASSERT_FALSE(help.empty());
-    EXPECT_EQ(help.back(), (std::vector<std::string>{"help", HandleText(m_frame), step.currentDir + "\\psaltery.hlp",
-                                                     "1", "98393"}));
+    EXPECT_EQ(help.back(),
+              (std::vector<std::string>{"help", HandleText(m_frame), m_folder.Dir() + "psaltery.hlp", "1", "98393"}));
     const auto browser = m_folder.Calls("browser");
     ASSERT_FALSE(browser.empty());
-    EXPECT_EQ(browser.back(),
-              (std::vector<std::string>{"browser", "0", "open", kHomepageAddress, "", step.currentDir, "1"}));
+    EXPECT_EQ(browser.back(), (std::vector<std::string>{"browser", "0", "open", kHomepageAddress, "",
+                                                        WithoutSeparator(m_folder.Dir()), "1"}));
   }
   EXPECT_EQ(m_folder.Calls("help").size(), 2u);
   EXPECT_EQ(m_folder.Calls("browser").size(), 2u);
@@ -148,14 +147,16 @@ TEST_F(TrayProgram, ExitItemRemovesTheIconAndEndsTheProgram) {
   EXPECT_EQ(notify[1][1], "2") << "removed";
 }
 
-TEST_F(TrayProgram, F1InTheReadingWindowOpensTheHelp) {
+TEST_F(TrayProgram, F1InTheReadingWindowOpensTheProgramFoldersHelpAfterAChangeOfCurrentDirectory) {
+  const std::string exportDir = m_folder.Dir() + "export";
+  ASSERT_TRUE(::CreateDirectoryA(exportDir.c_str(), nullptr));
   m_program.Tray(WM_LBUTTONDBLCLK);
   ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
+  ChangeProgramsCurrentDirectory(exportDir);
   ::PostMessageA(m_program.ReadingWindow(), WM_KEYDOWN, VK_F1, 1);
   ASSERT_TRUE(WaitUntil([this] { return !m_folder.Calls("help").empty(); }));
   EXPECT_EQ(m_folder.Calls("help")[0],
-            (std::vector<std::string>{"help", HandleText(m_frame), WithoutSeparator(m_folder.Dir()) + "\\psaltery.hlp",
-                                      "1", "98393"}));
+            (std::vector<std::string>{"help", HandleText(m_frame), m_folder.Dir() + "psaltery.hlp", "1", "98393"}));
   EXPECT_NE(m_program.ReadingWindow(), nullptr) << "the reading window stays open";
 }
 

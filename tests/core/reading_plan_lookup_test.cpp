@@ -25,38 +25,6 @@ TEST_F(ReadingPlanTest, DayIsReadWithTitlesRangeAndDateKey) {
   EXPECT_TRUE(m_view.messages.empty());
 }
 
-TEST_F(ReadingPlanTest, FileOfAnotherYearIsRefusedAtEveryLookup) {
-  m_dir.WritePlan(1999, SmallYear(1999));
-  m_dir.WritePlan(2000, SmallYear(1999));  // holds the plan of 1999 under the name of 2000
-  ASSERT_TRUE(Start(1999));
-  ASSERT_TRUE(Show(1999, 12, 31));
-  m_plan.m_nFirstVerse = 0;
-
-  const char* const wrongYear = "현재 베스페랄읽기 본문 파일은 2000년도 용이 아닙니다.";
-  EXPECT_FALSE(Show(2000, 1, 1));
-  EXPECT_EQ(m_view.messages, std::vector<std::string>{wrongYear});
-  EXPECT_EQ(m_view.titles, std::vector<std::string>{"베스페랄읽기 - 2000"});  // the file itself did open
-  EXPECT_FALSE(Show(2000, 1, 2));
-  EXPECT_EQ(m_view.messages, (std::vector<std::string>{wrongYear, wrongYear}));
-
-  // Nothing new is held: the last day read stays, and the window is not told of a new day.
-  EXPECT_EQ(m_plan.m_strYearTitle, "1999년 읽기");
-  EXPECT_EQ(m_plan.m_strMonthTitle, "1999 12월 제목");
-  EXPECT_EQ(m_plan.m_strRange, "요한계시록 22:1");
-  EXPECT_EQ(Bodies(), std::vector<std::string>{"1999 12월 31일"});
-  EXPECT_EQ(m_plan.m_strDateKey, "19991231");
-  EXPECT_EQ(m_view.daysLoaded, 1);
-  EXPECT_EQ(m_view.scrollMax.size(), 1u);
-}
-
-TEST_F(ReadingPlanTest, FailedYearCheckKeepsTheScrolledPage) {
-  m_dir.WritePlan(2000, SmallYear(1999));
-  ASSERT_TRUE(Start(2000));
-  m_plan.m_nFirstVerse = 1;
-  EXPECT_FALSE(Show(2000, 1, 1));
-  EXPECT_EQ(m_plan.m_nFirstVerse, 1);  // still matches the scroll bar, which was not reset
-}
-
 TEST_F(ReadingPlanTest, DayWithoutPassageKeepsThePreviousMonthTitle) {
   m_dir.WritePlan(2000, SmallYear(2000));
   ASSERT_TRUE(Start(2000));

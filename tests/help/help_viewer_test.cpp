@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/ModuleFolder.h"
+#include "ui/ProgramFolder.h"
 #include "win/Screenshot.h"  // ProgramFolder
 
 namespace {
@@ -74,10 +76,14 @@ class COwnerWindow {
 class HelpViewer : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The help command looks in the current directory; the build puts psaltery.hlp beside this program.
-    std::string folder = ProgramFolder();
-    ASSERT_TRUE(::SetCurrentDirectoryA(folder.c_str()));
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("psaltery.hlp")) << "no psaltery.hlp in " << folder;
+    // The help command looks beside the program, where the build puts psaltery.hlp, wherever the current
+    // directory is: here a folder without one, as after an export elsewhere.
+    const std::string folder = ProgramFolder();
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((folder + "psaltery.hlp").c_str()))
+        << "no psaltery.hlp in " << folder;
+    char temp[MAX_PATH] = "";
+    ASSERT_NE(0u, ::GetTempPathA(sizeof temp, temp));
+    ASSERT_TRUE(::SetCurrentDirectoryA(temp));
   }
 
   void TearDown() override {
@@ -93,13 +99,9 @@ class HelpViewer : public ::testing::Test {
     }
   }
 
-  // The help command's steps: the current directory, "%s\psaltery.hlp", WinHelpA at the context number.
+  // The help command's call: the program folder's psaltery.hlp, WinHelpA at the context number.
   BOOL RunHelpCommand(HWND owner) {
-    char directory[300] = "";
-    ::GetCurrentDirectoryA(sizeof directory, directory);
-    char path[300] = "";
-    wsprintfA(path, "%s\\psaltery.hlp", directory);
-    return ::WinHelpA(owner, path, HELP_CONTEXT, kContentsContext);
+    return ::WinHelpA(owner, HelpFilePath(ModuleFolder()).c_str(), HELP_CONTEXT, kContentsContext);
   }
 
   HWND ViewerText() const { return ::GetDlgItem(m_viewer, kViewerTextId); }

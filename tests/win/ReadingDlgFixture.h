@@ -5,9 +5,11 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "WinTestSupport.h"
@@ -96,6 +98,18 @@ class ReadingDlgTest : public ::testing::Test {
   void TearDown() override { m_dlg.reset(); }
 
   void WritePlan(int year, const std::vector<PlanDay>& days) { m_dir.WritePlan(year, PlanSql(year, days)); }
+  // A plan for `year` whose days each have one verse naming the date, "verse of YYYYMMDD".
+  void WriteDatedPlan(int year, const std::vector<std::pair<int, int>>& days) {
+    std::vector<PlanDay> plan;
+    for (auto [month, day] : days)
+      plan.push_back({month, day, "range " + DateKey(year, month, day), {"verse of " + DateKey(year, month, day)}});
+    WritePlan(year, plan);
+  }
+  static std::string DateKey(int year, int month, int day) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%04d%02d%02d", year, month, day);
+    return key;
+  }
 
   // Creates and shows the window; the plan files must be written before.
   void Open() {

@@ -1,5 +1,5 @@
 // The reading window's dates: opening on today, day steps across years and at the ends of the range, the
-// picker, a missing plan file, F1, and the diary button's faces.
+// picker, F1, and the diary button's faces.
 #include <cstdio>
 
 #include "ReadingDlgFixture.h"
@@ -87,12 +87,7 @@ class CFakeDiary : public IDiaryWindow {
 class ReadingDatesTest : public ReadingDlgTest {
  protected:
   // A plan for `year` whose days each have one verse naming the date.
-  void WriteYear(int year, std::vector<std::pair<int, int>> days) {
-    std::vector<PlanDay> plan;
-    for (auto [month, day] : days)
-      plan.push_back({month, day, "range " + KeyOf(year, month, day), {"verse of " + KeyOf(year, month, day)}});
-    WritePlan(year, plan);
-  }
+  void WriteYear(int year, std::vector<std::pair<int, int>> days) { WriteDatedPlan(year, days); }
   SYSTEMTIME PickerTime() const { return GetPickerTime(Item(IDC_READING_DATE)); }
 };
 
@@ -201,24 +196,6 @@ TEST_F(ReadingDatesTest, DayStepsKeepTheTimeOfDayAndCrossMonthsAndLeapDays) {
   m_dlg->StepDay(-1);
   EXPECT_EQ(4, m_dlg->m_nMonth);
   EXPECT_EQ(30, m_dlg->m_nDay);
-}
-
-TEST_F(ReadingDatesTest, AMissingPlanFileIsReportedTwiceAndTheWindowStillOpens) {
-  Open();
-  ASSERT_NE(nullptr, Hwnd());
-  EXPECT_TRUE(::IsWindowVisible(Hwnd()));
-  ASSERT_EQ(2u, m_boxes.Boxes().size()) << BoxTexts();
-  EXPECT_EQ("베스페랄본문 파일을 열 수 없습니다.", m_boxes.Boxes()[0].text);
-  EXPECT_EQ(m_dir.ProgramDir() + std::to_string(m_year) + ".dat", m_boxes.Boxes()[1].text);
-  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), m_boxes.Boxes()[0].type);
-  EXPECT_FALSE(m_dlg->m_bPlanOpen);
-  EXPECT_EQ(TitleOf(m_year), Title());
-
-  // Later steps show nothing new and ask nothing more.
-  m_dlg->StepDay(+1);
-  Settle();
-  EXPECT_EQ(2u, m_boxes.Boxes().size());
-  EXPECT_EQ(0, m_dlg->m_nVerseCount);
 }
 
 TEST_F(ReadingDatesTest, F1AsksTheMainWindowForHelpAndTheKeyGoesOn) {

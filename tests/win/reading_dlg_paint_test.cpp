@@ -146,3 +146,36 @@ TEST_F(ReadingPaintTest, WrappedLinesOfAVerseLeaveARowWithoutInkBetweenThem) {
   ASSERT_GE(lines, 3) << "the verse should wrap";
   EXPECT_EQ(lines, runs);
 }
+
+// Verse text is plain text: "믿음 & 소망 & 사랑" shows both ampersands, drawn exactly as DrawText draws the
+// text without prefix processing, and not as with it (where "& " underlines the blank and "&" vanishes).
+TEST_F(ReadingPaintTest, AnAmpersandInAVerseIsDrawn) {
+  WritePlan(m_year, {{3, 7, "r", {u8"믿음 & 소망 & 사랑"}}});
+  Open();
+  PickDate(m_year, 3, 7);
+  CScreenshot shot(Hwnd());
+  shot.SaveBmp(ProgramFolder() + "reading-ampersand.bmp");
+  const std::string body = m_dlg->m_verses.at(0).strBody;  // code page 949, as drawn
+  const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(Hwnd(), WM_GETFONT, 0, 0));
+  const RECT text{80, 80, shot.Width() - 31, shot.Height() - 55};
+  auto reference = [&](UINT prefix) {
+    auto image = std::make_unique<CPixelSurface>(shot.Width(), shot.Height(), kWhite);
+    CSelectGuard select(image->Dc(), font);
+    ::SetTextColor(image->Dc(), kBlack);
+    ::SetBkColor(image->Dc(), kWhite);
+    RECT r = text;
+    ::DrawTextA(image->Dc(), body.c_str(), static_cast<int>(body.size()), &r,
+                DT_WORDBREAK | DT_EXTERNALLEADING | prefix);
+    return image;
+  };
+  const auto plain = reference(DT_NOPREFIX), prefixed = reference(0);
+  const RECT firstLine{80, 80, shot.Width() - 31, 100};
+  int differsFromPlain = 0, plainFromPrefixed = 0;
+  for (int y = firstLine.top; y < firstLine.bottom; ++y)
+    for (int x = firstLine.left; x < firstLine.right; ++x) {
+      differsFromPlain += shot.Pixel(x, y) != plain->Pixel(x, y) ? 1 : 0;
+      plainFromPrefixed += plain->Pixel(x, y) != prefixed->Pixel(x, y) ? 1 : 0;
+    }
+  ASSERT_GT(plainFromPrefixed, 10) << "the two ways of drawing should differ";
+  EXPECT_EQ(0, differsFromPlain);
+}

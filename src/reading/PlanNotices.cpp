@@ -1,0 +1,5 @@
+#include "reading/PlanNotices.h"
+
+bool CPlanNotices::FirstNotice(const std::string& file, PlanProblem problem) {
+  return m_told.emplace(file, problem).second;
+}
