@@ -67,6 +67,8 @@ else
   key=$(cat build/tools/plancompile <(echo "$catalog_line") | sha256sum | cut -c1-16)
   cache=$cache_root/$name-$key
   mkdir -p "$cache"
+  # Plans of the same module from an earlier compiler or module version are not used again.
+  find "$cache_root" -mindepth 1 -maxdepth 1 -name "$name-*" ! -name "$name-$key" -exec rm -rf {} +
   missing=()
   for y in $plan_years; do [ -f "$cache/$y.dat" ] || missing+=("$y"); done
   if [ ${#missing[@]} -gt 0 ]; then
