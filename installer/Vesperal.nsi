@@ -1,14 +1,16 @@
 ; Setup of 베스페랄읽기: a per-user install that needs no administrator rights.
 ; scripts/release.sh compiles it with makensis, giving on the command line:
 ;   VERSION   the release number from the VERSION file (MAJOR.MINOR.PATCH)
-;   STAGE     the program folder to ship (exe, greeting sound, help file, sample plans)
-;   FILES     the file list it wrote for that folder (macros ProgramFiles, RemoveProgramFiles, SamplePlans)
+;   STAGE     the program folder to ship (exe, greeting sound, help file, reading plans, BibleText.txt)
+;   FILES     the file list it wrote for that folder (macros ProgramFiles, RemoveProgramFiles, Plans)
 ;   ICON      the program's icon
 ;   OUTFILE   where the setup goes
 ; The program keeps memo.mdb and reads <year>.dat beside itself, so the folder must be the user's own and
 ; writable; and its ANSI file calls must be able to name the folder (IsAnsiFolder).
 Unicode true
 SetCompressor /SOLID lzma
+; Solid: the yearly plans repeat the same verses, and LZMA's default 8 MB dictionary reaches back over a
+; whole year's plan (about 5 MB), so each further year costs little.
 RequestExecutionLevel user
 
 !include MUI2.nsh
@@ -20,8 +22,10 @@ RequestExecutionLevel user
 !define APP_TITLE "베스페랄읽기"
 !define PUBLISHER "누리말씀회"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vesperal"
-; The sample plans this setup wrote, so that uninstalling removes those and no plan the user made.
-!define SAMPLES_KEY "Software\Vesperal\SamplePlans"
+; The plans a setup wrote, each with its file time then, so that a later setup replaces and uninstalling
+; removes only those and no plan the user made or changed. The key keeps the name the first setups gave it,
+; when they wrote sample plans, so that their plans are recognised too.
+!define PLANS_KEY "Software\Vesperal\SamplePlans"
 !define SHORTCUT_NAME "${APP_TITLE}.lnk"
 
 Name "${APP_TITLE}"
@@ -81,8 +85,6 @@ Function CheckChosenFolder
   ${EndIf}
 FunctionEnd
 
-; A sample plan is written only where no plan of its year exists. Its file time is kept in the registry:
-; a plan with another time was made or changed by the user, and uninstalling leaves it.
 ; A running program cannot be replaced or removed; the user ends it from its tray menu first. A silent run
 ; gives up with exit code 2 instead of leaving a half-replaced folder.
 !macro WaitForProgramToEnd
@@ -100,14 +102,39 @@ FunctionEnd
   ${Loop}
 !macroend
 
-!macro SamplePlan NAME
-  ${IfNot} ${FileExists} "$INSTDIR\${NAME}"
+; Sets $R3 to 1 when $INSTDIR\NAME is a plan that a setup wrote and that has kept the file time recorded
+; then, so nobody changed it since; else to 0. A plan the user put there has no record.
+!macro IsSetupsUnchangedPlan NAME
+  StrCpy $R3 0
+  ClearErrors
+  ReadRegStr $R2 HKCU "${PLANS_KEY}" "${NAME}"
+  ${IfNot} ${Errors}
+    ClearErrors
+    GetFileTime "$INSTDIR\${NAME}" $R0 $R1
+    ${IfNot} ${Errors}
+    ${AndIf} "$R0 $R1" == $R2
+      StrCpy $R3 1
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; A plan is written where its year has none, and over one that an earlier setup wrote and nobody changed
+; since (the sample plans of the first setups become the Bible text this way). Its file time goes into the
+; registry for the next setup and the uninstaller.
+!macro Plan NAME
+  !insertmacro IsSetupsUnchangedPlan "${NAME}"
+  ${If} $R3 = 1
+  ${OrIfNot} ${FileExists} "$INSTDIR\${NAME}"
+    ${If} $R3 = 1
+      DetailPrint "읽기표를 새것으로 바꿉니다: ${NAME}"
+    ${Else}
+      DetailPrint "읽기표: ${NAME}"
+    ${EndIf}
     File "${STAGE}/${NAME}"
     GetFileTime "$INSTDIR\${NAME}" $R0 $R1
-    WriteRegStr HKCU "${SAMPLES_KEY}" "${NAME}" "$R0 $R1"
-    DetailPrint "표본 읽기 계획: ${NAME}"
+    WriteRegStr HKCU "${PLANS_KEY}" "${NAME}" "$R0 $R1"
   ${Else}
-    DetailPrint "있는 읽기 계획을 그대로 둡니다: ${NAME}"
+    DetailPrint "있는 읽기표를 그대로 둡니다: ${NAME}"
   ${EndIf}
 !macroend
 
@@ -125,7 +152,7 @@ Section "${APP_TITLE} (필수)" SecProgram
   SetOutPath "$INSTDIR"
   !insertmacro ProgramFiles
   ; memo.mdb is never shipped, so an install over an earlier one leaves the diary as it is.
-  !insertmacro SamplePlans
+  !insertmacro Plans
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   ; The help file and exported files are found from the current folder, so shortcuts start in $INSTDIR
@@ -161,23 +188,20 @@ Section "un.${APP_TITLE}" UnSecProgram
   Delete "$SMPROGRAMS\${SHORTCUT_NAME}"
   Delete "$SMSTARTUP\${SHORTCUT_NAME}"
   !insertmacro RemoveProgramFiles
-  ; Only the sample plans this setup wrote and nobody changed since; a plan the user put here stays.
+  ; Only the plans a setup wrote and nobody changed since; a plan the user put here or changed stays.
   StrCpy $2 0
   ${Do}
-    EnumRegValue $3 HKCU "${SAMPLES_KEY}" $2
+    EnumRegValue $3 HKCU "${PLANS_KEY}" $2
     ${If} $3 == ""
       ${Break}
     ${EndIf}
-    ReadRegStr $4 HKCU "${SAMPLES_KEY}" $3
-    ClearErrors
-    GetFileTime "$INSTDIR\$3" $R0 $R1
-    ${IfNot} ${Errors}
-    ${AndIf} "$R0 $R1" == $4
+    !insertmacro IsSetupsUnchangedPlan $3
+    ${If} $R3 = 1
       Delete "$INSTDIR\$3"
     ${EndIf}
     IntOp $2 $2 + 1
   ${Loop}
-  DeleteRegKey HKCU "${SAMPLES_KEY}"
+  DeleteRegKey HKCU "${PLANS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\Vesperal"
   Delete "$INSTDIR\uninstall.exe"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

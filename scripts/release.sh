@@ -2,16 +2,22 @@
 # Makes a release of the program from this tree:
 #  - builds Vesperal.exe (32-bit Windows) and its greeting sound, and the plan compiler;
 #  - fills the program folder build/release/Vesperal with the exe, Vesperal.wav, the help file psaltery.hlp
-#    when the tree has its source, and the sample reading plan (its year title says 표본, sample) compiled for
-#    last, this and next year;
+#    when the tree has its source, the reading plans of the release's year and the four years after it, and
+#    BibleText.txt, which names the Bible text of the plans;
 #  - writes dist/Vesperal-<version>-setup.exe (makensis, installer/Vesperal.nsi), dist/Vesperal-<version>.zip
-#    of the same folder, and dist/Vesperal-<version>-files.txt listing the folder's files with their SHA-256.
+#    of the same folder, and dist/Vesperal-<version>-files.txt listing the folder's files with their SHA-256
+#    after comment lines that name the text.
+# The plans read the whole Bible in a year (plancompile --generate bible) from the module that
+# scripts/release-text.sh chooses: a Korean Bible module when one is installed, else the King James Version.
+# Compiled plans are kept in a cache folder, keyed by the plan compiler and the module's catalog line, so a
+# second release from the same tree does not build them again.
 # The version is the one line of VERSION. Files get the time of the last commit, so two runs on the same
 # tree give the same folder, the same zip and the same list.
 # Environment: VESPERAL_DIST (output folder, default dist), VESPERAL_RELEASE_YEAR (default: this year),
-# VESPERAL_WIN32_BUILD (the 32-bit build folder, default build/win32), VESPERAL_RELEASE_WORK (where the
-# program folder is filled, default build/release), VESPERAL_SKIP_SETUP=1 (do not ask scripts/setup.sh for
-# missing packages).
+# VESPERAL_RELEASE_TEXT (a module name, or "sample" for the team's sample plan, which is not scripture and is
+# meant for tests), VESPERAL_PLAN_CACHE (default build/release-plans), VESPERAL_WIN32_BUILD (the 32-bit build
+# folder, default build/win32), VESPERAL_RELEASE_WORK (where the program folder is filled, default
+# build/release), VESPERAL_SKIP_SETUP=1 (do not ask scripts/setup.sh for missing packages).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -23,6 +29,8 @@ win32=${VESPERAL_WIN32_BUILD:-build/win32}
 dist=${VESPERAL_DIST:-dist}
 work=${VESPERAL_RELEASE_WORK:-build/release}
 year=${VESPERAL_RELEASE_YEAR:-$(date +%Y)}
+plan_years=$(seq "$year" $((year + 4)))  # an installed program keeps its plans for five years
+cache_root=${VESPERAL_PLAN_CACHE:-build/release-plans}
 jobs=$(nproc)
 
 if [ -f "$win32/CMakeCache.txt" ]; then
@@ -47,17 +55,49 @@ if [ -f help/psaltery.txt ]; then
   cp "$win32/psaltery.hlp" "$stage/"
 fi
 plans=()
-for y in $((year - 1)) "$year" $((year + 1)); do
-  build/tools/plancompile --year "$y" samples/sample-plan.txt "$stage/$y.dat"
-  plans+=("$y.dat")
-done
+for y in $plan_years; do plans+=("$y.dat"); done
+first_plan=${plans[0]%.dat} last_plan=${plans[-1]%.dat}
+if [ "${VESPERAL_RELEASE_TEXT:-}" = sample ]; then
+  for y in $plan_years; do build/tools/plancompile --year "$y" samples/sample-plan.txt "$stage/$y.dat"; done
+  text_lines=("본문: 표본 계획 (samples/sample-plan.txt). 성경 본문이 아닌 시험용 글입니다.")
+else
+  catalog_line=$(scripts/release-text.sh build/tools/plancompile)
+  IFS=$'\x1f' read -r name abbreviation language text_version description copyright licence \
+    <<<"$(tr '\t' '\037' <<<"$catalog_line")"
+  key=$(cat build/tools/plancompile <(echo "$catalog_line") | sha256sum | cut -c1-16)
+  cache=$cache_root/$name-$key
+  mkdir -p "$cache"
+  # Plans of the same module from an earlier compiler or module version are not used again.
+  find "$cache_root" -mindepth 1 -maxdepth 1 -name "$name-*" ! -name "$name-$key" -exec rm -rf {} +
+  missing=()
+  for y in $plan_years; do [ -f "$cache/$y.dat" ] || missing+=("$y"); done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "release: building the plans of ${missing[*]} from the module $name"
+    # plancompile renames its output into place only when it is whole, so the cache never holds half a file.
+    printf '%s\n' "${missing[@]}" |
+      xargs -P "$jobs" -I{} build/tools/plancompile --year {} --module "$name" --generate bible "$cache/{}.dat"
+  fi
+  for y in $plan_years; do cp "$cache/$y.dat" "$stage/"; done
+  text_lines=("본문: ${description:-$name}"
+              "SWORD 모듈: $name, 판 ${text_version:-(적혀 있지 않음)}, 언어 ${language:-(적혀 있지 않음)}"
+              "저작권: ${copyright:-(모듈 정보에 적혀 있지 않음)}"
+              "배포 조건: ${licence:-(모듈 정보에 적혀 있지 않음)}")
+fi
+# The program folder names its text for the reader: UTF-8 with a byte order mark and CR LF, which Notepad
+# shows as Korean on every Windows.
+{
+  printf '\xEF\xBB\xBF베스페랄읽기 %s의 읽기표와 그 성경 본문\r\n\r\n' "$version"
+  printf '%s\r\n' "${text_lines[@]}"
+  printf '\r\n읽기표: %s.dat부터 %s.dat까지, 해마다 한 파일입니다. 그 뒤의 해는 새 판을 설치하면 들어옵니다.\r\n' \
+    "$first_plan" "$last_plan"
+} >"$stage/BibleText.txt"
 
 epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || stat -c %Y VERSION)}
 find "$stage" -exec touch -h -d "@$epoch" {} +
 mapfile -t files < <(cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 
-# The setup's file list: program files are replaced on every install, sample plans only written where no
-# plan of that year exists yet.
+# The setup's file list: program files are replaced on every install; a plan is written where no plan of
+# its year exists, or over one that an earlier setup wrote and nobody changed since.
 files_nsh=$work/files.nsh
 {
   echo '!macro ProgramFiles'
@@ -66,8 +106,8 @@ files_nsh=$work/files.nsh
   echo '!macro RemoveProgramFiles'
   for f in "${files[@]}"; do [[ $f == *.dat ]] || echo "  Delete \"\$INSTDIR\\$f\""; done
   echo '!macroend'
-  echo '!macro SamplePlans'
-  for f in "${plans[@]}"; do echo "  !insertmacro SamplePlan \"$f\""; done
+  echo '!macro Plans'
+  for f in "${plans[@]}"; do echo "  !insertmacro Plan \"$f\""; done
   echo '!macroend'
 } >"$files_nsh"
 
@@ -80,8 +120,12 @@ makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$(realpath -m "$st
          installer/Vesperal.nsi
 zip_out=$(realpath -m "$zipfile")
 (cd "$work" && zip -X -q "$zip_out" "${files[@]/#/Vesperal/}")
-(cd "$stage" && sha256sum "${files[@]}") >"$list"
+{
+  printf '# %s\n' "${text_lines[@]}" "읽기표: $first_plan-$last_plan"
+  (cd "$stage" && sha256sum "${files[@]}")
+} >"$list"
 
 echo "release: $version, program folder $stage: ${files[*]}"
+printf 'release: %s\n' "${text_lines[@]}"
 echo "release: $setup $(stat -c %s "$setup") bytes"
 echo "release: $zipfile $(stat -c %s "$zipfile") bytes"

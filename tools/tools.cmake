@@ -18,7 +18,8 @@ if(PKG_CONFIG_FOUND)
   pkg_check_modules(SWORD IMPORTED_TARGET sword)
 endif()
 if(SWORD_FOUND)
-  add_library(plancompile_sword STATIC tools/plancompile/ModuleInput.cpp tools/plancompile/SwordBible.cpp)
+  add_library(plancompile_sword STATIC tools/plancompile/ModuleCatalog.cpp tools/plancompile/ModuleInput.cpp
+              tools/plancompile/SwordBible.cpp)
   target_link_libraries(plancompile_sword PUBLIC plancompile_lib PkgConfig::SWORD)
   target_compile_definitions(plancompile_sword PUBLIC VESPERAL_WITH_SWORD)
 else()
@@ -50,4 +51,12 @@ if(SWORD_FOUND AND SWORD_TEST_SOURCES)
   target_compile_definitions(sword_tests PRIVATE PLANCOMPILE_EXE="$<TARGET_FILE:plancompile>")
   add_dependencies(sword_tests plancompile)
   gtest_discover_tests(sword_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+endif()
+
+# The Bible text a release carries: the module catalog and scripts/release-text.sh's choice.
+if(SWORD_FOUND)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_test(NAME release_text_check
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/tools/release_text_test.py $<TARGET_FILE:plancompile>)
+  set_tests_properties(release_text_check PROPERTIES TIMEOUT 60)
 endif()

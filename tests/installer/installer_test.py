@@ -1,19 +1,28 @@
 #!/usr/bin/env python3
 """The release and its setup, end to end.
 
-1. scripts/release.sh runs twice: both runs give the same program folder, zip, file list and setup; the setup
-   is a 32-bit program carrying the version of VERSION; the zip holds the folder; the plans are samples.
-2. In a 32-bit Wine prefix of its own (under the build folder) the setup installs silently, the program starts
-   from the Startup shortcut's command line, a second install keeps the diary and the user's plan, and a
-   silent uninstall takes the program away and leaves the diary. A folder the ANSI code page cannot spell is
-   refused.
+1. An earlier setup is made as the first setups were: sample plans (VESPERAL_RELEASE_TEXT=sample), files of
+   an older time. scripts/release.sh makes it twice: both runs give the same program folder, zip, file list
+   and setup.
+2. The release itself: the setup is a 32-bit program carrying the version of VERSION and under 20 MiB; the zip
+   holds the folder. The plans of the release's year and the four after it read the whole Bible text that
+   BibleText.txt and the file list name: every day a reading, every verse once, 1 January from Genesis 1:1,
+   no text of the sample plan. (Its plans come from the release script's cache after the first run; the
+   setup's compression of five years of text is what takes the time, so the release is made once.)
+3. In a 32-bit Wine prefix of its own (under the build folder) the earlier setup installs silently beside a
+   plan of the user's; the user changes one of its plans and removes another. The new setup replaces the
+   unchanged sample plans by the Bible's, writes the missing one and keeps the user's plans and the diary; the
+   program starts from the Startup shortcut's command line; a silent uninstall takes the program and its plans
+   away and leaves the diary and the user's plans. A folder the ANSI code page cannot spell is refused.
 
 Usage: installer_test.py WIN32_BUILD_DIR
 Exit code 77: the release was checked, but the setup could not be run here (one line says why).
 """
 
+import datetime
 import hashlib
 import os
+import re
 import shutil
 import sqlite3
 import struct
@@ -32,7 +41,9 @@ SKIP = 77
 APP_TITLE = "베스페랄읽기"
 SHORTCUT = APP_TITLE + ".lnk"
 UNINSTALL_KEY = r"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vesperal"
-SAMPLES_KEY = r"Software\\Vesperal\\SamplePlans"
+PLANS_KEY = r"Software\\Vesperal\\SamplePlans"
+KJV_VERSES, KJV_CHAPTERS, KJV_BOOKS = 31102, 1189, 66
+KJV_GENESIS_1_1 = "In the beginning God created the heaven and the earth."
 
 
 class Failure(Exception):
@@ -73,10 +84,11 @@ def pe_machine(data):
 
 # ---- the release --------------------------------------------------------------------------------------------
 
-def run_release(build, work, name):
+def run_release(build, work, name, **settings):
     dist = work / name
-    env = dict(os.environ, VESPERAL_SKIP_SETUP="1", VESPERAL_WIN32_BUILD=str(build), VESPERAL_DIST=str(dist),
-               VESPERAL_RELEASE_WORK=str(work / (name + "-stage")))
+    env = {k: v for k, v in os.environ.items() if k not in ("VESPERAL_RELEASE_TEXT", "SOURCE_DATE_EPOCH")}
+    env.update(VESPERAL_SKIP_SETUP="1", VESPERAL_WIN32_BUILD=str(build), VESPERAL_DIST=str(dist),
+               VESPERAL_RELEASE_WORK=str(work / (name + "-stage")), **settings)
     subprocess.run([str(ROOT / "scripts" / "release.sh")], cwd=ROOT, env=env, check=True,
                    stdout=subprocess.DEVNULL)
     version = version_of_release()
@@ -85,18 +97,98 @@ def run_release(build, work, name):
                 list=dist / f"Vesperal-{version}-files.txt")
 
 
-def check_release(build, work):
-    first, second = run_release(build, work, "release-a"), run_release(build, work, "release-b")
-    version = version_of_release()
-    listed = [line.split("  ", 1)[1] for line in first["list"].read_text().splitlines()]
+def release_years():
     year = time.localtime().tm_year
-    plans = [f"{y}.dat" for y in (year - 1, year, year + 1)]
+    return list(range(year, year + 5))
+
+
+def plan_rows(path, query):
+    with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as db:
+        return db.execute(query).fetchall()
+
+
+def days_of(year):
+    day, days = datetime.date(year, 1, 1), []
+    while day.year == year:
+        days.append((day.month, day.day))
+        day += datetime.timedelta(days=1)
+    return days
+
+
+def chapters_named(range_text):
+    """[(book, chapter), ...] of a generated day's range text such as "창세기 49-50장, 출애굽기 1장"."""
+    chapters = []
+    for passage in range_text.split(", "):
+        match = re.fullmatch(r"(.+) (\d+)(?:-(\d+))?장", passage)
+        check(match, f"range text {range_text!r} is not whole chapters")
+        first = int(match[2])
+        chapters += [(match[1], c) for c in range(first, int(match[3] or first) + 1)]
+    return chapters
+
+
+def check_bible_year(path, year, module, sample_bodies):
+    """The plan of one year reads the module's whole Bible once; returns the number of verses."""
+    check(plan_rows(path, "SELECT year, ytitle FROM YEAR") == [(year, f"{year}년 성경 읽기")], f"{path.name}: YEAR")
+    check(plan_rows(path, "SELECT month, mtitle FROM MONTH ORDER BY month") == [(m, f"{m}월") for m in range(1, 13)],
+          f"{path.name}: month titles")
+    ranges = plan_rows(path, "SELECT month, day, order1, range FROM DAYRANGE ORDER BY order1")
+    check([(m, d) for m, d, _, _ in ranges] == days_of(year), f"{path.name}: not one reading for every day")
+    verses = {}
+    for order1, sec, body in plan_rows(path, "SELECT order1, sec, body FROM DAY ORDER BY order1, order2"):
+        verses.setdefault(order1, []).append((int(sec), body))
+    chapters, total = [], 0
+    for month, day, order1, range_text in ranges:
+        named = chapters_named(range_text)
+        day_verses = verses.get(order1, [])
+        # Every chapter starts again at verse 1 and counts up: split the day's verses into its chapters.
+        starts = [i for i, (number, _) in enumerate(day_verses) if number == 1]
+        check(starts[:1] == [0] and len(starts) == len(named), f"{path.name} {month}/{day}: {range_text} "
+              f"names {len(named)} chapters, its verses make {len(starts)}")
+        for at, end in zip(starts, starts[1:] + [len(day_verses)]):
+            numbers = [number for number, _ in day_verses[at:end]]
+            check(numbers == sorted(set(numbers)), f"{path.name} {month}/{day}: verse numbers {numbers}")
+        check(all(body.strip() and body not in sample_bodies for _, body in day_verses),
+              f"{path.name} {month}/{day}: an empty verse or one of the sample's")
+        chapters += named
+        total += len(day_verses)
+    check(len(set(chapters)) == len(chapters), f"{path.name}: a chapter is read twice")
+    books = list(dict.fromkeys(book for book, _ in chapters))
+    check(chapters == [(b, c) for b in books for c in sorted(c for bb, c in chapters if bb == b)],
+          f"{path.name}: chapters out of canonical order")
+    first_range, first_verse = ranges[0][3], verses[ranges[0][2]][0]
+    check(first_range.startswith("창세기 1") and first_verse[0] == 1, f"{path.name}: 1 January reads {first_range}")
+    if module == "engKJV2006eb":
+        check((total, len(chapters), len(books)) == (KJV_VERSES, KJV_CHAPTERS, KJV_BOOKS),
+              f"{path.name}: {total} verses, {len(chapters)} chapters, {len(books)} books")
+        check(first_verse[1] == KJV_GENESIS_1_1, f"{path.name}: Genesis 1:1 reads {first_verse[1]!r}")
+    return total
+
+
+def carried_module(release):
+    """The module named in BibleText.txt, after checking that the file list names the same text."""
+    info = (release["stage"] / "BibleText.txt").read_bytes()
+    check(info.startswith(b"\xef\xbb\xbf") and b"\r\n" in info and b"\n" not in info.replace(b"\r\n", b""),
+          "BibleText.txt is not UTF-8 with a byte order mark and CR LF line ends")
+    lines = info[3:].decode("utf-8").split("\r\n")
+    module_line = next((line for line in lines if line.startswith("SWORD 모듈: ")), None)
+    check(module_line is not None, f"BibleText.txt names no module: {lines}")
+    listed = [line[2:] for line in release["list"].read_text(encoding="utf-8").splitlines() if line.startswith("# ")]
+    for wanted in ("본문: ", "SWORD 모듈: ", "저작권: ", "배포 조건: "):
+        line = next((line for line in lines if line.startswith(wanted)), None)
+        check(line is not None and line in listed, f"{wanted!r}: BibleText.txt {lines}, file list {listed}")
+    return module_line.split(": ", 1)[1].split(",")[0], lines
+
+
+def check_release(build, work, sample_bodies):
+    started = time.monotonic()
+    first = run_release(build, work, "release")
+    version = version_of_release()
+    listed = [line.split("  ", 1)[1] for line in first["list"].read_text().splitlines() if not line.startswith("#")]
+    plans = [f"{y}.dat" for y in release_years()]
     shipped_help = ["psaltery.hlp"] if (ROOT / "help" / "psaltery.txt").exists() else []  # when the tree has it
-    check(listed == sorted(plans + ["Vesperal.exe", "Vesperal.wav"] + shipped_help),
+    check(listed == sorted(plans + ["BibleText.txt", "Vesperal.exe", "Vesperal.wav"] + shipped_help),
           f"unexpected program folder {listed}")
-    for kind in ("list", "zip", "setup"):
-        check(first[kind].read_bytes() == second[kind].read_bytes(), f"two release runs differ in {first[kind].name}")
-    say(f"two release runs gave the same {len(listed)} files, zip and setup")
+    say(f"release script: {time.monotonic() - started:.0f} s")
 
     with zipfile.ZipFile(first["zip"]) as z:
         check(z.namelist() == ["Vesperal/" + f for f in listed], f"zip holds {z.namelist()}")
@@ -111,12 +203,36 @@ def check_release(build, work):
     check(pe_machine(exe) == 0x14C, "the program in the release is not a 32-bit x86 program")
     check(fixed_file_version(exe) == numbers, f"exe version {fixed_file_version(exe)}, VERSION says {version}")
 
-    for plan in plans:
-        with sqlite3.connect(f"file:{first['stage'] / plan}?mode=ro", uri=True) as db:
-            (plan_year, title), = db.execute("SELECT year, ytitle FROM YEAR").fetchall()
-        check(plan_year == int(plan[:4]) and "표본" in title, f"{plan}: year {plan_year}, title {title!r}")
+    module, about = carried_module(first)
+    counts = {check_bible_year(first["stage"] / plan, int(plan[:4]), module, sample_bodies) for plan in plans}
+    check(len(counts) == 1, f"the years read different numbers of verses: {counts}")
+    say(f"{plans[0]} to {plans[-1]}: every day a reading, all {counts.pop()} verses of {module} once in canonical "
+        f"order, 1 January from Genesis 1:1, none of the sample's; {' / '.join(a for a in about if ': ' in a)}"
+        + ("" if module == "engKJV2006eb" else "; not the King James Version, so its own counts were not checked"))
+    check(len(setup) < 20 * 1048576, f"the setup is {len(setup)} bytes, over 20 MiB")
     say(f"setup {first['setup'].name}: {len(setup)} bytes ({len(setup) / 1048576:.2f} MiB), version {version}")
     return first
+
+
+def make_earlier_release(build, work):
+    """A setup like the first ones: sample plans, its files a month older than this tree's. Made twice, to see
+    that the release script gives the same files each time."""
+    epoch = int(subprocess.run(["git", "log", "-1", "--format=%ct"], cwd=ROOT, capture_output=True, text=True)
+                .stdout.strip() or time.time())
+    first, second = (run_release(build, work, name, VESPERAL_RELEASE_TEXT="sample",
+                                 SOURCE_DATE_EPOCH=str(epoch - 30 * 86400)) for name in ("earlier-a", "earlier-b"))
+    for kind in ("list", "zip", "setup"):
+        check(first[kind].read_bytes() == second[kind].read_bytes(), f"two release runs differ in {first[kind].name}")
+    check(first["list"].read_text(encoding="utf-8").splitlines()[0] == "# 본문: 표본 계획 (samples/sample-plan.txt). "
+          "성경 본문이 아닌 시험용 글입니다.", "the sample release does not say that it carries no scripture")
+    bodies = set()
+    for year in release_years():
+        path = first["stage"] / f"{year}.dat"
+        check("표본" in plan_rows(path, "SELECT ytitle FROM YEAR")[0][0], f"earlier release: {path.name} is no sample")
+        bodies |= {body for body, in plan_rows(path, "SELECT body FROM DAY")}
+    say(f"two release runs with the sample plans gave the same {len(list(first['stage'].iterdir()))} files, "
+        "zip and setup")
+    return first, bodies
 
 
 # ---- Wine ---------------------------------------------------------------------------------------------------
@@ -232,7 +348,7 @@ def make_user_plan(path, year, work):
 
 # ---- the scenario -------------------------------------------------------------------------------------------
 
-def install_upgrade_uninstall(prefix, release, work):
+def install_upgrade_uninstall(prefix, release, earlier, work):
     setup = str(release["setup"])
     stage = release["stage"]
     code, out = prefix.run("cmd", "/c", "echo %LOCALAPPDATA%& echo %APPDATA%")
@@ -241,15 +357,39 @@ def install_upgrade_uninstall(prefix, release, work):
     folder = prefix.unix(folder_win)
     programs = prefix.unix(appdata + r"\Microsoft\Windows\Start Menu\Programs")
     program_files = sorted(p.name for p in stage.iterdir())
-    year = time.localtime().tm_year
+    years = release_years()
+    plans = [f"{y}.dat" for y in years]
 
-    # First install.
+    # The earlier setup over a folder that holds a plan of the user's own: it writes its sample plans beside it.
+    folder.mkdir(parents=True)
+    own_plan = folder / plans[3]
+    make_user_plan(own_plan, years[3], work)
+    code, _ = prefix.run(str(earlier["setup"]), "/S")
+    check(code == 0, f"silent install of the earlier setup ended with {code}")
+    written = [name for name in plans if (folder / name).read_bytes() == (earlier["stage"] / name).read_bytes()]
+    check(written == [name for name in plans if name != own_plan.name], f"the earlier setup wrote {written}")
+    check(sorted(prefix.registry_values(PLANS_KEY) or {}) == written, f"recorded plans {prefix.registry_values(PLANS_KEY)}")
+    # The user changes one of its plans, removes another, and keeps a diary.
+    changed_plan = folder / plans[1]
+    changed_plan.unlink()
+    make_user_plan(changed_plan, years[1], work)
+    (folder / plans[2]).unlink()
+    memo = folder / "memo.mdb"
+    make_diary(memo)
+    kept = {p: p.read_bytes() for p in (memo, own_plan, changed_plan)}
+
+    # The new setup over it.
     code, _ = prefix.run(setup, "/S")
     check(code == 0, f"silent install ended with {code}")
     for name in program_files:
-        check((folder / name).read_bytes() == (stage / name).read_bytes(), f"installed {name} differs from the release")
+        if folder / name not in kept:
+            check((folder / name).read_bytes() == (stage / name).read_bytes(), f"installed {name} differs from the release")
+    for path, data in kept.items():
+        check(path.read_bytes() == data, f"the new setup changed {path.name}")
     check((folder / "uninstall.exe").is_file(), "no uninstaller")
-    check(not (folder / "memo.mdb").exists(), "the setup brought a diary")
+    say(f"upgrade from sample plans: {plans[0]} and {plans[4]} (unchanged) replaced by the Bible's, {plans[2]} "
+        f"(removed) written again; the user's changed {changed_plan.name}, own {own_plan.name} and memo.mdb kept "
+        "byte for byte")
     menu = programs / SHORTCUT
     startup = [p / SHORTCUT for p in programs.iterdir() if p.name.lower() == "startup"]
     check(menu.is_file(), "no Start-menu shortcut")
@@ -297,36 +437,17 @@ def install_upgrade_uninstall(prefix, release, work):
         say("the program's sources do not handle \"smode\" yet: checked the Startup shortcut's command line "
             f"and that the program starts and keeps running from it (it showed {shown or 'no window'})")
 
-    # Second install over the first: the diary and the user's plan stay byte for byte; a missing sample
-    # plan comes back.
-    memo = folder / "memo.mdb"
-    if memo.exists():
-        memo.unlink()
-    make_diary(memo)
-    user_plan = folder / f"{year}.dat"
-    make_user_plan(user_plan, year, work)
-    (folder / f"{year - 1}.dat").unlink()
-    kept = {p: p.read_bytes() for p in (memo, user_plan)}
-    code, _ = prefix.run(setup, "/S")
-    check(code == 0, f"second silent install ended with {code}")
-    for path, data in kept.items():
-        check(path.read_bytes() == data, f"the second install changed {path.name}")
-    for name in (f"{year - 1}.dat", f"{year + 1}.dat", "Vesperal.exe"):
-        check((folder / name).read_bytes() == (stage / name).read_bytes(), f"second install: {name} differs")
-    say(f"second install kept memo.mdb ({len(kept[memo])} bytes, 2 entries) and the user's {user_plan.name} "
-        f"byte for byte, and wrote the missing {year - 1}.dat")
-
     # Silent uninstall.
     code, _ = prefix.run(str(folder / "uninstall.exe"), "/S")
     check(code == 0, f"silent uninstall ended with {code}")
     left = sorted(p.name for p in folder.iterdir())
-    check(left == sorted([memo.name, user_plan.name]), f"after uninstalling the folder holds {left}")
+    check(left == sorted([memo.name, own_plan.name, changed_plan.name]), f"after uninstalling the folder holds {left}")
     for path, data in kept.items():
         check(path.read_bytes() == data, f"uninstalling changed {path.name}")
     check(not menu.exists() and not startup.exists(), "a shortcut is left")
     check(prefix.registry_values(UNINSTALL_KEY) is None, "the uninstaller is still registered")
-    check(prefix.registry_values(SAMPLES_KEY) is None, "the sample plan list is left in the registry")
-    say(f"silent uninstall removed the program, the sample plans and the shortcuts; left {', '.join(left)}")
+    check(prefix.registry_values(PLANS_KEY) is None, "the list of the setup's plans is left in the registry")
+    say(f"silent uninstall removed the program, its plans and the shortcuts; left {', '.join(left)}")
 
 
 def korean_folder_only_where_the_code_page_spells_it(prefix, release):
@@ -360,13 +481,14 @@ def main():
     work.mkdir(parents=True)
     started = time.monotonic()
     try:
-        release = check_release(build, work)
+        earlier, sample_bodies = make_earlier_release(build, work)
+        release = check_release(build, work, sample_bodies)
         prefix = Prefix(work / "prefix")
         reason = why_no_32bit(prefix)
         if reason:
             say(f"setup not run: {reason}")
             return SKIP
-        install_upgrade_uninstall(prefix, release, work)
+        install_upgrade_uninstall(prefix, release, earlier, work)
         korean_folder_only_where_the_code_page_spells_it(prefix, release)
     except Failure as failure:
         say(f"FAILED: {failure}")

@@ -95,13 +95,25 @@ class ProgramHelpFile(unittest.TestCase):
             ("트레이 아이콘과 메뉴", "프로그램 종료: 트레이 아이콘을 없애고"),
             ("트레이에서 시작하기", "Vesperal.exe smode"),
             ("파일이 있는 곳", "memo.mdb 파일입니다."),
-            ("읽기표 만들기", "plancompile --year 2026 plan.txt 2026.dat"),
+            ("읽기표와 성경 본문", "베스페랄읽기의 새 판을 받아 설치하십시오."),
         ]
         self.assertEqual([title for title, _ in cases], [t.title for t in self.help.topics])
         for (title, phrase), topic in zip(cases, self.help.topics):
             with self.subTest(topic=title):
                 self.assertEqual(title, topic.paragraphs[0], "the heading paragraph")
                 self.assertTrue(any(phrase in p for p in topic.paragraphs[1:]), phrase)
+
+    def test_plan_topic_tells_a_windows_user_where_plans_come_from(self):
+        plan = next(t for t in self.help.topics if t.title == "읽기표와 성경 본문")
+        text = " ".join(plan.paragraphs)
+        for phrase in ("설치 프로그램이 프로그램 폴더에 넣어", "BibleText.txt", "베스페랄본문 파일을 열 수 없습니다.",
+                       "새 판을 받아 설치하십시오.", "손수 넣거나 고친 읽기표는 바꾸지 않고"):
+            with self.subTest(phrase=phrase):
+                self.assertIn(phrase, text)
+        # Plans are made on Linux by plan makers; no topic sends a Windows user to that tool.
+        for topic in self.help.topics:
+            with self.subTest(topic=topic.title):
+                self.assertFalse(any("plancompile" in p for p in topic.paragraphs))
 
     def test_jumps_lead_to_their_topics(self):
         cases = [
@@ -112,7 +124,7 @@ class ProgramHelpFile(unittest.TestCase):
             ("트레이 아이콘과 메뉴", "트레이 아이콘과 메뉴"),
             ("트레이에서 시작하기", "트레이에서 시작하기"),
             ("파일이 있는 곳", "파일이 있는 곳"),
-            ("읽기표 만들기", "읽기표 만들기"),
+            ("읽기표와 성경 본문", "읽기표와 성경 본문"),
         ]
         jumps = dict(self.help.topics[0].jumps)
         for shown, target_title in cases:

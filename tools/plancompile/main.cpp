@@ -2,6 +2,7 @@
 // reading-plan database of one year.
 //   plancompile --year 2026 SOURCE.txt OUT.dat
 //   plancompile --year 2026 --module KJV (--generate bible|parallel | --schedule FILE) OUT.dat
+//   plancompile --modules     (the installed Bible texts, one per line, for scripts)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "ModuleCatalog.h"
 #include "ModuleInput.h"
 #include "PlanSource.h"
 #include "PlanWriter.h"
@@ -21,6 +23,7 @@ int Usage() {
                "usage: plancompile --year YEAR SOURCE.txt OUT.dat\n"
                "       plancompile --year YEAR --module NAME (--generate bible|parallel | --schedule FILE)\n"
                "                   [--year-title TITLE] [--month-title TITLE] OUT.dat\n"
+               "       plancompile --modules\n"
                "  TITLE may hold {year} and {month}; defaults \"%s\" and \"%s\"\n",
                PlanTitles().year.c_str(), PlanTitles().month.c_str());
   return 2;
@@ -32,6 +35,18 @@ int CompileModule(const ModuleInput& input, int year, const std::string& out) {
 #else
   (void)input, (void)year, (void)out;
   std::fprintf(stderr, "plancompile: this build has no SWORD library, so --module is not available\n");
+  return 2;
+#endif
+}
+
+// The installed Bible texts as tab-separated lines: name, abbreviation, language, version, description,
+// copyright, licence.
+int ListModules() {
+#ifdef VESPERAL_WITH_SWORD
+  std::fputs(CatalogLines(InstalledBibleModules()).c_str(), stdout);
+  return 0;
+#else
+  std::fprintf(stderr, "plancompile: this build has no SWORD library, so --modules is not available\n");
   return 2;
 #endif
 }
@@ -52,6 +67,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--modules") == 0) return ListModules();
   int year = 0;
   std::string source, out;
   ModuleInput module;
