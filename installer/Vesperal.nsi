@@ -155,8 +155,7 @@ Section "${APP_TITLE} (필수)" SecProgram
   !insertmacro Plans
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
-  ; The help file and exported files are found from the current folder, so shortcuts start in $INSTDIR
-  ; (CreateShortcut takes the working folder from SetOutPath).
+  ; Shortcuts start in $INSTDIR (CreateShortcut takes the working folder from SetOutPath).
   CreateShortcut "$SMPROGRAMS\${SHORTCUT_NAME}" "$INSTDIR\Vesperal.exe" "" "$INSTDIR\Vesperal.exe" 0
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP_TITLE}"
