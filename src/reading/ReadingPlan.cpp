@@ -9,6 +9,7 @@
 #include "db/DaoException.h"
 #include "db/FieldValue.h"
 #include "diary/DiaryDate.h"
+#include "reading/PlanFileSchema.h"
 #include "reading/ReadingView.h"
 
 namespace {
@@ -68,7 +69,9 @@ bool CReadingPlan::OpenPlanFile(bool probeYears) {
   Release();
   try {
     m_planDb.Open(path, false, false, "");
+    CheckPlanFileSchema(m_planDb);
   } catch (const CDaoException&) {
+    Release();
     m_view.ShowMessage("베스페랄본문 파일을 열 수 없습니다.");
     m_view.ShowMessage(path);
     return false;
