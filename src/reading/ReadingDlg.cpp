@@ -207,6 +207,11 @@ void CReadingDlg::OnDiaryButton() {
     return;
   }
   if (!m_pDiaryDlg) return;
+  // A diary that could not keep what is typed is not opened; the button says why at every press.
+  if (!m_diaryStore.Unavailable().IsAvailable()) {
+    AppMessageBox(m_hWnd, m_diaryStore.Unavailable().Message(), MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
   m_pDiaryDlg->m_time = GetPickerTime(m_datePicker);
   if (!m_pDiaryDlg->OpenDiaryWindow()) return;
   HWND diary = m_pDiaryDlg->DiaryWindowHandle();
@@ -359,6 +364,19 @@ bool CReadingDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     default:
       return false;
   }
+}
+
+bool CReadingDlg::CloseDiaryFirst() {
+  if (m_bDiaryShown) OnDiaryClose();
+  return !m_bDiaryShown;
+}
+
+void CReadingDlg::OnOK() {
+  if (CloseDiaryFirst()) CDialogBase::OnOK();
+}
+
+void CReadingDlg::OnCancel() {
+  if (CloseDiaryFirst()) CDialogBase::OnCancel();
 }
 
 void CReadingDlg::OnDestroy() {

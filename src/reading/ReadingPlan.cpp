@@ -91,7 +91,7 @@ bool CReadingPlan::OpenPlanFile(bool probeYears) {
   return true;
 }
 
-bool CReadingPlan::LookUpDay() {
+bool CReadingPlan::ReadDay() {
   if (!m_bPlanOpen) return false;
   // No query object means the last reopen failed: try the shown year's file again rather than query a
   // closed connection. Until a reopen succeeds, the title and the page keep the last day that was read.

@@ -2,6 +2,7 @@
 // The reading-plan state of the shown day and the two operations on it: opening the plan file of a year
 // and looking up the passage of the shown date. The reading window owns one and shows what it holds.
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,5 +46,9 @@ class CReadingPlan {
   std::unique_ptr<CDaoRecordset> m_pPlanSet;
 
  private:
+  // The lookup itself; LookUpDay runs it and refuses a file that needs too much work for it.
+  bool ReadDay();
+
   IReadingView& m_view;
+  std::set<std::string> m_refusedFiles;  // plan files refused during a lookup, not queried again
 };

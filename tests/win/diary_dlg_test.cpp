@@ -93,7 +93,7 @@ TEST_F(DiaryDlgTest, DeleteAskedYesRemovesTheEntryAndNoKeepsIt) {
       CMessageBoxRecorder answers(c.answer);
       Click(Diary(), IDC_DIARY_DELETE);
       ASSERT_EQ(answers.Boxes().size(), 1u);
-      EXPECT_EQ(Cp949ToUtf8(answers.Boxes()[0].text), u8"이 날짜의 기도노트를 영구이 삭제하시겠습니까?");
+      EXPECT_EQ(Cp949ToUtf8(answers.Boxes()[0].text), u8"이 날짜의 기도노트를 영구히 삭제하시겠습니까?");
       EXPECT_EQ(answers.Boxes()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
     }
     EXPECT_EQ(Stored(Key(4, 1)).found, c.kept);
