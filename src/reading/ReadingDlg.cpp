@@ -39,7 +39,6 @@ void RedrawNow(HWND window) {
 CReadingDlg::CReadingDlg(HWND parent, std::string programDir)
     : CDialogBase(IDD_READING, parent),
       CReadingPlan(static_cast<IReadingView&>(*this)),
-      m_diaryStore([this](const std::string& text) { ShowMessage(text); }),
       m_strProgramDirOverride(std::move(programDir)) {}
 
 CReadingDlg::~CReadingDlg() {
