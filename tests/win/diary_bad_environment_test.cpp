@@ -71,56 +71,72 @@ int RunLinux(const std::string& program, const std::string& arguments) {
   return static_cast<int>(code);
 }
 
-// Marks a file or folder immutable while it lives (as root even writes by root fail), and clears the mark
+// Waits up to a few seconds for a condition: Wine starts a Linux program without waiting for its end.
+bool WaitFor(const std::function<bool()>& condition) {
+  for (int i = 0; i < 100; ++i) {
+    if (condition()) return true;
+    ::Sleep(50);
+  }
+  return condition();
+}
+
+// Whether a file can be opened for writing, or a file made in a folder (a path ending in a backslash).
+bool IsWritable(const std::string& cp949Path) {
+  const bool folder = !cp949Path.empty() && cp949Path.back() == '\\';
+  HANDLE file = folder ? ::CreateFileA((cp949Path + "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_FLAG_DELETE_ON_CLOSE, nullptr)
+                       : ::CreateFileA(cp949Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  ::CloseHandle(file);
+  return true;
+}
+
+// Marks a file or folder immutable while it lives (then even root cannot write it), and clears the mark
 // again however the test ends.
 class CImmutable {
  public:
-  explicit CImmutable(const std::string& cp949Path) : m_strPath(LinuxPath(cp949Path)) {
+  explicit CImmutable(const std::string& cp949Path) : m_strCp949(cp949Path), m_strPath(LinuxPath(cp949Path)) {
     if (m_strPath.empty()) return;
     RunLinux("/usr/bin/chattr", "+i \"" + m_strPath + "\"");
-    // Wine does not always pass the exit code on; whether a write is refused is what counts. A folder
-    // refuses a new file in it.
-    const bool folder = !cp949Path.empty() && cp949Path.back() == '\\';
-    HANDLE file = folder ? ::CreateFileA((cp949Path + "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                         FILE_FLAG_DELETE_ON_CLOSE, nullptr)
-                         : ::CreateFileA(cp949Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                         nullptr, OPEN_EXISTING, 0, nullptr);
-    m_bSet = file == INVALID_HANDLE_VALUE;
-    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    m_bSet = WaitFor([this] { return !IsWritable(m_strCp949); });
   }
   ~CImmutable() {
-    if (!m_strPath.empty()) RunLinux("/usr/bin/chattr", "-i \"" + m_strPath + "\"");
+    if (m_strPath.empty()) return;
+    RunLinux("/usr/bin/chattr", "-i \"" + m_strPath + "\"");
+    WaitFor([this] { return IsWritable(m_strCp949); });
   }
   CImmutable(const CImmutable&) = delete;
   CImmutable& operator=(const CImmutable&) = delete;
   bool IsSet() const { return m_bSet; }
 
  private:
-  std::string m_strPath;
+  std::string m_strCp949, m_strPath;
   bool m_bSet = false;
 };
 
 // A small file system of its own on a folder, so that the disk can be filled; unmounted however the
-// test ends.
+// test ends. A file made before the mount is hidden by it, which tells whether it is in place.
 class CSmallDisk {
  public:
-  CSmallDisk(const std::string& cp949Folder, const std::string& size) : m_strPath(LinuxPath(cp949Folder)) {
+  CSmallDisk(const std::string& cp949Folder, const std::string& size)
+      : m_strMarker(cp949Folder + "before-mount"), m_strPath(LinuxPath(cp949Folder)) {
     if (m_strPath.empty()) return;
-    // Wine does not always pass the exit code on: a file made before the mount is hidden by it.
-    const std::string marker = cp949Folder + "before-mount";
-    TestFiles::Write(marker, "x");
+    TestFiles::Write(m_strMarker, "x");
     RunLinux("/usr/bin/mount", "-t tmpfs -o size=" + size + " vesperal-test \"" + m_strPath + "\"");
-    m_bMounted = !TestFiles::Exists(marker);
+    m_bMounted = WaitFor([this] { return !TestFiles::Exists(m_strMarker); });
   }
   ~CSmallDisk() {
-    if (m_bMounted) RunLinux("/usr/bin/umount", "\"" + m_strPath + "\"");
+    if (m_strPath.empty()) return;
+    RunLinux("/usr/bin/umount", "\"" + m_strPath + "\"");
+    WaitFor([this] { return TestFiles::Exists(m_strMarker); });
   }
   CSmallDisk(const CSmallDisk&) = delete;
   CSmallDisk& operator=(const CSmallDisk&) = delete;
   bool IsMounted() const { return m_bMounted; }
 
  private:
-  std::string m_strPath;
+  std::string m_strMarker, m_strPath;
   bool m_bMounted = false;
 };
 
