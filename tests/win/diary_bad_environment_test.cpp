@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "DiaryDlgFixture.h"
+#include "Screenshot.h"
 #include "core/TestFiles.h"
 
 namespace {
@@ -226,6 +227,14 @@ TEST_F(DiaryBadEnvironmentTest, WithoutAUsableDiaryReadingWorksAndTheDiaryButton
     PickDate(m_year, 5, 5);
     EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();  // nothing to say before the diary is asked for
     ExpectReadingWorks(kVerse5);
+    // A picture for people of the page over a damaged diary, left in the build folder.
+    if (std::string(row.name) == "memo.mdb of garbage bytes") {
+      RECT client;
+      ::GetClientRect(Hwnd(), &client);
+      CPixelSurface page(client.right, client.bottom, RGB(0, 0, 0));
+      ::SendMessageA(Hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(page.Dc()), PRF_CLIENT);
+      EXPECT_TRUE(page.SaveBmp(ProgramFolder() + "damaged-diary-reading.bmp"));
+    }
 
     // Every press says why, and no diary window takes typing it could not keep.
     ClickReading(IDC_DIARY_BUTTON);
