@@ -287,13 +287,18 @@ void DiaryBadEnvironmentTest::ExpectStoreFailureFlow(const char* says, bool hold
   ExpectBothOn(5, 5);
   EXPECT_EQ(Fields()[0], u8"새로 쓴 글");
   ExpectReadingWorks(kVerse5);
+  // A day step in the reading window cannot take the diary along either: both come back.
+  ClickReading(IDC_NEXT_DAY);
+  ASSERT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
+  ExpectBothOn(5, 5);
+  ExpectReadingWorks(kVerse5);
 
   // 닫 기, and then the reading window's own close: each asks, and "no" keeps everything open.
   Click(Diary(), IDOK);
   ::SendMessageA(Hwnd(), WM_COMMAND, IDCANCEL, 0);
   Settle();
-  ASSERT_EQ(m_boxes.Boxes().size(), 3u) << BoxTexts();
-  for (size_t i = 1; i < 3; ++i) {
+  ASSERT_EQ(m_boxes.Boxes().size(), 4u) << BoxTexts();
+  for (size_t i = 2; i < 4; ++i) {
     const std::string question = Cp949ToUtf8(m_boxes.Boxes()[i].text);
     EXPECT_NE(question.find(u8"저장하지 못한 내용을 버리고 일기 창을 닫을까요?"), std::string::npos) << question;
     EXPECT_EQ(m_boxes.Boxes()[i].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
@@ -309,7 +314,7 @@ void DiaryBadEnvironmentTest::ExpectStoreFailureFlow(const char* says, bool hold
   ::SendMessageA(Hwnd(), WM_COMMAND, IDCANCEL, 0);
   Settle();
   m_boxes.SetAnswer(IDOK);
-  EXPECT_EQ(m_boxes.Boxes().size(), 4u) << BoxTexts();
+  EXPECT_EQ(m_boxes.Boxes().size(), 5u) << BoxTexts();
   EXPECT_FALSE(m_dlg->GetSafeHwnd() && ::IsWindow(m_dlg->GetSafeHwnd()));
   m_dlg.reset();
   EXPECT_TRUE(DiaryBytes() == before);
