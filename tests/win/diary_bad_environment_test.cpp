@@ -18,23 +18,45 @@ namespace {
 const char kVerse5[] = u8"오월 다섯째 날의 구절";
 const char kVerse6[] = u8"오월 여섯째 날의 구절";
 
-// Another program's hold on a database file: its own connection with an exclusive transaction.
+// Another program's hold on a database file: file_lock_holder.exe, built beside the tests, holds an
+// exclusive transaction on it until this object goes.
 class CFileHolder {
  public:
   explicit CFileHolder(const std::string& cp949Path) {
-    sqlite3_open(Cp949ToUtf8(cp949Path).c_str(), &m_db);
-    m_bHeld = sqlite3_exec(m_db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    const std::string suffix = std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount());
+    const std::string heldName = "VesperalTestHeld-" + suffix, releaseName = "VesperalTestRelease-" + suffix;
+    m_held = ::CreateEventA(nullptr, TRUE, FALSE, heldName.c_str());
+    m_release = ::CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
+    char program[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string folder = program;
+    folder = folder.substr(0, folder.find_last_of('\\') + 1);
+    std::string line = "\"" + folder + "file_lock_holder.exe\" \"" + cp949Path + "\" " + heldName + " " + releaseName;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+      return;
+    ::CloseHandle(process.hThread);
+    m_process = process.hProcess;
+    const HANDLE either[] = {m_held, m_process};
+    m_bHeld = ::WaitForMultipleObjects(2, either, FALSE, 20000) == WAIT_OBJECT_0;
   }
   ~CFileHolder() {
-    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(m_db);
+    ::SetEvent(m_release);
+    if (m_process) {
+      ::WaitForSingleObject(m_process, 20000);
+      ::CloseHandle(m_process);
+    }
+    ::CloseHandle(m_held);
+    ::CloseHandle(m_release);
   }
   CFileHolder(const CFileHolder&) = delete;
   CFileHolder& operator=(const CFileHolder&) = delete;
   bool Held() const { return m_bHeld; }
 
  private:
-  sqlite3* m_db = nullptr;
+  HANDLE m_held = nullptr, m_release = nullptr, m_process = nullptr;
   bool m_bHeld = false;
 };
 
