@@ -50,8 +50,8 @@ std::string MakePlanFolder(int firstYear, int lastYear, int versesPerDay) {
 std::string MakeDiaryFolder(int entries, const std::string& needleUtf8) {
   std::string dir = NewFolder("diary");
   {
-    CDiaryStore store([](const std::string& text) { throw std::runtime_error(text); });
-    store.OpenDiaryDb(dir);
+    CDiaryStore store;
+    if (!store.OpenDiaryDb(dir)) throw std::runtime_error(store.Unavailable().Message());
     store.Release();
   }
   // One transaction for the bulk fill; the program itself writes entry by entry.

@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   SYSTEMTIME today;
   ::GetLocalTime(&today);
   {
-    CDiaryStore creator(nullptr);
+    CDiaryStore creator;
     if (!WritePlan(folder, today.wYear) || !creator.OpenDiaryDb(folder)) return 1;
   }
   if (!FillDiary(folder, today.wYear)) {

@@ -65,6 +65,7 @@ void CDaoTableDef::Append() {
   sql += ")";
   if (m_pDatabase == nullptr) jet::Throw(jet::kObjectClosed, "The table definition has no database.");
   SqliteConnection& connection = m_pDatabase->Connection();
+  connection.StartStep();
   const int rc = sqlite3_exec(connection.Handle(), sql.c_str(), nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK && sqlite3_strnicmp(sqlite3_errmsg(connection.Handle()), "table ", 6) == 0 &&
       std::string(sqlite3_errmsg(connection.Handle())).find("already exists") != std::string::npos)

@@ -12,6 +12,10 @@ namespace {
 constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kCacheLimit = 64;
 constexpr int kCacheKiB = 16384;
+// No verse or diary text comes near this; a longer one marks a file made to exhaust the program.
+constexpr int kMaxTextBytes = 16 * 1024 * 1024;
+// SQLite calls the progress handler after this many of its virtual machine's steps.
+constexpr int kProgressSteps = 10000;
 
 // SQLite reads "file:" names as URIs; a path is always a plain name here.
 std::string SqliteFileName(const std::string& cp949Path) {
@@ -34,6 +38,11 @@ sqlite3* OpenHandle(const std::string& path, int flags) {
   sqlite3_extended_result_codes(db, 1);
   // A quoted name that names no column must be an error, never a text constant.
   sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+  // Plan files are passed around and the diary can be replaced by anyone: the schema of a file is not
+  // trusted to run functions with side effects, nor may a statement write the schema itself.
+  sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+  sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+  sqlite3_limit(db, SQLITE_LIMIT_LENGTH, kMaxTextBytes);
   return db;
 }
 
@@ -63,6 +72,7 @@ void StatementLease::BindInt64(int index, int64_t value) {
 }
 
 bool StatementLease::Step() {
+  m_connection.StartStep();
   const int rc = sqlite3_step(get());
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
@@ -77,6 +87,8 @@ std::unique_ptr<SqliteConnection> SqliteConnection::OpenExisting(const std::stri
   const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
   std::unique_ptr<SqliteConnection> connection(new SqliteConnection(OpenHandle(path, flags), path));
   sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
+  sqlite3_progress_handler(connection->m_db, kProgressSteps, &SqliteConnection::OnProgress, connection.get());
+  connection->StartStep();
   // A cheap read of the schema: SQLite looks into the file only now.
   const int rc = sqlite3_exec(connection->m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_NOMEM) connection->Check(rc, "reading the database schema");
@@ -94,6 +106,7 @@ std::unique_ptr<SqliteConnection> SqliteConnection::CreateNew(const std::string&
   std::unique_ptr<SqliteConnection> connection(
       new SqliteConnection(OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
   sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
+  sqlite3_progress_handler(connection->m_db, kProgressSteps, &SqliteConnection::OnProgress, connection.get());
   bool ours = true;
   try {
     connection->Execute("BEGIN IMMEDIATE");
@@ -120,6 +133,11 @@ std::unique_ptr<SqliteConnection> SqliteConnection::CreateNew(const std::string&
 SqliteConnection::~SqliteConnection() {
   m_cache.clear();
   sqlite3_close_v2(m_db);
+}
+
+int SqliteConnection::OnProgress(void* self) {
+  const auto* connection = static_cast<const SqliteConnection*>(self);
+  return std::chrono::steady_clock::now() > connection->m_stepDeadline ? 1 : 0;
 }
 
 void SqliteConnection::ApplySettings() {
@@ -152,8 +170,9 @@ void SqliteConnection::Check(int rc, const std::string& context) const {
   if (description.empty()) {
     description = "Database engine error while " + context + " (" + m_strPath + "): " + Utf8ToCp949(utf8Message);
     if ((rc & 0xFF) == SQLITE_BUSY) description += " - another program kept the database locked.";
+    if ((rc & 0xFF) == SQLITE_INTERRUPT) description += " - the statement took too long and was stopped.";
   }
-  throw CDaoException(description, code);
+  throw CDaoException(description, code, m_strPath);
 }
 
 void SqliteConnection::Execute(const std::string& utf8Sql) {
@@ -163,6 +182,7 @@ void SqliteConnection::Execute(const std::string& utf8Sql) {
 }
 
 StatementLease SqliteConnection::Prepare(const std::string& utf8Sql) {
+  StartStep();  // preparing reads the schema, which counts as work too
   auto found = m_cache.find(utf8Sql);
   if (found != m_cache.end() && !found->second->m_bInUse) return StatementLease(*this, found->second);
 

@@ -3,6 +3,7 @@
 // Check(), which turns it into a CDaoException with a readable description in code page 949.
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -68,11 +69,20 @@ class SqliteConnection {
   // A prepared statement for the SQL text (UTF-8), kept for reuse by its text.
   StatementLease Prepare(const std::string& utf8Sql);
 
+  // The time one step of a statement may take before it is stopped (SQLITE_INTERRUPT). A file from
+  // elsewhere can hide endless work behind a plain query; this bounds it, and the temporary space it takes.
+  void SetStepTimeLimit(std::chrono::milliseconds limit) { m_stepLimit = limit; }
+  // Called before each step: the time limit counts from here.
+  void StartStep() { m_stepDeadline = std::chrono::steady_clock::now() + m_stepLimit; }
+
  private:
   SqliteConnection(sqlite3* db, std::string path) : m_db(db), m_strPath(std::move(path)) {}
   void ApplySettings();
+  static int OnProgress(void* self);
 
   sqlite3* m_db;
   std::string m_strPath;  // code page 949, for messages
   std::unordered_map<std::string, std::shared_ptr<SqliteStatement>> m_cache;
+  std::chrono::milliseconds m_stepLimit{5000};
+  std::chrono::steady_clock::time_point m_stepDeadline = std::chrono::steady_clock::time_point::max();
 };

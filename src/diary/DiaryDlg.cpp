@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "db/DaoException.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryHelpKey.h"
 #include "diary/DiarySearch.h"
@@ -56,13 +57,25 @@ bool CDiaryDlg::OpenDiaryWindow() {
 }
 
 void CDiaryDlg::CloseDiaryWindow() {
-  // Stored first while the window can still stay: when the store fails (the error is shown), the window
-  // stays open with what was typed rather than taking it away.
-  const bool stored = CallGuarded(m_hWnd, false, false, [this] {
-    StoreChanges();
+  // Stored first while the window can still stay: what was typed goes only by the user's choice.
+  const bool mayClose = CallGuarded(m_hWnd, false, false, [this] { return StoreOrAskToDiscard(); });
+  if (mayClose) DestroyWindow();
+}
+
+bool CDiaryDlg::StoreOrAskToDiscard() {
+  if (!m_hWnd || !m_bModified) return true;
+  try {
+    StoreEntry();
     return true;
-  });
-  if (stored) DestroyWindow();
+  } catch (const CDaoException& error) {
+    const std::string question = Store().StoreFailureMessage(error) +
+                                 "\n\n저장하지 못한 내용을 버리고 일기 창을 닫을까요?\n"
+                                 "[아니요]를 누르면 창이 열린 채로 남고 입력한 내용도 그대로 있습니다.";
+    if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
+    // Given up by the user's choice: nothing is stored as the window goes.
+    m_bModified = false;
+    return true;
+  }
 }
 
 void CDiaryDlg::SetDiaryDateRange(int firstYear, int lastYear) {
@@ -114,6 +127,18 @@ void CDiaryDlg::StoreEntry() {
   UpdateData(true);
   Store().WriteEntry(m_strKey, m_strTitle, m_strMeditation, m_strPrayer);
   m_bModified = false;
+  // The shown date has an entry now, whichever button stored it.
+  ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), TRUE);
+}
+
+bool CDiaryDlg::TryStoreEntry() {
+  try {
+    StoreEntry();
+    return true;
+  } catch (const CDaoException& error) {
+    AppMessageBox(m_hWnd, Store().StoreFailureMessage(error), MB_OK | MB_ICONSTOP);
+    return false;
+  }
 }
 
 void CDiaryDlg::ClearEntry() {
@@ -130,9 +155,17 @@ void CDiaryDlg::FollowDate() {
   const std::string key = KeyOf(m_time);
   if (key == m_strKey) return;
   const SYSTEMTIME newTime = m_time;
-  if (m_bModified) StoreEntry();  // under the old key; it takes the picker's time into m_time
+  // Stored under the old key; it takes the picker's time into m_time.
+  if (m_bModified && !TryStoreEntry()) {
+    // The typing stays, so the date stays with it: the picker goes back, and the reading window follows.
+    m_time = m_shownTime;
+    SetPickerTime(GetDlgItem(IDC_DIARY_DATE), m_time);
+    ::SendMessageA(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
+    return;
+  }
   m_strKey = key;
   m_time = newTime;
+  m_shownTime = newTime;
   if (Store().m_diaryKeys.Find(m_strKey))
     LoadEntry();
   else
@@ -145,6 +178,7 @@ void CDiaryDlg::FollowDate() {
 BOOL CDiaryDlg::OnInitDialog() {
   UpdateData(false);
   m_strKey = KeyOf(m_time);
+  m_shownTime = m_time;
   if (Store().m_diaryKeys.Find(m_strKey))
     LoadEntry();
   else
@@ -161,14 +195,15 @@ BOOL CDiaryDlg::OnInitDialog() {
 }
 
 void CDiaryDlg::OnDelete() {
-  if (AppMessageBox(m_hWnd, "이 날짜의 기도노트를 영구이 삭제하시겠습니까?", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+  if (AppMessageBox(m_hWnd, "이 날짜의 기도노트를 영구히 삭제하시겠습니까?", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
     return;
   Store().DeleteEntry(m_strKey);
   ClearEntry();
 }
 
 void CDiaryDlg::OnFind() {
-  StoreEntry();
+  // The search reads the file: what was typed goes there first, or the search waits.
+  if (!TryStoreEntry()) return;
   if (m_bFindShown && m_pFindDlg && m_pFindDlg->GetSafeHwnd()) {
     ::SetFocus(m_pFindDlg->GetSafeHwnd());
     return;

@@ -30,7 +30,10 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   void StoreChanges() override;
 
   void LoadEntry();
+  // Stores the fields under the shown key; an engine failure is thrown.
   void StoreEntry();
+  // Stores the fields; when that fails, says why and returns false, what was typed staying in the window.
+  bool TryStoreEntry();
   void ClearEntry();
   // Shows the date of m_time, storing the shown fields first when they were changed.
   void FollowDate();
@@ -64,12 +67,15 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   void OnDelete();
   void OnFind();
   void ShowSearchText();
+  // Before the window goes: true when what was typed is stored, or the user chose to give it up.
+  bool StoreOrAskToDiscard();
 
   CIconHandle m_hIcon;
   bool m_bFindShown = false;
   IDiaryHost* m_pReadingDlg;
   std::unique_ptr<CFindDlg> m_pFindDlg;
   std::string m_strKey;
+  SYSTEMTIME m_shownTime{};  // the date of m_strKey, to return to when a change of date cannot store
   bool m_bModified = false;
   std::string m_strTitle, m_strMeditation, m_strPrayer;
 };

@@ -85,7 +85,7 @@ bool FieldHoldsSearchText(const std::string& storedField, const std::string& tex
 size_t FindSearchText(const std::string& field, const std::string& text) {
   if (text.empty()) return std::string::npos;
   for (size_t pos = 0; pos + text.size() <= field.size(); pos += Cp949CharLength(field, pos))
-    if (field.compare(pos, text.size(), text) == 0) return pos;
+    if (MatchesAt(field, pos, text)) return pos;
   return std::string::npos;
 }
 

@@ -20,7 +20,8 @@ std::string BuildSearchStatement(const SearchRequest& request);
 // Whether a field as stored holds the text, with the engine's LIKE rule (Latin letters without regard to
 // case). An empty text is in every field; the stored mark of an empty field, "x", holds no other text.
 bool FieldHoldsSearchText(const std::string& storedField, const std::string& text);
-// Byte position of the first exact occurrence of `text` in `field` that starts on a character, or npos.
+// Byte position of the first occurrence of `text` in `field` that starts on a character, found with the
+// same rule as FieldHoldsSearchText (so "grace" finds "Grace"), or npos.
 size_t FindSearchText(const std::string& field, const std::string& text);
 // " %d 개".
 std::string FormatFoundCount(int count);

@@ -8,6 +8,7 @@
 #include "db/DaoTableDef.h"
 #include "db/JetErrors.h"
 #include "db/FieldValue.h"
+#include "db/SchemaCheck.h"
 #include "diary/DiaryRecordsetGuard.h"
 
 namespace {
@@ -35,8 +36,6 @@ std::string MarkToEmpty(std::string text) { return text == emptyMark ? std::stri
 
 }  // namespace
 
-CDiaryStore::CDiaryStore(MessageFn showMessage) : m_showMessage(std::move(showMessage)) {}
-
 CDiaryStore::~CDiaryStore() {
   // The recordset goes before the connection it was made on; the connection closes itself.
   m_pDiarySet.reset();
@@ -44,12 +43,40 @@ CDiaryStore::~CDiaryStore() {
 
 bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
   const std::string path = programDir + "memo.mdb";
+  m_strPath = path;
+  m_unavailable = DiaryUnavailable();
   if (!PathIsPresent(path) && !CreateDiaryFile(path)) {
-    if (m_showMessage) m_showMessage("DB Creation failed.");
-    return false;
+    DiaryUnavailable reason;
+    reason.reason = DiaryUnavailable::Reason::kCannotCreate;
+    reason.folder = programDir;
+    reason.path = path;
+    return Refuse(reason);
   }
+  try {
+    m_diaryDb.Open(path, false, false, "");
+  } catch (const CDaoException& error) {
+    return Refuse({DiaryUnavailable::Reason::kFileFault, ClassifyEngineCode(error.EngineCode()), path, programDir,
+                   error.Description()});
+  }
+  try {
+    CheckTables(m_diaryDb, {{"VESPERAL", {"keydate", "memo1", "memo2", "memo3"}}});
+  } catch (const CDaoException& error) {
+    // A file that reads as a database but not as a diary; damage found on the way is damage all the same.
+    const EngineFault fault = ClassifyEngineCode(error.EngineCode());
+    if (error.EngineCode() == jet::kUnrecognizedFormat)
+      return Refuse({DiaryUnavailable::Reason::kNotADiary, fault, path, programDir, error.Description()});
+    return Refuse({DiaryUnavailable::Reason::kFileFault, fault, path, programDir, error.Description()});
+  }
+  try {
+    OpenAndReadKeys();
+  } catch (const CDaoException& error) {
+    return Refuse({DiaryUnavailable::Reason::kFileFault, ClassifyEngineCode(error.EngineCode()), path, programDir,
+                   error.Description()});
+  }
+  return true;
+}
 
-  m_diaryDb.Open(path, false, false, "");
+void CDiaryStore::OpenAndReadKeys() {
   m_pDiarySet = std::make_unique<CDaoRecordset>(&m_diaryDb);
   CRecordsetCloser closer(*m_pDiarySet);
   m_pDiarySet->Open(dbOpenDynaset, keyQuery, 0);
@@ -58,7 +85,20 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
     m_pDiarySet->MoveNext();
   }
   m_pDiarySet->Close();
-  return true;
+}
+
+// Without a diary nothing is held: no recordset, no connection, no keys read part way.
+bool CDiaryStore::Refuse(DiaryUnavailable reason) {
+  Release();
+  m_diaryKeys = CDiaryKeyList(1000);
+  m_unavailable = std::move(reason);
+  return false;
+}
+
+std::string CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
+  const std::string file = error.File().empty() ? m_strPath : error.File();
+  return "일기를 저장하지 못했습니다. 입력한 내용은 창에 그대로 있습니다.\n" +
+         DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description());
 }
 
 // The file is built whole under another name and then renamed, so that a process that dies while

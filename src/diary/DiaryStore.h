@@ -1,25 +1,32 @@
 #pragma once
 // The diary database "memo.mdb", its one recordset and the date index; the reading window owns one.
-#include <functional>
 #include <memory>
 #include <string>
 
 #include "db/DaoDatabase.h"
 #include "db/DaoRecordset.h"
 #include "diary/DiaryKeyList.h"
+#include "diary/DiaryUnavailable.h"
 
 struct DiaryEntry {
   bool found = false;
   std::string title, meditation, prayer;
 };
 
+class CDaoException;
+
 class CDiaryStore {
  public:
-  using MessageFn = std::function<void(const std::string&)>;
-  explicit CDiaryStore(MessageFn showMessage);
+  CDiaryStore() = default;
   ~CDiaryStore();
 
+  // Opens memo.mdb in the folder, making it when there is none. False when the diary cannot be used; the
+  // reason is then held by Unavailable() and the file is left as it was. Shows nothing: reading goes on
+  // without a diary, and the diary button says why.
   bool OpenDiaryDb(const std::string& programDir);
+  const DiaryUnavailable& Unavailable() const { return m_unavailable; }
+  // The message for an entry operation that failed with `error`, naming the file and the cause.
+  std::string StoreFailureMessage(const CDaoException& error) const;
   // Leaves title, meditation and prayer as they were when there is no database.
   void ReadEntry(const std::string& key, DiaryEntry& entry);
   void WriteEntry(const std::string& key, const std::string& title, const std::string& meditation,
@@ -34,6 +41,9 @@ class CDiaryStore {
 
  private:
   bool CreateDiaryFile(const std::string& path);
+  void OpenAndReadKeys();
+  bool Refuse(DiaryUnavailable reason);
 
-  MessageFn m_showMessage;
+  DiaryUnavailable m_unavailable;
+  std::string m_strPath;
 };

@@ -5,6 +5,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DiaryKeyList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiarySearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryUnavailable.cpp
 )
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DiaryDlg.cpp

@@ -41,7 +41,6 @@ void RedrawNow(HWND window) {
 CReadingDlg::CReadingDlg(HWND parent, std::string programDir)
     : CDialogBase(IDD_READING, parent),
       CReadingPlan(static_cast<IReadingView&>(*this)),
-      m_diaryStore([this](const std::string& text) { ShowMessage(text); }),
       m_strProgramDirOverride(std::move(programDir)) {}
 
 CReadingDlg::~CReadingDlg() {
@@ -222,6 +221,11 @@ void CReadingDlg::OnDiaryButton() {
     return;
   }
   if (!m_pDiaryDlg) return;
+  // A diary that could not keep what is typed is not opened; the button says why at every press.
+  if (!m_diaryStore.Unavailable().IsAvailable()) {
+    AppMessageBox(m_hWnd, m_diaryStore.Unavailable().Message(), MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
   m_pDiaryDlg->m_time = GetPickerTime(m_datePicker);
   if (!m_pDiaryDlg->OpenDiaryWindow()) return;
   HWND diary = m_pDiaryDlg->DiaryWindowHandle();
@@ -374,6 +378,19 @@ bool CReadingDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     default:
       return false;
   }
+}
+
+bool CReadingDlg::CloseDiaryFirst() {
+  if (m_bDiaryShown) OnDiaryClose();
+  return !m_bDiaryShown;
+}
+
+void CReadingDlg::OnOK() {
+  if (CloseDiaryFirst()) CDialogBase::OnOK();
+}
+
+void CReadingDlg::OnCancel() {
+  if (CloseDiaryFirst()) CDialogBase::OnCancel();
 }
 
 void CReadingDlg::OnDestroy() {

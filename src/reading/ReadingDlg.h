@@ -67,8 +67,12 @@ class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan
   bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool PreTranslateMessage(MSG& msg) override;
   void OnDestroy() override;
+  void OnOK() override;
+  void OnCancel() override;
 
  private:
+  // Closes the diary window before the reading window goes; false when the diary stays (its text unstored).
+  bool CloseDiaryFirst();
   std::string ModuleDirectory() const;
   void LayOut(int width, int height);
   void OnScroll(int code, int thumbPos);

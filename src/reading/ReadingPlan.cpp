@@ -9,6 +9,7 @@
 #include "db/DaoException.h"
 #include "db/FieldValue.h"
 #include "diary/DiaryDate.h"
+#include "reading/PlanFileSchema.h"
 #include "reading/ReadingView.h"
 
 namespace {
@@ -68,11 +69,10 @@ bool CReadingPlan::OpenPlanFile(bool probeYears) {
   Release();
   try {
     m_planDb.Open(path, false, false, "");
+    CheckPlanFileSchema(m_planDb);
   } catch (const CDaoException&) {
-    if (m_notices.FirstNotice(path, PlanProblem::kCannotOpen)) {
-      m_view.ShowMessage("베스페랄본문 파일을 열 수 없습니다.");
-      m_view.ShowMessage(path);
-    }
+    Release();
+    TellUnreadable(path);
     return false;
   }
   m_bPlanOpen = true;
@@ -91,11 +91,11 @@ bool CReadingPlan::OpenPlanFile(bool probeYears) {
   return true;
 }
 
-bool CReadingPlan::LookUpDay() {
+bool CReadingPlan::ReadDay() {
   // No query object means the last open failed (at start, or on a change of year): try the shown year's
-  // file again, so that a year whose file is there is always shown.
+  // file again, so that a year whose file is there is always shown; a file refused during a lookup is not.
   if (m_nFileYear != m_nYear || !m_pPlanSet) {
-    const bool opened = OpenPlanFile(false);
+    const bool opened = m_refusedFiles.count(PlanFileName(m_nYear)) == 0 && OpenPlanFile(false);
     m_nFileYear = m_nYear;
     char title[64];
     std::snprintf(title, sizeof title, "%s - %d", kAppTitle, m_nYear);
@@ -171,4 +171,10 @@ void CReadingPlan::FinishLookUp() {
   m_view.ResetScrollBar(m_nVerseCount - 1);
   m_strDateKey = MakeDateKey(m_nYear, m_nMonth, m_nDay);
   m_view.OnDayLoaded();
+}
+
+void CReadingPlan::TellUnreadable(const std::string& path) {
+  if (!m_notices.FirstNotice(path, PlanProblem::kCannotOpen)) return;
+  m_view.ShowMessage("베스페랄본문 파일을 열 수 없습니다.");
+  m_view.ShowMessage(path);
 }

@@ -2,6 +2,7 @@
 // The reading-plan state of the shown day and the two operations on it: opening the plan file of a year
 // and looking up the passage of the shown date. The reading window owns one and shows what it holds.
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,11 +53,16 @@ class CReadingPlan {
   std::unique_ptr<CDaoRecordset> m_pPlanSet;
 
  private:
+  // The lookup itself; LookUpDay runs it and refuses a file that needs too much work for it.
+  bool ReadDay();
   // The page for a date whose year has no readable plan: the no-passage entry, no titles, no range.
   bool ShowNoPlanDay();
   void SetNoPassageEntry();
   void FinishLookUp();
+  // The two messages of an unreadable plan file, the first time this file is met.
+  void TellUnreadable(const std::string& path);
 
   IReadingView& m_view;
   CPlanNotices m_notices;
+  std::set<std::string> m_refusedFiles;  // plan files refused during a lookup, not queried again
 };

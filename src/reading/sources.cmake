@@ -1,5 +1,7 @@
 # Sources of src/reading: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/PlanFileSchema.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlanLookupGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPlan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VerseScroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingLayout.cpp

@@ -5,6 +5,7 @@
 
 #include "ui/AppMessageBox.h"
 #include "db/DaoException.h"
+#include "db/EngineFault.h"
 
 void ReportHandlerError(HWND owner, bool fromMenu) noexcept {
   try {
@@ -12,7 +13,12 @@ void ReportHandlerError(HWND owner, bool fromMenu) noexcept {
     try {
       throw;
     } catch (const CDaoException& e) {
-      if (!e.Description().empty()) text = e.Description();
+      // A failure of a known file is told in Korean with what to do; the engine's words follow.
+      const EngineFault fault = ClassifyEngineCode(e.EngineCode());
+      if (!e.File().empty() && fault != EngineFault::kOther)
+        text = DescribeEngineFault(fault, e.File(), e.Description());
+      else if (!e.Description().empty())
+        text = e.Description();
     } catch (...) {
     }
     AppMessageBox(owner, text, MB_OK | MB_ICONSTOP);

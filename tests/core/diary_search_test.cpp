@@ -141,13 +141,15 @@ TEST(DiarySearchText, FieldsHoldTheTextByTheEnginesRuleAndTheMarkHoldsNothing) {
   for (const auto& c : cases) EXPECT_EQ(FieldHoldsSearchText(c.field, c.text), c.holds) << c.field << "/" << c.text;
 }
 
-TEST(DiarySearchText, SelectionStartsOnACharacterAndIsExact) {
+// The hit is selected the way the search found it: Latin letters without regard to case.
+TEST(DiarySearchText, SelectionStartsOnACharacterAndFollowsTheSearchRule) {
   const struct {
     const char* field;
     const char* text;
     size_t pos;
   } cases[] = {
-      {"오늘 감사 감사", "감사", 5},  {"Amen", "amen", std::string::npos}, {"똠c", "c", 2},
+      {"오늘 감사 감사", "감사", 5},  {"Amen", "amen", 0},              {"똠c", "c", 2},
+      {"so Grace", "grace", 3},       {"똠C", "c", 2},
       {"똠", "c", std::string::npos}, {"abc", "", std::string::npos},      {"ab", "abc", std::string::npos},
   };
   for (const auto& c : cases) EXPECT_EQ(FindSearchText(c.field, c.text), c.pos) << c.field << "/" << c.text;

@@ -56,16 +56,13 @@ void InsertBehindTheDiary(const std::string& dbPath, const std::string& key, con
 
 class DiaryStoreTest : public ::testing::Test {
  protected:
-  CDiaryStore MakeStore() {
-    return CDiaryStore([this](const std::string& text) { m_messages.push_back(text); });
-  }
+  CDiaryStore MakeStore() { return CDiaryStore(); }
   std::string DbPath() const { return m_dir.ProgramDir() + "memo.mdb"; }
   std::vector<std::string> TitlesOf(const std::string& key) const {
     return ColumnOf(DbPath(), "select * from VESPERAL where keydate='" + key + "'", "memo1");
   }
 
   TestFiles m_dir;
-  std::vector<std::string> m_messages;
 };
 
 }  // namespace
@@ -117,7 +114,7 @@ TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
   store.ReadEntry("20000306", entry);
   EXPECT_EQ(entry.prayer, longText);
   EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
-  EXPECT_TRUE(m_messages.empty());
+  EXPECT_TRUE(store.Unavailable().IsAvailable());
 }
 
 TEST_F(DiaryStoreTest, PathIsTheProgramDirectoryFollowedDirectlyByTheFileName) {
@@ -229,10 +226,11 @@ TEST_F(DiaryStoreTest, FailedCreationLeavesTheDiaryWithoutADatabase) {
   const std::string unusableDirs[] = {m_dir.ProgramDir() + "missing" + TestFiles::Separator(),
                                       m_dir.ProgramDir() + "plain" + TestFiles::Separator()};
   for (const std::string& programDir : unusableDirs) {
-    m_messages.clear();
     CDiaryStore store = MakeStore();
     EXPECT_FALSE(store.OpenDiaryDb(programDir)) << programDir;
-    EXPECT_EQ(m_messages, std::vector<std::string>{"DB Creation failed."});
+    EXPECT_EQ(store.Unavailable().reason, DiaryUnavailable::Reason::kCannotCreate);
+    EXPECT_EQ(store.Unavailable().folder, programDir);
+    EXPECT_NE(store.Unavailable().Message().find(programDir + " 폴더에 쓸 수 없습니다."), std::string::npos);
     EXPECT_EQ(store.m_pDiarySet, nullptr);
     EXPECT_FALSE(store.m_diaryDb.IsOpen());
 
@@ -264,7 +262,7 @@ TEST_F(DiaryStoreTest, KoreanTextsSurviveAKoreanProgramDirectory) {
             std::vector<std::string>{u8"주님의 기도 x"});
   CDiaryStore store = MakeStore();
   ASSERT_TRUE(store.OpenDiaryDb(programDir));
-  EXPECT_TRUE(m_messages.empty());
+  EXPECT_TRUE(store.Unavailable().IsAvailable());
   EXPECT_TRUE(store.m_diaryKeys.Find("20240229"));
   DiaryEntry entry;
   store.ReadEntry("20240229", entry);

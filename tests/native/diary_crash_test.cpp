@@ -46,7 +46,7 @@ Texts TextsFor(const std::string& key) {
 
 [[noreturn]] void RunWriter(const std::string& programDir, int round, int reportFd) {
   try {
-    CDiaryStore store(nullptr);
+    CDiaryStore store;
     if (!store.OpenDiaryDb(programDir)) _exit(3);
     for (int n = 0; n < keysPerRound; ++n) {
       const std::string key = KeyFor(round, n);
@@ -105,7 +105,7 @@ TEST(DiaryCrash, KilledWritersLeaveASoundFileWithEveryReportedEntry) {
   TestFiles dir;
   const std::string programDir = dir.ProgramDir();
   {
-    CDiaryStore creator(nullptr);
+    CDiaryStore creator;
     ASSERT_TRUE(creator.OpenDiaryDb(programDir));
   }
 
@@ -151,7 +151,7 @@ TEST(DiaryCrash, KilledWritersLeaveASoundFileWithEveryReportedEntry) {
   // An interrupted write never leaves a second record for a date.
   EXPECT_EQ(RawQuery(dbPath, "SELECT count(*) - count(DISTINCT keydate) FROM VESPERAL"), "0");
 
-  CDiaryStore store(nullptr);
+  CDiaryStore store;
   ASSERT_TRUE(store.OpenDiaryDb(programDir));
   EXPECT_GE(store.m_diaryKeys.GetCount(), static_cast<int>(reported.size()));
   for (const std::string& key : reported) {
@@ -176,7 +176,7 @@ TEST(DiaryCrash, KilledFirstCreationLeavesNoDiaryOrAWholeOne) {
   {
     TestFiles probe;
     const auto start = std::chrono::steady_clock::now();
-    CDiaryStore store(nullptr);
+    CDiaryStore store;
     ASSERT_TRUE(store.OpenDiaryDb(probe.ProgramDir()));
     span = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
   }
@@ -189,7 +189,7 @@ TEST(DiaryCrash, KilledFirstCreationLeavesNoDiaryOrAWholeOne) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      CDiaryStore store(nullptr);
+      CDiaryStore store;
       _exit(store.OpenDiaryDb(dir.ProgramDir()) ? 0 : 3);
     }
     const auto pause = std::uniform_int_distribution<long>(0, span.count() * 3 + 100)(random);
@@ -208,7 +208,7 @@ TEST(DiaryCrash, KilledFirstCreationLeavesNoDiaryOrAWholeOne) {
     } else {
       ++none;
     }
-    CDiaryStore next(nullptr);
+    CDiaryStore next;
     EXPECT_TRUE(next.OpenDiaryDb(dir.ProgramDir())) << "round " << round;
     next.WriteEntry("20000101", "t", "m", "p");
     EXPECT_TRUE(next.m_diaryKeys.Find("20000101"));

@@ -106,14 +106,14 @@ class DiaryDlgTest : public ReadingDlgTest {
   // Stores an entry (UTF-8 texts) before the reading window opens, as an earlier run would have.
   void Seed(const std::string& key, const std::string& title, const std::string& meditation,
             const std::string& prayer) {
-    CDiaryStore store(nullptr);
+    CDiaryStore store;
     ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
     store.WriteEntry(key, Utf8ToCp949(title), Utf8ToCp949(meditation), Utf8ToCp949(prayer));
   }
 
   // What the diary file holds for a key, read over a connection of its own.
   StoredEntry Stored(const std::string& key) const {
-    CDiaryStore store(nullptr);
+    CDiaryStore store;
     if (!store.OpenDiaryDb(m_dir.ProgramDir())) return {false, "", "", ""};
     DiaryEntry entry;
     store.ReadEntry(key, entry);

@@ -161,19 +161,23 @@ class CMessageBoxRecorder {
     UINT type;
     std::string caption;
   };
-  explicit CMessageBoxRecorder(int answer = IDOK) {
-    SetMessageBoxResponder([this, answer](const std::string& text, UINT type, const std::string& caption) {
+  explicit CMessageBoxRecorder(int answer = IDOK) : m_nAnswer(answer) {
+    SetMessageBoxResponder([this](const std::string& text, UINT type, const std::string& caption) {
       m_boxes.push_back({text, type, caption});
-      return answer;
+      return m_nAnswer;
     });
   }
   ~CMessageBoxRecorder() { SetMessageBoxResponder(nullptr); }
   CMessageBoxRecorder(const CMessageBoxRecorder&) = delete;
   CMessageBoxRecorder& operator=(const CMessageBoxRecorder&) = delete;
   const std::vector<Box>& Boxes() const { return m_boxes; }
+  void Clear() { m_boxes.clear(); }
+  // The answer to every box from now on (IDOK, IDYES, ...).
+  void SetAnswer(int answer) { m_nAnswer = answer; }
 
  private:
   std::vector<Box> m_boxes;
+  int m_nAnswer;
 };
 
 // Delivers what is queued for this thread's windows without blocking.

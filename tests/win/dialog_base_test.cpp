@@ -81,18 +81,27 @@ TEST(DialogBaseTest, HandlerErrorsAreShownWithStopIconAndTheDialogGoesOn) {
   SendCommand(hwnd, kActionId, 0, nullptr);
   fault = [] { throw CDaoException(""); };
   SendCommand(hwnd, kActionId, BN_CLICKED, button);
+  // A failure of a known file that the user can act on: Korean first, the engine's words last.
+  fault = [] { throw CDaoException("disk is full", 13 /* SQLITE_FULL */, "C:\\p\\memo.mdb"); };
+  SendCommand(hwnd, kActionId, BN_CLICKED, button);
+  // One the user cannot act on keeps the engine's words alone.
+  fault = [] { throw CDaoException("no such table: AWAY", 1 /* SQLITE_ERROR */, "C:\\p\\memo.mdb"); };
+  SendCommand(hwnd, kActionId, BN_CLICKED, button);
   fault = [] {};
   SendCommand(hwnd, kActionId, BN_CLICKED, button);
 
-  ASSERT_EQ(5u, boxes.Boxes().size());
+  ASSERT_EQ(7u, boxes.Boxes().size());
   EXPECT_EQ("테이블 'VESPERAL'을(를) 찾을 수 없습니다.", boxes.Boxes()[0].text);
   EXPECT_EQ("내부 응용프로그램 오류.", boxes.Boxes()[1].text);
   EXPECT_EQ("명령 실패.", boxes.Boxes()[2].text);
   EXPECT_EQ("잘못된 연산입니다.", boxes.Boxes()[3].text);
   EXPECT_EQ("내부 응용프로그램 오류.", boxes.Boxes()[4].text);
+  EXPECT_EQ("C:\\p\\memo.mdb 파일이 있는 디스크에 빈 공간이 없습니다.\n디스크에 공간을 만든 뒤 다시 하십시오.\ndisk is full",
+            boxes.Boxes()[5].text);
+  EXPECT_EQ("no such table: AWAY", boxes.Boxes()[6].text);
   for (const auto& box : boxes.Boxes()) EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), box.type);
   EXPECT_TRUE(::IsWindow(hwnd));
-  EXPECT_EQ(6, dialog.commands) << "every later command is still handled";
+  EXPECT_EQ(8, dialog.commands) << "every later command is still handled";
 }
 
 TEST(DialogBaseTest, ErrorDuringInitialisationLeavesTheWindowOpen) {

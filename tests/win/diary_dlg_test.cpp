@@ -93,7 +93,7 @@ TEST_F(DiaryDlgTest, DeleteAskedYesRemovesTheEntryAndNoKeepsIt) {
       CMessageBoxRecorder answers(c.answer);
       Click(Diary(), IDC_DIARY_DELETE);
       ASSERT_EQ(answers.Boxes().size(), 1u);
-      EXPECT_EQ(Cp949ToUtf8(answers.Boxes()[0].text), u8"이 날짜의 기도노트를 영구이 삭제하시겠습니까?");
+      EXPECT_EQ(Cp949ToUtf8(answers.Boxes()[0].text), u8"이 날짜의 기도노트를 영구히 삭제하시겠습니까?");
       EXPECT_EQ(answers.Boxes()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
     }
     EXPECT_EQ(Stored(Key(4, 1)).found, c.kept);
@@ -178,9 +178,10 @@ TEST_F(DiaryDlgTest, ADiaryThatCannotStoreWhatWasTypedStaysOpenWithIt) {
   // Another program takes the table away: the store fails with an engine error.
   const std::string dbPath = m_dir.ProgramDir() + "memo.mdb";
   dbtest::RawExec(dbPath, "ALTER TABLE VESPERAL RENAME TO AWAY");
+  // Closing asks whether to give the text up; anything but yes keeps it.
   Click(Diary(), IDCANCEL);
   ASSERT_EQ(m_boxes.Boxes().size(), 1u);
-  EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(m_boxes.Boxes()[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
   ASSERT_TRUE(::IsWindow(Diary()));
   EXPECT_TRUE(m_dlg->m_bDiaryShown);
   EXPECT_EQ(Fields()[1], u8"지켜야 할 묵상");

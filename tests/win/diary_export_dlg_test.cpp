@@ -115,18 +115,6 @@ TEST_F(DiaryExportDlgTest, AFileThatCannotBeCreatedIsReportedAfterTheEntryIsStor
   EXPECT_TRUE(m_opened.empty());
 }
 
-TEST_F(DiaryExportDlgTest, WithoutADiaryDatabaseTheExportSaysSoAndWritesNothing) {
-  std::filesystem::create_directories(TestFiles::FsPath(m_dir.ProgramDir() + "memo.mdb.new") / "blocked");
-  OpenOn(3, 5);
-  DiaryObject().m_openFile = [this](const std::string& path, const std::string&) { m_opened.push_back(path); };
-  GivePath(m_dir.ProgramDir() + "nodb");
-  Export({Choose(1)});
-  ASSERT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
-  EXPECT_EQ(Cp949ToUtf8(m_boxes.Boxes()[1].text), u8"일기 데이터베이스가 없어 파일로 저장할 수 없습니다.");
-  EXPECT_FALSE(TestFiles::Exists(m_dir.ProgramDir() + "nodb.txt"));
-  EXPECT_TRUE(m_opened.empty());
-}
-
 TEST_F(DiaryExportDlgTest, TheCommonSaveDialogNamesTheFile) {
   OpenOnMarch();
   const std::string before = CurrentDirectory();

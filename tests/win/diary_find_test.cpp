@@ -1,5 +1,5 @@
 // The diary's search window: the list and the count, literal search texts, a double click that moves
-// both windows and selects the text, and a diary without a database.
+// both windows and selects the text.
 #include "DiaryDlgFixture.h"
 
 namespace {
@@ -79,19 +79,6 @@ TEST_F(DiaryFindTest, ADoubleClickMovesBothWindowsAndSelectsTheTextWhereItOccurs
   DoubleClickResult(-1);
   EXPECT_EQ(DiaryKey(), Key(3, 5));
   EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();
-}
-
-TEST_F(DiaryFindTest, WithoutADiaryDatabaseTheSearchSaysSoAndListsNothing) {
-  // A folder in the way of the file being built makes the creation fail.
-  std::filesystem::create_directories(TestFiles::FsPath(m_dir.ProgramDir() + "memo.mdb.new") / "blocked");
-  OpenOn(6, 1);
-  Click(Diary(), IDC_DIARY_FIND);
-  SearchFor("", true, true, true);
-  EXPECT_TRUE(ListedDates().empty());
-  EXPECT_EQ(Text(FindItem(IDC_FIND_COUNT)), u8" 0 개");
-  ASSERT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
-  EXPECT_EQ(Cp949ToUtf8(m_boxes.Boxes()[0].text), "DB Creation failed.");
-  EXPECT_EQ(Cp949ToUtf8(m_boxes.Boxes()[1].text), u8"일기 데이터베이스가 없어 찾을 수 없습니다.");
 }
 
 // A picture for people: the reading window, the diary beside it and the search window with a chosen hit,

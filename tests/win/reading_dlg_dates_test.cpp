@@ -215,7 +215,7 @@ TEST_F(ReadingDatesTest, F1AsksTheMainWindowForHelpAndTheKeyGoesOn) {
 TEST_F(ReadingDatesTest, DiaryButtonShowsWhetherTheShownDateHasAnEntry) {
   WriteYear(m_year, {{6, 1}, {6, 2}});
   {
-    CDiaryStore store([](const std::string&) {});
+    CDiaryStore store;
     ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
     store.WriteEntry(KeyOf(m_year, 6, 2), "t", "m", "p");
   }

@@ -1,0 +1,24 @@
+#pragma once
+// Why the diary database could not be opened, kept as a value by the diary store so that the diary button
+// can say it whenever it is pressed, while the reading window goes on without a diary.
+#include <string>
+
+#include "db/EngineFault.h"
+
+struct DiaryUnavailable {
+  enum class Reason {
+    kNone,           // the diary is open
+    kCannotCreate,   // no memo.mdb, and none can be made in the folder
+    kFileFault,      // memo.mdb exists but cannot be opened: see `fault`
+    kNotADiary,      // memo.mdb is a database without the diary's table
+  };
+  Reason reason = Reason::kNone;
+  EngineFault fault = EngineFault::kOther;  // for kFileFault
+  std::string path;                         // memo.mdb, code page 949
+  std::string folder;                       // the folder it lies in, ending in a backslash
+  std::string engineText;                   // the engine's own words, for the last line
+
+  bool IsAvailable() const { return reason == Reason::kNone; }
+  // The message (code page 949) shown instead of opening the diary.
+  std::string Message() const;
+};
