@@ -16,8 +16,7 @@ class SqliteTransaction {
   // Runs one statement and throws on failure.
   using Runner = std::function<void(const std::string& sql)>;
 
-  SqliteTransaction(sqlite3* db, Runner run, const std::string& begin = "BEGIN")
-      : m_db(db), m_run(std::move(run)) {
+  SqliteTransaction(sqlite3* db, Runner run, const std::string& begin = "BEGIN") : m_db(db), m_run(std::move(run)) {
     m_run(begin);
   }
   explicit SqliteTransaction(SqliteConnection& connection, const std::string& begin = "BEGIN")

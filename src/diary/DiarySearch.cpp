@@ -1,7 +1,5 @@
 #include "diary/DiarySearch.h"
 
-#include <cstdio>
-
 #include "db/Cp949.h"
 #include "db/DaoRecordset.h"
 #include "db/FieldValue.h"
@@ -88,12 +86,6 @@ size_t FindSearchText(const std::string& field, const std::string& text) {
   for (size_t pos = 0; pos + text.size() <= field.size(); pos += Cp949CharLength(field, pos))
     if (MatchesAt(field, pos, text)) return pos;
   return std::string::npos;
-}
-
-std::string FormatFoundCount(int count) {
-  char text[32];
-  std::snprintf(text, sizeof text, " %d 개", count);
-  return text;
 }
 
 std::vector<std::string> SearchDiary(CDaoRecordset& set, const SearchRequest& request) {

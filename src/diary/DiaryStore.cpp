@@ -12,6 +12,7 @@
 #include "db/SqliteTransaction.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
+#include "res/TextIds.h"
 
 namespace {
 
@@ -95,10 +96,10 @@ bool CDiaryStore::Refuse(DiaryUnavailable reason) {
   return false;
 }
 
-std::string CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
+MessageText CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
   const std::string file = error.File().empty() ? m_strPath : error.File();
-  return "일기를 저장하지 못했습니다. 입력한 내용은 창에 그대로 있습니다.\n" +
-         DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description());
+  return MessageText(IDS_DIARY_STORE_FAILED)
+      .Then(DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description()));
 }
 
 // The file is built whole under another name and then renamed, so that a process that dies while

@@ -33,14 +33,13 @@ inline void RawExec(const std::string& path, const std::string& cp949Sql) { RawE
 
 // Two days of a plan: 7 March with three verses stored out of order, 8 March with one.
 inline void MakePlan(const std::string& path) {
-  RawExec(path,
-          plan_file::CreateTablesSql() +
-          "INSERT INTO YEAR VALUES (2026, '2026년 베스페랄');"
-          "INSERT INTO MONTH VALUES (3, '삼월'), (4, '사월');"
-          "INSERT INTO DAYRANGE VALUES (3, 7, 66, '시편 23:1-3'), (3, 8, 67, '시편 24:1');"
-          "INSERT INTO DAY VALUES (66, 2, '2', '그가 나를 푸른 풀밭에 누이시며'),"
-          "  (66, 1, '1', '여호와는 나의 목자시니'), (67, 1, '1', '땅과 거기에 충만한 것'),"
-          "  (66, 3, '3', '내 영혼을 소생시키시고');");
+  RawExec(path, plan_file::CreateTablesSql() +
+                    "INSERT INTO YEAR VALUES (2026, '2026년 베스페랄');"
+                    "INSERT INTO MONTH VALUES (3, '삼월'), (4, '사월');"
+                    "INSERT INTO DAYRANGE VALUES (3, 7, 66, '시편 23:1-3'), (3, 8, 67, '시편 24:1');"
+                    "INSERT INTO DAY VALUES (66, 2, '2', '그가 나를 푸른 풀밭에 누이시며'),"
+                    "  (66, 1, '1', '여호와는 나의 목자시니'), (67, 1, '1', '땅과 거기에 충만한 것'),"
+                    "  (66, 3, '3', '내 영혼을 소생시키시고');");
 }
 
 // The diary table as the program creates it.

@@ -28,10 +28,7 @@ class PlanTestDir {
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     char* error = nullptr;
     if (rc == SQLITE_OK)
-      rc = sqlite3_exec(db,
-                        (plan_file::CreateTablesSql() + utf8Sql)
-                            .c_str(),
-                        nullptr, nullptr, &error);
+      rc = sqlite3_exec(db, (plan_file::CreateTablesSql() + utf8Sql).c_str(), nullptr, nullptr, &error);
     const std::string message = error ? error : (db ? sqlite3_errmsg(db) : "out of memory");
     sqlite3_free(error);
     sqlite3_close(db);

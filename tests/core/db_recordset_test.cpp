@@ -176,9 +176,10 @@ TEST_F(PlanRecordset, RowsOfSeveralTablesCannotBeChanged) {
 }
 
 TEST_F(PlanRecordset, ValuesArriveWithTheirTypes) {
-  dbtest::RawExec(m_files.Path("2026.dat"),
-                  "CREATE TABLE EXTRA (big INTEGER, ratio REAL, data BLOB, huge INTEGER, wide SMALLINT, small SMALLINT);"
-                  "INSERT INTO EXTRA VALUES (12345678901, 0.5, x'616200', 9223372036854775807, 70000, 3);");
+  dbtest::RawExec(
+      m_files.Path("2026.dat"),
+      "CREATE TABLE EXTRA (big INTEGER, ratio REAL, data BLOB, huge INTEGER, wide SMALLINT, small SMALLINT);"
+      "INSERT INTO EXTRA VALUES (12345678901, 0.5, x'616200', 9223372036854775807, 70000, 3);");
   CDaoRecordset set(&m_db);
   set.Open(dbOpenDynaset, "select * from DAYRANGE where day=7");
   EXPECT_EQ(set.GetFieldValue("day").vt, variant::VT_I4);
