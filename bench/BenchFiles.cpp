@@ -51,7 +51,7 @@ std::string MakeDiaryFolder(int entries, const std::string& needleUtf8) {
   std::string dir = NewFolder("diary");
   {
     CDiaryStore store;
-    if (!store.OpenDiaryDb(dir)) throw std::runtime_error(store.Unavailable().Message());
+    if (!store.OpenDiaryDb(dir)) throw std::runtime_error("no diary in " + dir);
     store.Release();
   }
   // One transaction for the bulk fill; the program itself writes entry by entry.

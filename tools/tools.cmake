@@ -8,7 +8,7 @@ add_library(plancompile_lib STATIC
   tools/plancompile/ReadingSchedule.cpp
   tools/plancompile/ScheduleFile.cpp
   tools/plancompile/TextCheck.cpp)
-target_include_directories(plancompile_lib PUBLIC ${CMAKE_SOURCE_DIR}/tools/plancompile)
+target_include_directories(plancompile_lib PUBLIC ${CMAKE_SOURCE_DIR}/tools/plancompile PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(plancompile_lib PUBLIC SQLite::SQLite3)
 
 # Bible modules of the SWORD library are a second input when the library is installed (scripts/setup.sh

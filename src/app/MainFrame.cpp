@@ -5,8 +5,11 @@
 #include "app/TrayRules.h"
 #include "reading/ReadingDlg.h"
 #include "res/Resource.h"
+#include "res/TextIds.h"
+#include "ui/HandlerError.h"
 #include "ui/ModuleFolder.h"
 #include "ui/ProgramFolder.h"
+#include "ui/ResourceText.h"
 #include "ui/SystemCalls.h"
 
 CReadingDlg* g_pReadingDlg = nullptr;
@@ -73,7 +76,9 @@ LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
   }
   auto* self = reinterpret_cast<CMainFrame*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-  const LRESULT result = self->OnMessage(msg, wParam, lParam);
+  // As in the dialogs, no exception unwinds through Win32: it is shown, and the message counts as handled.
+  const LRESULT result = CallGuarded(hwnd, IsMenuCommand(msg, wParam, lParam), LRESULT{0},
+                                     [&] { return self->OnMessage(msg, wParam, lParam); });
   if (msg == WM_NCDESTROY) {
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->m_hWnd = nullptr;
@@ -139,11 +144,11 @@ void CMainFrame::ShowTrayMenu() {
   ::GetCursorPos(&cursor);
   CPopupMenu menu;
   if (!menu.Get()) return;
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_READING_OPEN, "베스페랄읽기 열기(&O)");
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_HOMEPAGE_OPEN, "말씀회 홈페이지 연결(&C)");
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_HELP_OPEN, "도움말(&H)");
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_READING_OPEN, LoadText(IDS_MENU_READING_OPEN).c_str());
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_HOMEPAGE_OPEN, LoadText(IDS_MENU_HOMEPAGE_OPEN).c_str());
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_HELP_OPEN, LoadText(IDS_MENU_HELP_OPEN).c_str());
   ::AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_APP_EXIT, "프로그램 종료(&E)");
+  ::AppendMenuA(menu.Get(), MF_STRING, ID_APP_EXIT, LoadText(IDS_MENU_APP_EXIT).c_str());
   // Bottom-left corner at the cursor; the chosen item comes back as WM_COMMAND.
   ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd,
                    nullptr);

@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <string>
 
+#include "res/AppTitle.h"
+
 // The application title, code page 949: the main frame's title, the tray tip and every message box caption.
-inline constexpr char kAppTitle[] = "베스페랄읽기";
+inline constexpr char kAppTitle[] = VESPERAL_APP_TITLE;
 
 // The arguments of a full command line: what follows the program name (quoted or not) and the blanks after
 // it (every character of code 32 or below).

@@ -6,7 +6,9 @@
 #include "app/TrayIcon.h"
 #include "app/TrayRules.h"
 #include "res/Resource.h"
+#include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
+#include "ui/ResourceText.h"
 #include "ui/DialogBase.h"
 
 const char kInstanceMutexName[] = "TARN_Vesp_eral.exe";
@@ -49,7 +51,7 @@ bool CVesperalApp::InitInstance(HINSTANCE instance, const std::string& commandLi
   ::UpdateWindow(frame);
 
   if (!AddAppTrayIcon(frame, instance)) {
-    AppMessageBox(nullptr, "아이콘이 없습니다", MB_OK);
+    AppMessageBox(nullptr, LoadText(IDS_NO_TRAY_ICON), MB_OK);
     m_pMainFrame.reset();
     return false;
   }

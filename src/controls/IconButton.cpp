@@ -1,5 +1,6 @@
 #include "controls/IconButton.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <string>
@@ -8,6 +9,9 @@
 #include "controls/ReflectedMessages.h"
 
 namespace {
+
+// Tells our subclass apart from others a button may carry.
+constexpr UINT_PTR kSubclassId = 1;
 
 std::string WindowText(HWND hwnd) {
   std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
@@ -34,11 +38,7 @@ COLORREF Halfway(COLORREF a, COLORREF b) {
 
 }  // namespace
 
-CIconButton::CIconButton()
-    : m_normalFace(::GetSysColor(COLOR_BTNFACE)),
-      m_normalText(::GetSysColor(COLOR_BTNTEXT)),
-      m_activeFace(::GetSysColor(COLOR_BTNFACE)),
-      m_activeText(::GetSysColor(COLOR_BTNTEXT)) {}
+CIconButton::CIconButton() : m_face(::GetSysColor(COLOR_BTNFACE)), m_text(::GetSysColor(COLOR_BTNTEXT)) {}
 
 CIconButton::~CIconButton() {
   if (m_hWnd) {
@@ -55,11 +55,13 @@ bool CIconButton::SubclassDlgItem(int id, HWND parent) {
 }
 
 bool CIconButton::AttachButton(HWND button) {
-  if (m_hWnd || !::IsWindow(button) || ::GetWindowLongPtrA(button, GWLP_USERDATA) != 0) return false;
+  if (m_hWnd || !::IsWindow(button)) return false;
+  // The window's own data belongs to whoever made it; the subclass keeps this object beside it.
+  DWORD_PTR bound = 0;
+  if (::GetWindowSubclass(button, &CIconButton::SubclassProc, kSubclassId, &bound)) return false;
+  if (!::SetWindowSubclass(button, &CIconButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    return false;
   m_hWnd = button;
-  ::SetWindowLongPtrA(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  m_pfnButtonProc = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CIconButton::ButtonProc)));
   // Owner-drawn keeps the button's behaviour and leaves every pixel to DrawItem.
   const BYTE type = static_cast<BYTE>(::GetWindowLongA(button, GWL_STYLE) | BS_OWNERDRAW);
   ::SendMessageA(button, BM_SETSTYLE, type, TRUE);
@@ -68,19 +70,16 @@ bool CIconButton::AttachButton(HWND button) {
 
 void CIconButton::Detach() {
   if (!m_hWnd) return;
-  ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnButtonProc));
-  ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+  ::RemoveWindowSubclass(m_hWnd, &CIconButton::SubclassProc, kSubclassId);
   m_hWnd = nullptr;
 }
 
-LRESULT CALLBACK CIconButton::ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<CIconButton*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-  return self->WindowProc(msg, wParam, lParam);
+LRESULT CALLBACK CIconButton::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  return reinterpret_cast<CIconButton*>(self)->WindowProc(msg, wParam, lParam);
 }
 
 LRESULT CIconButton::CallButtonClass(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ::CallWindowProcA(m_pfnButtonProc, m_hWnd, msg, wParam, lParam);
+  return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
 }
 
 LRESULT CIconButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -104,10 +103,9 @@ LRESULT CIconButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_NCDESTROY: {
-      WNDPROC buttonProc = m_pfnButtonProc;
       HWND hwnd = m_hWnd;
       Detach();
-      return ::CallWindowProcA(buttonProc, hwnd, msg, wParam, lParam);
+      return ::DefSubclassProc(hwnd, msg, wParam, lParam);
     }
     default:
       return CallButtonClass(msg, wParam, lParam);
@@ -182,9 +180,8 @@ void CIconButton::DrawItem(const DRAWITEMSTRUCT& item) {
   const RECT& rc = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-  const bool active = m_bMouseOver || pressed;
 
-  CBrushHandle face(::CreateSolidBrush(active ? m_activeFace : m_normalFace));
+  CBrushHandle face(::CreateSolidBrush(m_face));
   ::FillRect(dc, &rc, face.Get());
 
   if (m_bHoverFrame) DrawFrame(dc, rc, pressed);
@@ -192,7 +189,7 @@ void CIconButton::DrawItem(const DRAWITEMSTRUCT& item) {
   const std::string caption = WindowText(m_hWnd);
   RECT captionRect = rc;
   if (m_hIconHover) DrawIcon(dc, rc, captionRect, !caption.empty(), pressed, disabled);
-  if (!caption.empty()) DrawCaption(dc, caption.c_str(), captionRect, active, pressed, disabled);
+  if (!caption.empty()) DrawCaption(dc, caption.c_str(), captionRect, pressed, disabled);
 }
 
 void CIconButton::DrawFrame(HDC dc, const RECT& rc, bool pressed) const {
@@ -222,7 +219,7 @@ void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaptio
   if (disabled) {
     // Resting icons are grey already, and an embossed copy looks much like them: a disabled button shows
     // only the icon's shape, flat, in a tint halfway between the face and the shadow.
-    CBrushHandle faint(::CreateSolidBrush(Halfway(m_normalFace, ::GetSysColor(COLOR_BTNSHADOW))));
+    CBrushHandle faint(::CreateSolidBrush(Halfway(m_face, ::GetSysColor(COLOR_BTNSHADOW))));
     ::DrawStateA(dc, faint.Get(), nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top,
                  icon.right - icon.left, icon.bottom - icon.top, DST_ICON | DSS_MONO);
     return;
@@ -231,11 +228,11 @@ void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaptio
                icon.bottom - icon.top, DST_ICON);
 }
 
-void CIconButton::DrawCaption(HDC dc, const char* text, RECT& caption, bool active, bool pressed, bool disabled) const {
+void CIconButton::DrawCaption(HDC dc, const char* text, RECT& caption, bool pressed, bool disabled) const {
   if (pressed) ::OffsetRect(&caption, 1, 1);
   CSelectGuard font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
-  ::SetTextColor(dc, active ? m_activeText : m_normalText);
-  ::SetBkColor(dc, active ? m_activeFace : m_normalFace);
+  ::SetTextColor(dc, m_text);
+  ::SetBkColor(dc, m_face);
 
   // Centre the caption in the rectangle it had before measuring.
   const LONG oldWidth = caption.right - caption.left;

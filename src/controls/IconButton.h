@@ -1,7 +1,8 @@
 #pragma once
 // A flat owner-drawn push button with a hover icon and a normal icon. It subclasses an existing push button
-// of a dialog, tracks the pointer with the mouse capture to know when it is hovered, and draws itself when
-// the parent reflects WM_DRAWITEM to it (WM_REFLECTED_DRAWITEM). The icons are owned by the button.
+// of a dialog with SetWindowSubclass (the window's own data stays its maker's), tracks the pointer with the
+// mouse capture to know when it is hovered, and draws itself when the parent reflects WM_DRAWITEM to it
+// (WM_REFLECTED_DRAWITEM). The icons are owned by the button.
 #include <windows.h>
 
 #include "controls/GdiHandles.h"
@@ -39,17 +40,16 @@ class CIconButton {
   virtual void OnDisable();
 
  private:
-  static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT CallButtonClass(UINT msg, WPARAM wParam, LPARAM lParam);
   void Detach();
   void ReleaseIcons();
   void DrawFrame(HDC dc, const RECT& item, bool pressed) const;
   void DrawIcon(HDC dc, const RECT& item, RECT& caption, bool hasCaption, bool pressed, bool disabled) const;
-  void DrawCaption(HDC dc, const char* text, RECT& caption, bool active, bool pressed, bool disabled) const;
+  void DrawCaption(HDC dc, const char* text, RECT& caption, bool pressed, bool disabled) const;
 
   HWND m_hWnd = nullptr;
-  WNDPROC m_pfnButtonProc = nullptr;
 
   BOOL m_bHoverFrame = TRUE;
   BOOL m_bMouseOver = FALSE;
@@ -57,8 +57,6 @@ class CIconButton {
   HICON m_hIconNormal = nullptr;
   BYTE m_iconHeight = 0;
   BYTE m_iconWidth = 0;
-  COLORREF m_normalFace;
-  COLORREF m_normalText;
-  COLORREF m_activeFace;
-  COLORREF m_activeText;
+  COLORREF m_face;
+  COLORREF m_text;
 };

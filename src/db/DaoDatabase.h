@@ -25,7 +25,7 @@ class CDaoDatabase {
   void Close();
 
   const std::string& GetName() const { return m_strPath; }
-  SqliteConnection& Connection();  // for the table definition and recordset classes
+  SqliteConnection& Connection();  // for the table definition, recordset and transaction classes
 
  private:
   std::unique_ptr<SqliteConnection> m_conn;

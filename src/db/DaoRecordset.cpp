@@ -252,7 +252,7 @@ void CDaoRecordset::Open(int openType, const std::string& sql, int /*options*/) 
   m_impl = std::move(impl);
 }
 
-bool CDaoRecordset::IsOpen() const { return m_impl != nullptr; }
+bool CDaoRecordset::IsOpen() const noexcept { return m_impl != nullptr; }
 
 bool CDaoRecordset::IsEOF() const { return !m_impl || m_impl->AtEnd(); }
 
@@ -385,4 +385,4 @@ void CDaoRecordset::Delete() {
   if (!removed) jet::Throw(jet::kRecordDeleted, "Record is deleted.");
 }
 
-void CDaoRecordset::Close() { m_impl.reset(); }
+void CDaoRecordset::Close() noexcept { m_impl.reset(); }

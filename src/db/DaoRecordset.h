@@ -19,7 +19,7 @@ class CDaoRecordset {
   CDaoRecordset& operator=(const CDaoRecordset&) = delete;
 
   void Open(int openType, const std::string& sql, int options = 0);
-  bool IsOpen() const;
+  bool IsOpen() const noexcept;
   bool IsEOF() const;
   FieldValue GetFieldValue(const std::string& fieldName);
   void MoveNext();
@@ -29,7 +29,7 @@ class CDaoRecordset {
   void SetFieldValue(const std::string& fieldName, const std::string& text);
   void Update();
   void Delete();
-  void Close();
+  void Close() noexcept;
 
  private:
   class Impl;

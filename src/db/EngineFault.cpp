@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "db/JetErrors.h"
+#include "res/TextIds.h"
 
 EngineFault ClassifyEngineCode(int engineCode) {
   switch (engineCode) {
@@ -36,33 +37,17 @@ EngineFault ClassifyEngineCode(int engineCode) {
   }
 }
 
-std::string DescribeEngineFault(EngineFault fault, const std::string& file, const std::string& engineText) {
-  std::string text;
+MessageText DescribeEngineFault(EngineFault fault, const std::string& file, const std::string& engineText) {
+  int textId = IDS_FAULT_OTHER;
   switch (fault) {
-    case EngineFault::kNotWritable:
-      text = file + " 파일에 쓸 수 없습니다. 파일이나 그 폴더가 읽기 전용입니다.\n"
-                    "파일과 폴더의 읽기 전용을 풀고 다시 하십시오.";
-      break;
-    case EngineFault::kDamaged:
-      text = file + " 파일이 손상되어 읽을 수 없습니다. 파일은 바꾸지 않았습니다.\n"
-                    "백업에서 되살리거나, 파일을 다른 곳으로 옮긴 뒤 프로그램을 다시 여십시오.";
-      break;
-    case EngineFault::kLocked:
-      text = file + " 파일을 다른 프로그램이 사용하고 있습니다.\n"
-                    "그 프로그램을 닫은 뒤 다시 하십시오.";
-      break;
-    case EngineFault::kDiskFull:
-      text = file + " 파일이 있는 디스크에 빈 공간이 없습니다.\n"
-                    "디스크에 공간을 만든 뒤 다시 하십시오.";
-      break;
-    case EngineFault::kTooMuchWork:
-      text = file + " 파일을 읽는 데 너무 많은 일이나 너무 긴 글이 필요하여 그만두었습니다. 파일은 바꾸지 않았습니다.\n"
-                    "믿을 수 있는 곳에서 받은 파일로 바꾸십시오.";
-      break;
-    case EngineFault::kOther:
-      text = file + " 파일을 읽거나 쓰지 못했습니다.";
-      break;
+    case EngineFault::kNotWritable: textId = IDS_FAULT_NOT_WRITABLE; break;
+    case EngineFault::kDamaged: textId = IDS_FAULT_DAMAGED; break;
+    case EngineFault::kLocked: textId = IDS_FAULT_LOCKED; break;
+    case EngineFault::kDiskFull: textId = IDS_FAULT_DISK_FULL; break;
+    case EngineFault::kTooMuchWork: textId = IDS_FAULT_TOO_MUCH_WORK; break;
+    case EngineFault::kOther: break;
   }
-  if (!engineText.empty()) text += "\n" + engineText;
-  return text;
+  MessageText message(textId, {file});
+  if (!engineText.empty()) message.ThenVerbatim("\n" + engineText);
+  return message;
 }

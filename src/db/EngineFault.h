@@ -1,7 +1,9 @@
 #pragma once
-// What a failure of the database engine means to the user, and the Korean message that says so. The
+// What a failure of the database engine means to the user, and the message that says so. The
 // engine's result codes are sorted here, in one place, so that every window words a failure alike.
 #include <string>
+
+#include "db/MessageText.h"
 
 enum class EngineFault {
   kOther,         // anything a user cannot act on by name
@@ -15,6 +17,6 @@ enum class EngineFault {
 // The fault of an engine code: SQLite's (extended) result code, or one of the layer's own Jet numbers.
 EngineFault ClassifyEngineCode(int engineCode);
 
-// The message (code page 949) for a fault with the file it concerns: what happened, that the file was not
-// changed where that holds, and what to do. `engineText`, when given, follows on a line of its own.
-std::string DescribeEngineFault(EngineFault fault, const std::string& file, const std::string& engineText = "");
+// The message for a fault with the file it concerns (its %s): what happened, that the file was not changed
+// where that holds, and what to do. `engineText`, when given, follows on a line of its own.
+MessageText DescribeEngineFault(EngineFault fault, const std::string& file, const std::string& engineText = "");

@@ -12,7 +12,9 @@
 #include "diary/FindDlg.h"
 #include "diary/SaveFileDialog.h"
 #include "res/Resource.h"
+#include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
+#include "ui/ResourceText.h"
 #include "ui/HandlerError.h"
 #include "ui/LocalDate.h"
 
@@ -68,9 +70,7 @@ bool CDiaryDlg::StoreOrAskToDiscard() {
     StoreEntry();
     return true;
   } catch (const CDaoException& error) {
-    const std::string question = Store().StoreFailureMessage(error) +
-                                 "\n\n저장하지 못한 내용을 버리고 일기 창을 닫을까요?\n"
-                                 "[아니요]를 누르면 창이 열린 채로 남고 입력한 내용도 그대로 있습니다.";
+    const MessageText question = Store().StoreFailureMessage(error).Then(IDS_DIARY_DISCARD_QUESTION);
     if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
     // Given up by the user's choice: nothing is stored as the window goes.
     m_bModified = false;
@@ -195,8 +195,7 @@ BOOL CDiaryDlg::OnInitDialog() {
 }
 
 void CDiaryDlg::OnDelete() {
-  if (AppMessageBox(m_hWnd, "이 날짜의 기도노트를 영구히 삭제하시겠습니까?", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
-    return;
+  if (AppMessageBox(m_hWnd, LoadText(IDS_DIARY_DELETE_QUESTION), MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
   Store().DeleteEntry(m_strKey);
   ClearEntry();
 }

@@ -9,6 +9,7 @@
 #include "db/FieldValue.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryRecordsetGuard.h"
+#include "diary/DiaryTable.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void AppendCrLf(std::string& out, const char* text, size_t size) {
 // Appends one block: the label, the field trimmed at its end with its line ends made CR LF, the end.
 void AppendBlock(std::string& out, const char* label, const std::string& field, const char* end) {
   out += label;
-  if (field != "x") {
+  if (!diary_table::IsEmptyMark(field)) {
     size_t keep = field.size();
     while (keep > 0 && IsWhiteSpace(field[keep - 1])) --keep;
     AppendCrLf(out, field.data(), keep);
@@ -81,13 +82,6 @@ void AppendExportEntry(std::string& out, const std::string& key, const std::stri
   AppendBlock(out, "기도 : ", prayer, "\r\n\r\n\r\n\r\n");
 }
 
-std::string FormatExportEntry(const std::string& key, const std::string& title, const std::string& meditation,
-                              const std::string& prayer) {
-  std::string entry;
-  AppendExportEntry(entry, key, title, meditation, prayer);
-  return entry;
-}
-
 std::string WithTxtExtension(const std::string& path) {
   std::string lower = path;
   for (size_t pos = 0; pos < lower.size();) {
@@ -100,9 +94,11 @@ std::string WithTxtExtension(const std::string& path) {
 }
 
 std::string ExportStatement(bool allDates, const std::string& key) {
-  if (allDates) return "Select * from VESPERAL ORDER BY keydate";
+  using namespace diary_table;
+  const std::string order = std::string(" ORDER BY ") + kKeyDate;
+  if (allDates) return std::string("Select * from ") + kTable + order;
   // The key is made by the diary from a date: eight digits, nothing to quote.
-  return "Select * from VESPERAL WHERE keydate='" + key + "' ORDER BY keydate";
+  return std::string("Select * from ") + kTable + " WHERE " + kKeyDate + "='" + key + "'" + order;
 }
 
 ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path) {
@@ -115,10 +111,10 @@ ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::str
   bool written = true;
   while (!set.IsEOF()) {
     // The fields in the order the entry shows them.
-    const std::string key = FieldValueToText(set.GetFieldValue("keydate"));
-    const std::string title = FieldValueToText(set.GetFieldValue("memo1"));
-    const std::string meditation = FieldValueToText(set.GetFieldValue("memo2"));
-    const std::string prayer = FieldValueToText(set.GetFieldValue("memo3"));
+    const std::string key = FieldValueToText(set.GetFieldValue(diary_table::kKeyDate));
+    const std::string title = FieldValueToText(set.GetFieldValue(diary_table::kTitle));
+    const std::string meditation = FieldValueToText(set.GetFieldValue(diary_table::kMeditation));
+    const std::string prayer = FieldValueToText(set.GetFieldValue(diary_table::kPrayer));
     entry.clear();
     AppendExportEntry(entry, key, title, meditation, prayer);
     written = std::fwrite(entry.data(), 1, entry.size(), file.get()) == entry.size() && written;

@@ -10,11 +10,8 @@ class CDaoRecordset;
 std::string TrimTrailingWhiteSpace(const std::string& text);
 // Every line end (CR LF, a lone LF, a lone CR) as CR LF.
 std::string ToCrLf(const std::string& text);
-// The four blocks of one entry, from the fields as stored (the mark "x" of an empty field is written as
-// an empty field): date line, title, meditation, prayer, each line ending in CR LF.
-std::string FormatExportEntry(const std::string& key, const std::string& title, const std::string& meditation,
-                              const std::string& prayer);
-// The same entry appended to `out`.
+// The four blocks of one entry appended to `out`, from the fields as stored (the mark "x" of an empty field
+// is written as an empty field): date line, title, meditation, prayer, each line ending in CR LF.
 void AppendExportEntry(std::string& out, const std::string& key, const std::string& title,
                        const std::string& meditation, const std::string& prayer);
 // The path with ".txt" appended unless its last three bytes, lower-cased, read "txt".

@@ -3,7 +3,9 @@
 #include "diary/DiaryExport.h"
 #include "diary/DiaryStore.h"
 #include "diary/SaveChoiceDlg.h"
+#include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
+#include "ui/ResourceText.h"
 
 void CDiaryDlg::ExportDiary() {
   CSaveChoiceDlg choice(m_hWnd, m_pReadingDlg->MainWindow());
@@ -15,15 +17,15 @@ void CDiaryDlg::ExportDiary() {
   path = WithTxtExtension(path);
   CDaoRecordset* set = DiarySet();
   if (!set) {
-    AppMessageBox(m_hWnd, "일기 데이터베이스가 없어 파일로 저장할 수 없습니다.", MB_OK);
+    AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_WITHOUT_DIARY), MB_OK);
     return;
   }
   switch (WriteDiaryExport(*set, choice.m_nScope != 0, m_strKey, path)) {
     case ExportOutcome::kCannotCreate:
-      AppMessageBox(m_hWnd, path + " 파일을 생성하는데 실패하였습니다.", MB_OK);
+      AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_CANNOT_CREATE, {path}), MB_OK);
       return;
     case ExportOutcome::kWriteFailed:
-      AppMessageBox(m_hWnd, path + " 파일에 모두 쓰지 못하였습니다.", MB_OK);
+      AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_WRITE_FAILED, {path}), MB_OK);
       return;
     case ExportOutcome::kWritten:
       break;

@@ -1,17 +1,13 @@
 #pragma once
 // Closes the diary's one recordset when a statement's work ends, also when an engine error ends it:
 // a recordset left open would make every later statement on it fail.
-#include "db/DaoException.h"
 #include "db/DaoRecordset.h"
 
 class CRecordsetCloser {
  public:
   explicit CRecordsetCloser(CDaoRecordset& set) : m_set(set) {}
   ~CRecordsetCloser() {
-    try {
-      if (m_set.IsOpen()) m_set.Close();
-    } catch (const CDaoException&) {
-    }
+    if (m_set.IsOpen()) m_set.Close();
   }
   CRecordsetCloser(const CRecordsetCloser&) = delete;
   CRecordsetCloser& operator=(const CRecordsetCloser&) = delete;

@@ -1,15 +1,14 @@
 #include "diary/DiarySearch.h"
 
-#include <cstdio>
-
 #include "db/Cp949.h"
 #include "db/DaoRecordset.h"
 #include "db/FieldValue.h"
 #include "diary/DiaryRecordsetGuard.h"
+#include "diary/DiaryTable.h"
 
 namespace {
 
-const char* const kEmptyMark = "x";
+using namespace diary_table;
 
 char FoldLatin(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
 
@@ -57,12 +56,12 @@ std::string EscapeLikeText(const std::string& text) {
 
 std::string BuildSearchStatement(const SearchRequest& request) {
   const std::string pattern = "\"*" + EscapeLikeText(request.text) + "*\"";
-  std::string statement = "SELECT * FROM VESPERAL WHERE";
+  std::string statement = std::string("SELECT * FROM ") + kTable + " WHERE";
   bool any = false;
   const struct {
     bool ticked;
     const char* column;
-  } fields[] = {{request.title, "memo1"}, {request.meditation, "memo2"}, {request.prayer, "memo3"}};
+  } fields[] = {{request.title, kTitle}, {request.meditation, kMeditation}, {request.prayer, kPrayer}};
   for (const auto& field : fields) {
     if (!field.ticked) continue;
     statement += any ? " OR " : " ";
@@ -71,12 +70,12 @@ std::string BuildSearchStatement(const SearchRequest& request) {
     any = true;
   }
   if (!any) return std::string();
-  return statement + " ORDER BY keydate";
+  return statement + " ORDER BY " + kKeyDate;
 }
 
 bool FieldHoldsSearchText(const std::string& storedField, const std::string& text) {
   if (text.empty()) return true;
-  if (storedField == kEmptyMark) return false;
+  if (IsEmptyMark(storedField)) return false;
   for (size_t pos = 0; pos < storedField.size(); pos += Cp949CharLength(storedField, pos))
     if (MatchesAt(storedField, pos, text)) return true;
   return false;
@@ -89,12 +88,6 @@ size_t FindSearchText(const std::string& field, const std::string& text) {
   return std::string::npos;
 }
 
-std::string FormatFoundCount(int count) {
-  char text[32];
-  std::snprintf(text, sizeof text, " %d 개", count);
-  return text;
-}
-
 std::vector<std::string> SearchDiary(CDaoRecordset& set, const SearchRequest& request) {
   std::vector<std::string> keys;
   const std::string statement = BuildSearchStatement(request);
@@ -102,7 +95,7 @@ std::vector<std::string> SearchDiary(CDaoRecordset& set, const SearchRequest& re
   const struct {
     bool ticked;
     const char* column;
-  } fields[] = {{request.title, "memo1"}, {request.meditation, "memo2"}, {request.prayer, "memo3"}};
+  } fields[] = {{request.title, kTitle}, {request.meditation, kMeditation}, {request.prayer, kPrayer}};
   CRecordsetCloser closer(set);
   set.Open(dbOpenDynaset, statement, 0);
   while (!set.IsEOF()) {
@@ -112,7 +105,7 @@ std::vector<std::string> SearchDiary(CDaoRecordset& set, const SearchRequest& re
       if (holds) break;
       if (field.ticked) holds = FieldHoldsSearchText(FieldValueToText(set.GetFieldValue(field.column)), request.text);
     }
-    if (holds) keys.push_back(FieldValueToText(set.GetFieldValue("keydate")));
+    if (holds) keys.push_back(FieldValueToText(set.GetFieldValue(kKeyDate)));
     set.MoveNext();
   }
   set.Close();

@@ -23,8 +23,6 @@ bool FieldHoldsSearchText(const std::string& storedField, const std::string& tex
 // Byte position of the first occurrence of `text` in `field` that starts on a character, found with the
 // same rule as FieldHoldsSearchText (so "grace" finds "Grace"), or npos.
 size_t FindSearchText(const std::string& field, const std::string& text);
-// " %d 개".
-std::string FormatFoundCount(int count);
 
 // The date keys of the entries that hold the text in a ticked field, in key order. Opens and closes the
 // recordset; nothing is run when nothing is ticked.

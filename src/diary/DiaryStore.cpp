@@ -9,19 +9,23 @@
 #include "db/JetErrors.h"
 #include "db/FieldValue.h"
 #include "db/SchemaCheck.h"
+#include "db/SqliteTransaction.h"
 #include "diary/DiaryRecordsetGuard.h"
+#include "diary/DiaryTable.h"
+#include "res/TextIds.h"
 
 namespace {
 
-const char* const keyQuery = "SELECT keydate FROM VESPERAL ORDER BY keydate";
-const char* const emptyMark = "x";  // the table refuses empty texts, so an empty one is stored as this
+using namespace diary_table;
+
+const std::string keyQuery = std::string("SELECT ") + kKeyDate + " FROM " + kTable + " ORDER BY " + kKeyDate;
 
 // Keys are put into the statement as they are; a quote could turn it into a different statement,
 // so such a key is refused as the engine refuses any bad statement.
 std::string EntryStatement(const std::string& key) {
   if (key.find('\'') != std::string::npos)
     jet::Throw(jet::kSyntaxError, "Syntax error (quote) in date key '" + key + "'.");
-  return "select * from VESPERAL where keydate='" + key + "'";
+  return std::string("select * from ") + kTable + " where " + kKeyDate + "='" + key + "'";
 }
 
 // Any entry at the path counts, as with a file search. The name is looked up as the layer opens it,
@@ -30,9 +34,6 @@ bool PathIsPresent(const std::string& cp949Path) {
   std::error_code error;
   return std::filesystem::exists(FileSystemPath(cp949Path), error);
 }
-
-std::string TextOrMark(const std::string& text) { return text.empty() ? emptyMark : text; }
-std::string MarkToEmpty(std::string text) { return text == emptyMark ? std::string() : text; }
 
 }  // namespace
 
@@ -59,7 +60,7 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
                    error.Description()});
   }
   try {
-    CheckTables(m_diaryDb, {{"VESPERAL", {"keydate", "memo1", "memo2", "memo3"}}});
+    CheckTables(m_diaryDb, {{kTable, {kKeyDate, kTitle, kMeditation, kPrayer}}});
   } catch (const CDaoException& error) {
     // A file that reads as a database but not as a diary; damage found on the way is damage all the same.
     const EngineFault fault = ClassifyEngineCode(error.EngineCode());
@@ -81,7 +82,7 @@ void CDiaryStore::OpenAndReadKeys() {
   CRecordsetCloser closer(*m_pDiarySet);
   m_pDiarySet->Open(dbOpenDynaset, keyQuery, 0);
   while (!m_pDiarySet->IsEOF()) {
-    m_diaryKeys.Add(FieldValueToText(m_pDiarySet->GetFieldValue("keydate")));
+    m_diaryKeys.Add(FieldValueToText(m_pDiarySet->GetFieldValue(kKeyDate)));
     m_pDiarySet->MoveNext();
   }
   m_pDiarySet->Close();
@@ -95,10 +96,10 @@ bool CDiaryStore::Refuse(DiaryUnavailable reason) {
   return false;
 }
 
-std::string CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
+MessageText CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
   const std::string file = error.File().empty() ? m_strPath : error.File();
-  return "일기를 저장하지 못했습니다. 입력한 내용은 창에 그대로 있습니다.\n" +
-         DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description());
+  return MessageText(IDS_DIARY_STORE_FAILED)
+      .Then(DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description()));
 }
 
 // The file is built whole under another name and then renamed, so that a process that dies while
@@ -114,14 +115,16 @@ bool CDiaryStore::CreateDiaryFile(const std::string& path) {
   removeBuilding();
   try {
     m_diaryDb.Create(building, dbLangGeneral, 0);
+    SqliteTransaction transaction(m_diaryDb.Connection());
     CDaoTableDef table(&m_diaryDb);
-    table.Create("VESPERAL", 0);
-    table.CreateField("keydate", dbText, 8, dbUpdatableField);
-    table.CreateField("memo1", dbMemo, 0, dbUpdatableField);
-    table.CreateField("memo2", dbMemo, 0, dbUpdatableField);
-    table.CreateField("memo3", dbMemo, 0, dbUpdatableField);
+    table.Create(kTable, 0);
+    table.CreateField(kKeyDate, dbText, 8, dbUpdatableField);
+    table.CreateField(kTitle, dbMemo, 0, dbUpdatableField);
+    table.CreateField(kMeditation, dbMemo, 0, dbUpdatableField);
+    table.CreateField(kPrayer, dbMemo, 0, dbUpdatableField);
     table.Append();
     table.Close();
+    transaction.Commit();
     m_diaryDb.Close();
   } catch (const CDaoException&) {
     m_diaryDb.Close();
@@ -148,9 +151,9 @@ void CDiaryStore::ReadEntry(const std::string& key, DiaryEntry& entry) {
   if (m_pDiarySet->IsEOF()) {
     entry = DiaryEntry();
   } else {
-    entry.title = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue("memo1")));
-    entry.meditation = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue("memo2")));
-    entry.prayer = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue("memo3")));
+    entry.title = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue(kTitle)));
+    entry.meditation = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue(kMeditation)));
+    entry.prayer = MarkToEmpty(FieldValueToText(m_pDiarySet->GetFieldValue(kPrayer)));
     entry.found = true;
   }
   m_pDiarySet->Close();
@@ -166,10 +169,10 @@ void CDiaryStore::WriteEntry(const std::string& key, const std::string& title, c
       m_pDiarySet->AddNew();
     else
       m_pDiarySet->Edit();
-    m_pDiarySet->SetFieldValue("keydate", key);
-    m_pDiarySet->SetFieldValue("memo1", TextOrMark(title));
-    m_pDiarySet->SetFieldValue("memo2", TextOrMark(meditation));
-    m_pDiarySet->SetFieldValue("memo3", TextOrMark(prayer));
+    m_pDiarySet->SetFieldValue(kKeyDate, key);
+    m_pDiarySet->SetFieldValue(kTitle, TextOrMark(title));
+    m_pDiarySet->SetFieldValue(kMeditation, TextOrMark(meditation));
+    m_pDiarySet->SetFieldValue(kPrayer, TextOrMark(prayer));
     m_pDiarySet->Update();
     m_pDiarySet->Close();
   }

@@ -26,7 +26,7 @@ class CDiaryStore {
   bool OpenDiaryDb(const std::string& programDir);
   const DiaryUnavailable& Unavailable() const { return m_unavailable; }
   // The message for an entry operation that failed with `error`, naming the file and the cause.
-  std::string StoreFailureMessage(const CDaoException& error) const;
+  MessageText StoreFailureMessage(const CDaoException& error) const;
   // Leaves title, meditation and prayer as they were when there is no database.
   void ReadEntry(const std::string& key, DiaryEntry& entry);
   void WriteEntry(const std::string& key, const std::string& title, const std::string& meditation,

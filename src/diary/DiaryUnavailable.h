@@ -19,6 +19,6 @@ struct DiaryUnavailable {
   std::string engineText;                   // the engine's own words, for the last line
 
   bool IsAvailable() const { return reason == Reason::kNone; }
-  // The message (code page 949) shown instead of opening the diary.
-  std::string Message() const;
+  // The message shown instead of opening the diary; empty while the diary is open.
+  MessageText Message() const;
 };

@@ -7,7 +7,9 @@
 #include "diary/DiaryHelpKey.h"
 #include "diary/DiarySearch.h"
 #include "res/Resource.h"
+#include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
+#include "ui/ResourceText.h"
 #include "ui/LocalDate.h"
 
 namespace {
@@ -62,7 +64,7 @@ void CFindDlg::ShowKeys(const std::vector<std::string>& keys) {
   }
   ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
-  ::SetWindowTextA(GetDlgItem(IDC_FIND_COUNT), FormatFoundCount(static_cast<int>(keys.size())).c_str());
+  ::SetWindowTextA(GetDlgItem(IDC_FIND_COUNT), LoadText(IDS_FIND_COUNT, {std::to_string(keys.size())}).c_str());
 }
 
 void CFindDlg::RunSearch() {
@@ -72,7 +74,7 @@ void CFindDlg::RunSearch() {
   CDaoRecordset* set = m_pDiary->DiarySet();
   if (!set) {
     ShowKeys({});
-    AppMessageBox(m_hWnd, "일기 데이터베이스가 없어 찾을 수 없습니다.", MB_OK);
+    AppMessageBox(m_hWnd, LoadText(IDS_FIND_WITHOUT_DIARY), MB_OK);
     return;
   }
   // The statement runs before the list is emptied: an engine error leaves the list as it was.

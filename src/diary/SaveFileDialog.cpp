@@ -5,17 +5,23 @@
 
 #include <vector>
 
+#include "res/TextIds.h"
 #include "ui/OnDemandLibrary.h"
+#include "ui/ResourceText.h"
 #include "ui/SystemCalls.h"
 
 bool AskSavePath(HWND owner, std::string& path) {
-  // Pairs of description and pattern, each ending in a zero; one more zero ends the list.
-  static const char kFilter[] = "txt 파일 (*.txt)\0*.txt\0모든 파일 (*.*)\0*.*\0";
+  // Pairs of description and pattern, each ending in a zero; one more zero ends the list. The string
+  // table cannot hold zeros, so its text ends each with '|'.
+  std::string filter = LoadText(IDS_EXPORT_FILTER);
+  for (char& c : filter)
+    if (c == '|') c = '\0';
+  filter += '\0';
   std::vector<char> file(4096, '\0');
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kFilter;
+  dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());

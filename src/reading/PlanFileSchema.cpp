@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "db/DaoDatabase.h"
+#include "db/PlanFileTables.h"
 #include "db/SchemaCheck.h"
 #include "db/SqliteConnection.h"
 
@@ -13,9 +14,11 @@ constexpr std::chrono::milliseconds kPlanStepLimit{1000};
 }  // namespace
 
 void CheckPlanFileSchema(CDaoDatabase& planDb) {
-  CheckTables(planDb, {{"YEAR", {"year", "ytitle"}},
-                       {"MONTH", {"month", "mtitle"}},
-                       {"DAYRANGE", {"month", "day", "order1", "range"}},
-                       {"DAY", {"order1", "order2", "sec", "body"}}});
+  std::vector<ExpectedTable> expected;
+  for (const plan_file::Table& table : plan_file::Tables()) {
+    expected.push_back({table.name, {}});
+    for (const plan_file::Column& column : table.columns) expected.back().columns.push_back(column.name);
+  }
+  CheckTables(planDb, expected);
   planDb.Connection().SetStepTimeLimit(kPlanStepLimit);
 }

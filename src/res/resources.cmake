@@ -39,7 +39,7 @@ set_property(TARGET vesperal_resources PROPERTY COMPILE_OPTIONS "")
 target_include_directories(vesperal_resources PRIVATE ${CMAKE_SOURCE_DIR}/src ${VESPERAL_ICON_DIR}
                            ${VESPERAL_GENERATED_RES_DIR})
 set_source_files_properties(${VESPERAL_RES_DIR}/Vesperal.rc PROPERTIES
-  OBJECT_DEPENDS "${VESPERAL_ICONS};${CMAKE_SOURCE_DIR}/src/res/Resource.h;${VESPERAL_GENERATED_RES_DIR}/Version.h")
+  OBJECT_DEPENDS "${VESPERAL_ICONS};${CMAKE_SOURCE_DIR}/src/res/Resource.h;${CMAKE_SOURCE_DIR}/src/res/AppTitle.h;${CMAKE_SOURCE_DIR}/src/res/TextIds.h;${VESPERAL_GENERATED_RES_DIR}/Version.h")
 
 set(VESPERAL_CHIME ${CMAKE_BINARY_DIR}/res/Vesperal.wav)
 add_custom_command(
@@ -51,7 +51,7 @@ add_custom_command(
 add_custom_target(vesperal_chime DEPENDS ${VESPERAL_CHIME})
 
 add_test(NAME resources_check
-         COMMAND ${Python3_EXECUTABLE} ${VESPERAL_TOOLS_DIR}/test_resources.py)
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/res/test_resources.py)
 set_tests_properties(resources_check PROPERTIES
   ENVIRONMENT "VESPERAL_WINDRES=${CMAKE_RC_COMPILER};VESPERAL_ICON_DIR=${VESPERAL_ICON_DIR};VESPERAL_GENERATED_RES_DIR=${VESPERAL_GENERATED_RES_DIR}"
   LABELS static TIMEOUT 60)

@@ -1,6 +1,8 @@
 #include "ui/AppMessageBox.h"
 
+#include "res/AppTitle.h"
 #include "res/Resource.h"
+#include "ui/ResourceText.h"
 
 namespace {
 
@@ -12,7 +14,7 @@ MessageBoxResponder& Responder() {
 std::string AppTitle() {
   char title[128] = "";
   if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_APP_TITLE, title, sizeof title) > 0) return title;
-  return "베스페랄읽기";
+  return VESPERAL_APP_TITLE;
 }
 
 bool WantsDefaultIcon(UINT type) {
@@ -35,6 +37,10 @@ int AppMessageBox(HWND owner, const std::string& text, UINT type) {
   const std::string caption = AppTitle();
   if (Responder()) return Responder()(text, type, caption);
   return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}
+
+int AppMessageBox(HWND owner, const MessageText& message, UINT type) {
+  return AppMessageBox(owner, LoadText(message), type);
 }
 
 void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }

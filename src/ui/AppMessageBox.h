@@ -6,7 +6,11 @@
 #include <functional>
 #include <string>
 
+#include "db/MessageText.h"
+
 int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);
+// A message of the portable code, its texts loaded from the string table.
+int AppMessageBox(HWND owner, const MessageText& message, UINT type = MB_OK);
 
 // Tests answer message boxes without a person: while a responder is set, it receives what would be shown
 // (text, final type with icon, caption) and its return value is the box's result.

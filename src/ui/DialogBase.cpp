@@ -5,14 +5,6 @@
 #include "ui/HandlerError.h"
 #include "controls/ReflectedMessages.h"
 
-namespace {
-
-bool IsMenuCommand(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return msg == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0;
-}
-
-}  // namespace
-
 CDialogBase::CDialogBase(UINT templateId, HWND parent) : m_hParent(parent), m_nTemplateId(templateId) {}
 
 CDialogBase::CDialogBase(const DLGTEMPLATE* memoryTemplate, HWND parent)

@@ -28,7 +28,6 @@ class CDialogBase {
 
   HWND GetSafeHwnd() const { return m_hWnd; }
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-  bool IsModal() const { return m_bModal; }
 
   // For message loops: gives the message to the dialogs of ours that it concerns (PreTranslateMessage,
   // then dialog keyboard navigation). True when it was consumed; otherwise translate and dispatch it.

@@ -3,6 +3,11 @@
 // error with its own description, anything else with a general text, always with the stop icon.
 #include <windows.h>
 
+// A command chosen from a menu (not from a control or an accelerator).
+inline bool IsMenuCommand(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return msg == WM_COMMAND && HIWORD(wParam) == 0 && lParam == 0;
+}
+
 // Call only from inside a catch block. `fromMenu` picks the text for a failed menu command.
 void ReportHandlerError(HWND owner, bool fromMenu = false) noexcept;
 

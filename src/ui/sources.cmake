@@ -3,6 +3,7 @@ list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp)
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ModuleFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ResourceText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandlerError.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LocalDate.cpp

@@ -12,6 +12,8 @@
 #include "db/DaoException.h"
 #include "db/DaoRecordset.h"
 #include "db/DaoTableDef.h"
+#include "db/PlanFileTables.h"
+#include "diary/DiaryTable.h"
 
 namespace dbtest {
 
@@ -31,17 +33,13 @@ inline void RawExec(const std::string& path, const std::string& cp949Sql) { RawE
 
 // Two days of a plan: 7 March with three verses stored out of order, 8 March with one.
 inline void MakePlan(const std::string& path) {
-  RawExec(path,
-          "CREATE TABLE YEAR (year INTEGER, ytitle TEXT);"
-          "CREATE TABLE MONTH (month SMALLINT, mtitle TEXT);"
-          "CREATE TABLE DAYRANGE (month INTEGER, day INTEGER, order1 INTEGER, range TEXT);"
-          "CREATE TABLE DAY (order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
-          "INSERT INTO YEAR VALUES (2026, '2026년 베스페랄');"
-          "INSERT INTO MONTH VALUES (3, '삼월'), (4, '사월');"
-          "INSERT INTO DAYRANGE VALUES (3, 7, 66, '시편 23:1-3'), (3, 8, 67, '시편 24:1');"
-          "INSERT INTO DAY VALUES (66, 2, '2', '그가 나를 푸른 풀밭에 누이시며'),"
-          "  (66, 1, '1', '여호와는 나의 목자시니'), (67, 1, '1', '땅과 거기에 충만한 것'),"
-          "  (66, 3, '3', '내 영혼을 소생시키시고');");
+  RawExec(path, plan_file::CreateTablesSql() +
+                    "INSERT INTO YEAR VALUES (2026, '2026년 베스페랄');"
+                    "INSERT INTO MONTH VALUES (3, '삼월'), (4, '사월');"
+                    "INSERT INTO DAYRANGE VALUES (3, 7, 66, '시편 23:1-3'), (3, 8, 67, '시편 24:1');"
+                    "INSERT INTO DAY VALUES (66, 2, '2', '그가 나를 푸른 풀밭에 누이시며'),"
+                    "  (66, 1, '1', '여호와는 나의 목자시니'), (67, 1, '1', '땅과 거기에 충만한 것'),"
+                    "  (66, 3, '3', '내 영혼을 소생시키시고');");
 }
 
 // The diary table as the program creates it.
@@ -49,11 +47,11 @@ inline void MakeDiary(const std::string& path) {
   CDaoDatabase db;
   db.Create(path);
   CDaoTableDef table(&db);
-  table.Create("VESPERAL");
-  table.CreateField("keydate", dbText, 8, dbUpdatableField);
-  table.CreateField("memo1", dbMemo, 0, dbUpdatableField);
-  table.CreateField("memo2", dbMemo, 0, dbUpdatableField);
-  table.CreateField("memo3", dbMemo, 0, dbUpdatableField);
+  table.Create(diary_table::kTable);
+  table.CreateField(diary_table::kKeyDate, dbText, 8, dbUpdatableField);
+  table.CreateField(diary_table::kTitle, dbMemo, 0, dbUpdatableField);
+  table.CreateField(diary_table::kMeditation, dbMemo, 0, dbUpdatableField);
+  table.CreateField(diary_table::kPrayer, dbMemo, 0, dbUpdatableField);
   table.Append();
   table.Close();
   db.Close();
@@ -62,12 +60,12 @@ inline void MakeDiary(const std::string& path) {
 inline void AddEntry(CDaoDatabase& db, const std::string& key, const std::string& title, const std::string& meditation,
                      const std::string& prayer) {
   CDaoRecordset set(&db);
-  set.Open(dbOpenDynaset, "SELECT * FROM VESPERAL");
+  set.Open(dbOpenDynaset, std::string("SELECT * FROM ") + diary_table::kTable);
   set.AddNew();
-  set.SetFieldValue("keydate", key);
-  set.SetFieldValue("memo1", title);
-  set.SetFieldValue("memo2", meditation);
-  set.SetFieldValue("memo3", prayer);
+  set.SetFieldValue(diary_table::kKeyDate, key);
+  set.SetFieldValue(diary_table::kTitle, title);
+  set.SetFieldValue(diary_table::kMeditation, meditation);
+  set.SetFieldValue(diary_table::kPrayer, prayer);
   set.Update();
   set.Close();
 }

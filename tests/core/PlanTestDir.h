@@ -9,6 +9,7 @@
 #include <string>
 
 #include "TestFiles.h"
+#include "db/PlanFileTables.h"
 
 class PlanTestDir {
  public:
@@ -27,14 +28,7 @@ class PlanTestDir {
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     char* error = nullptr;
     if (rc == SQLITE_OK)
-      rc = sqlite3_exec(db,
-                        ("CREATE TABLE YEAR(year INTEGER, ytitle TEXT);"
-                         "CREATE TABLE MONTH(month INTEGER, mtitle TEXT);"
-                         "CREATE TABLE DAYRANGE(month INTEGER, day INTEGER, order1 INTEGER, range TEXT);"
-                         "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);" +
-                         utf8Sql)
-                            .c_str(),
-                        nullptr, nullptr, &error);
+      rc = sqlite3_exec(db, (plan_file::CreateTablesSql() + utf8Sql).c_str(), nullptr, nullptr, &error);
     const std::string message = error ? error : (db ? sqlite3_errmsg(db) : "out of memory");
     sqlite3_free(error);
     sqlite3_close(db);

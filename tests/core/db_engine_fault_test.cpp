@@ -1,10 +1,13 @@
-// The engine's failures a user can meet, sorted into faults and told in Korean with the file.
+// The engine's failures a user can meet, sorted into faults and told with the file; the texts themselves
+// are checked where they are loaded, in the window tests.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include "db/Cp949.h"
 #include "db/EngineFault.h"
 #include "db/JetErrors.h"
+#include "db/MessageText.h"
+#include "res/TextIds.h"
 
 namespace {
 
@@ -27,26 +30,40 @@ TEST(EngineFault, SqliteAndLayerCodesSortIntoWhatTheUserCanDo) {
   for (const auto& c : cases) EXPECT_EQ(ClassifyEngineCode(c.code), c.fault) << c.code;
 }
 
-TEST(EngineFault, MessageNamesTheFileSaysWhatToDoAndEndsWithTheEngineText) {
+TEST(EngineFault, MessageNamesTheFileInTheFaultsTextAndEndsWithTheEngineText) {
   const std::string file = Utf8ToCp949(u8"C:\\읽기\\memo.mdb");
   const struct {
     EngineFault fault;
-    const char* says;  // UTF-8
+    int textId;
   } cases[] = {
-      {EngineFault::kNotWritable, u8"파일에 쓸 수 없습니다. 파일이나 그 폴더가 읽기 전용입니다."},
-      {EngineFault::kDamaged, u8"파일이 손상되어 읽을 수 없습니다. 파일은 바꾸지 않았습니다."},
-      {EngineFault::kLocked, u8"파일을 다른 프로그램이 사용하고 있습니다."},
-      {EngineFault::kDiskFull, u8"파일이 있는 디스크에 빈 공간이 없습니다."},
-      {EngineFault::kTooMuchWork, u8"너무 많은 일이나 너무 긴 글이 필요하여 그만두었습니다."},
-      {EngineFault::kOther, u8"파일을 읽거나 쓰지 못했습니다."},
+      {EngineFault::kNotWritable, IDS_FAULT_NOT_WRITABLE}, {EngineFault::kDamaged, IDS_FAULT_DAMAGED},
+      {EngineFault::kLocked, IDS_FAULT_LOCKED},            {EngineFault::kDiskFull, IDS_FAULT_DISK_FULL},
+      {EngineFault::kTooMuchWork, IDS_FAULT_TOO_MUCH_WORK}, {EngineFault::kOther, IDS_FAULT_OTHER},
   };
+  using Parts = std::vector<MessageText::Part>;
   for (const auto& c : cases) {
-    const std::string text = Cp949ToUtf8(DescribeEngineFault(c.fault, file, "attempt to write a readonly database"));
-    EXPECT_EQ(text.rfind(u8"C:\\읽기\\memo.mdb ", 0), 0u) << text;
-    EXPECT_NE(text.find(c.says), std::string::npos) << text;
-    EXPECT_EQ(text.substr(text.rfind('\n') + 1), "attempt to write a readonly database") << text;
-    EXPECT_EQ(Cp949ToUtf8(DescribeEngineFault(c.fault, file)).find("attempt"), std::string::npos);
+    EXPECT_EQ(DescribeEngineFault(c.fault, file, "attempt to write a readonly database").Parts(),
+              (Parts{{c.textId, {file}}, {0, {"\nattempt to write a readonly database"}}}));
+    EXPECT_EQ(DescribeEngineFault(c.fault, file).Parts(), (Parts{{c.textId, {file}}}));
   }
+}
+
+TEST(MessageText, ValuesFillTheMarksInOrderAndAreTakenAsTheyAre) {
+  const struct {
+    const char* pattern;
+    std::vector<std::string> values;
+    const char* text;
+  } cases[] = {
+      {"%s 파일", {"C:\\a.txt"}, "C:\\a.txt 파일"},
+      {"%s와 %s", {"1", "2"}, "1와 2"},
+      {"%s, %s", {"%s"}, "%s, %s"},  // a value is not filled again; a mark without a value stays
+      {"100% %s", {"x"}, "100% x"},
+      {"끝%", {"x"}, "끝%"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FillText(c.pattern, c.values), c.text) << c.pattern;
+
+  const MessageText message = MessageText(7, {"a"}).ThenVerbatim(" %s").Then(MessageText(8));
+  EXPECT_EQ(message.Render([](int id) { return id == 7 ? std::string("<%s>") : std::string("[8]"); }), "<a> %s[8]");
 }
 
 }  // namespace

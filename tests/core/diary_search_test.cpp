@@ -153,8 +153,6 @@ TEST(DiarySearchText, SelectionStartsOnACharacterAndFollowsTheSearchRule) {
       {"똠", "c", std::string::npos}, {"abc", "", std::string::npos},      {"ab", "abc", std::string::npos},
   };
   for (const auto& c : cases) EXPECT_EQ(FindSearchText(c.field, c.text), c.pos) << c.field << "/" << c.text;
-  EXPECT_EQ(FormatFoundCount(3), " 3 개");
-  EXPECT_EQ(FormatFoundCount(0), " 0 개");
 }
 
 TEST(DiarySearch, ListsMatchingDatesInKeyOrderAndTakesEveryTypedTextLiterally) {

@@ -14,6 +14,7 @@
 #include "db/DaoException.h"
 #include "db/DaoRecordset.h"
 #include "diary/DiaryStore.h"
+#include "res/TextIds.h"
 
 namespace {
 
@@ -230,7 +231,8 @@ TEST_F(DiaryStoreTest, FailedCreationLeavesTheDiaryWithoutADatabase) {
     EXPECT_FALSE(store.OpenDiaryDb(programDir)) << programDir;
     EXPECT_EQ(store.Unavailable().reason, DiaryUnavailable::Reason::kCannotCreate);
     EXPECT_EQ(store.Unavailable().folder, programDir);
-    EXPECT_NE(store.Unavailable().Message().find(programDir + " 폴더에 쓸 수 없습니다."), std::string::npos);
+    EXPECT_EQ(store.Unavailable().Message().Parts().front(),
+              (MessageText::Part{IDS_DIARY_CANNOT_CREATE, {programDir}}));
     EXPECT_EQ(store.m_pDiarySet, nullptr);
     EXPECT_FALSE(store.m_diaryDb.IsOpen());
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <string>
@@ -14,6 +15,7 @@
 #include "db/DaoException.h"
 #include "db/SqliteConnection.h"
 #include "diary/DiaryStore.h"
+#include "res/TextIds.h"
 
 namespace {
 
@@ -134,12 +136,12 @@ TEST_F(UnusableDiaryTest, ADiaryThatCannotBeUsedIsLeftAsItIsAndSaysWhy) {
     std::function<void(UnusableDiaryTest&)> make;
     Reason reason;
     EngineFault fault;
-    const char* says;  // UTF-8
+    int says;  // the text that names the file
   } rows[] = {
       {"garbage bytes", [](UnusableDiaryTest& t) { TestFiles::Write(t.Diary(), std::string(4096, '\x5a')); },
-       Reason::kFileFault, EngineFault::kDamaged, u8"파일이 손상되어 읽을 수 없습니다. 파일은 바꾸지 않았습니다."},
+       Reason::kFileFault, EngineFault::kDamaged, IDS_FAULT_DAMAGED},
       {"empty file", [](UnusableDiaryTest& t) { TestFiles::Write(t.Diary(), ""); }, Reason::kFileFault,
-       EngineFault::kDamaged, u8"파일이 손상되어"},
+       EngineFault::kDamaged, IDS_FAULT_DAMAGED},
       {"a damaged page",
        [](UnusableDiaryTest& t) {
          t.WriteGoodDiary();
@@ -149,22 +151,22 @@ TEST_F(UnusableDiaryTest, ADiaryThatCannotBeUsedIsLeftAsItIsAndSaysWhy) {
          for (size_t i = 4096; i < 4096 + 64; ++i) bytes[i] = '\x7f';
          TestFiles::Write(t.Diary(), bytes);
        },
-       Reason::kFileFault, EngineFault::kDamaged, u8"파일이 손상되어"},
+       Reason::kFileFault, EngineFault::kDamaged, IDS_FAULT_DAMAGED},
       {"a plan file under the diary's name",
        [](UnusableDiaryTest& t) { WriteDatabase(t.Diary(), std::string(kPlanTables) + kDayTable + kOneDay); },
-       Reason::kNotADiary, EngineFault::kDamaged, u8"파일은 이 프로그램의 일기 파일이 아닙니다. 파일은 바꾸지 않았습니다."},
+       Reason::kNotADiary, EngineFault::kDamaged, IDS_DIARY_NOT_A_DIARY},
       {"a view in place of the diary table",
        [](UnusableDiaryTest& t) {
          WriteDatabase(t.Diary(), "CREATE VIEW VESPERAL AS SELECT '20000101' AS keydate, 'a' AS memo1, 'b' AS memo2,"
                                   " 'c' AS memo3;");
        },
-       Reason::kNotADiary, EngineFault::kDamaged, u8"일기 파일이 아닙니다"},
+       Reason::kNotADiary, EngineFault::kDamaged, IDS_DIARY_NOT_A_DIARY},
       {"a trigger on the diary table",
        [](UnusableDiaryTest& t) {
          WriteDatabase(t.Diary(), "CREATE TABLE VESPERAL(keydate, memo1, memo2, memo3); CREATE TABLE log(x);"
                                   "CREATE TRIGGER t AFTER UPDATE ON VESPERAL BEGIN INSERT INTO log VALUES(1); END;");
        },
-       Reason::kNotADiary, EngineFault::kDamaged, u8"일기 파일이 아닙니다"},
+       Reason::kNotADiary, EngineFault::kDamaged, IDS_DIARY_NOT_A_DIARY},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -176,10 +178,9 @@ TEST_F(UnusableDiaryTest, ADiaryThatCannotBeUsedIsLeftAsItIsAndSaysWhy) {
     if (row.reason == Reason::kFileFault) {
       EXPECT_EQ(store.Unavailable().fault, row.fault);
     }
-    const std::string message = Cp949ToUtf8(store.Unavailable().Message());
-    EXPECT_NE(message.find(Cp949ToUtf8(Diary())), std::string::npos) << message;
-    EXPECT_NE(message.find(row.says), std::string::npos) << message;
-    EXPECT_NE(message.find(u8"읽기는 일기 없이 그대로 할 수 있습니다."), std::string::npos) << message;
+    const std::vector<MessageText::Part> parts = store.Unavailable().Message().Parts();
+    EXPECT_NE(std::find(parts.begin(), parts.end(), MessageText::Part{row.says, {Diary()}}), parts.end());
+    EXPECT_NE(std::find(parts.begin(), parts.end(), MessageText::Part{IDS_DIARY_READING_GOES_ON, {}}), parts.end());
     EXPECT_EQ(store.m_pDiarySet, nullptr);
     EXPECT_FALSE(store.m_diaryDb.IsOpen());
     EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
@@ -204,10 +205,10 @@ TEST_F(UnusableDiaryTest, AStoreIntoADiaryHeldByAnotherProgramSaysSoAndKeepsNoth
     store.WriteEntry("20000102", "new", "m", "p");
     ADD_FAILURE() << "the write went through a held file";
   } catch (const CDaoException& error) {
-    const std::string message = Cp949ToUtf8(store.StoreFailureMessage(error));
-    EXPECT_EQ(message.rfind(u8"일기를 저장하지 못했습니다. 입력한 내용은 창에 그대로 있습니다.\n", 0), 0u) << message;
-    EXPECT_NE(message.find(Cp949ToUtf8(Diary()) + u8" 파일을 다른 프로그램이 사용하고 있습니다."), std::string::npos)
-        << message;
+    const std::vector<MessageText::Part> parts = store.StoreFailureMessage(error).Parts();
+    ASSERT_GE(parts.size(), 2u);
+    EXPECT_EQ(parts[0], (MessageText::Part{IDS_DIARY_STORE_FAILED, {}}));
+    EXPECT_EQ(parts[1], (MessageText::Part{IDS_FAULT_LOCKED, {Diary()}}));
   }
   EXPECT_FALSE(store.m_diaryKeys.Find("20000102"));
   sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);

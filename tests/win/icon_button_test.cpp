@@ -92,6 +92,22 @@ TEST_F(IconButtonTest, AttachingMakesThePushButtonOwnerDrawnAndIdle) {
   EXPECT_FALSE(second.SubclassDlgItem(999, m_host.GetSafeHwnd()));
 }
 
+TEST_F(IconButtonTest, AButtonWhoseMakerKeepsDataInItIsBoundAndKeepsTheData) {
+  HWND window = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 35, 30,
+                                  m_host.GetSafeHwnd(), nullptr, nullptr, nullptr);
+  ::SetWindowLongPtrA(window, GWLP_USERDATA, 0x5A5A);
+  {
+    CIconButton button;
+    ASSERT_TRUE(button.AttachButton(window));
+    EXPECT_EQ(0x5A5A, ::GetWindowLongPtrA(window, GWLP_USERDATA));
+    // Messages reach the icon button through its subclass: a pointer over it makes it hover.
+    MoveMouse(window, 5, 5);
+    EXPECT_TRUE(button.IsMouseOver());
+    ::ReleaseCapture();
+  }
+  EXPECT_FALSE(::IsWindow(window));
+}
+
 TEST_F(IconButtonTest, IdleButtonShowsNormalIconCentredWithTopRowClipped) {
   auto s = Render(m_button);
   // 32 by 32 in 35 by 30: left offset 1, top offset -1, so the icon fills every row.

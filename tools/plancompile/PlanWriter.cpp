@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "db/PlanFileTables.h"
+#include "db/SqliteTransaction.h"
+
 namespace {
 
 struct DbCloser {
@@ -59,8 +62,12 @@ class Writer {
     if (rc != SQLITE_OK) Fail("cannot open " + path);
   }
 
-  void Exec(const char* sql) {
-    if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sql);
+  void Exec(const std::string& sql) {
+    if (sqlite3_exec(m_db.get(), sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sql);
+  }
+  // The tables and rows go in whole or not at all.
+  std::unique_ptr<SqliteTransaction> Begin() {
+    return std::make_unique<SqliteTransaction>(m_db.get(), [this](const std::string& sql) { Exec(sql); });
   }
 
   StmtPtr Prepare(const char* sql) {
@@ -92,21 +99,10 @@ class Writer {
   DbPtr m_db;
 };
 
-// The tables the program reads; the unique indexes serve its lookups and guard the keys.
-const char* const kSchema =
-    "PRAGMA journal_mode=DELETE;"
-    "CREATE TABLE YEAR(year INTEGER, ytitle TEXT);"
-    "CREATE TABLE MONTH(month INTEGER, mtitle TEXT);"
-    "CREATE TABLE DAYRANGE(month INTEGER, day INTEGER, order1 INTEGER, range TEXT);"
-    "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
-    "CREATE UNIQUE INDEX YEAR_year ON YEAR(year);"
-    "CREATE UNIQUE INDEX MONTH_month ON MONTH(month);"
-    "CREATE UNIQUE INDEX DAYRANGE_month_day ON DAYRANGE(month, day);"
-    "CREATE UNIQUE INDEX DAY_order1_order2 ON DAY(order1, order2);";
-
 void WriteTables(Writer& w, const PlanSource& plan, int year) {
-  w.Exec(kSchema);
-  w.Exec("BEGIN");
+  w.Exec("PRAGMA journal_mode=DELETE");
+  const auto transaction = w.Begin();
+  w.Exec(plan_file::CreateTablesSql() + plan_file::kCreateIndexes);
   StmtPtr yearRow = w.Prepare("INSERT INTO YEAR(year, ytitle) VALUES(?, ?)");
   w.BindInt(yearRow.get(), 1, year);
   w.BindText(yearRow.get(), 2, YearTitleFor(plan, year));
@@ -142,7 +138,7 @@ void WriteTables(Writer& w, const PlanSource& plan, int year) {
   monthRow.reset();
   rangeRow.reset();
   verseRow.reset();
-  w.Exec("COMMIT");
+  transaction->Commit();
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ import wave
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 HERE = os.path.dirname(os.path.abspath(__file__))
-ROOT = os.path.dirname(HERE)
-sys.path.insert(0, HERE)
+ROOT = os.path.dirname(os.path.dirname(HERE))
+sys.path.insert(0, os.path.join(ROOT, "tools"))
 
 import make_chime  # noqa: E402
 import make_ico  # noqa: E402
@@ -327,6 +327,30 @@ class CompiledResourcesTest(unittest.TestCase):
         self.assertEqual(language, KOREAN)
         length = struct.unpack_from("<H", block, 0)[0]  # 57344 is the first string of its block
         self.assertEqual(block[2:2 + 2 * length].decode("utf-16-le"), "베스페랄읽기")
+
+    def string(self, ident):
+        """One text of the string table: its block holds sixteen counted UTF-16 strings."""
+        language, block = self.resources[(RT_STRING, ident // 16 + 1)]
+        self.assertEqual(language, KOREAN)
+        at = 0
+        for _ in range(ident % 16):
+            at += 2 + 2 * struct.unpack_from("<H", block, at)[0]
+        length = struct.unpack_from("<H", block, at)[0]
+        return block[at + 2:at + 2 + 2 * length].decode("utf-16-le")
+
+    def test_texts_no_window_test_reads_are_loaded_as_written(self):
+        # The tray menu is shown by the shell and the save dialog by the system, so only here are their
+        # texts checked; the title is put into the first menu item by the resource compiler.
+        expected = {
+            300: "베스페랄읽기 열기(&O)",
+            301: "말씀회 홈페이지 연결(&C)",
+            302: "도움말(&H)",
+            303: "프로그램 종료(&E)",
+            326: "txt 파일 (*.txt)|*.txt|모든 파일 (*.*)|*.*|",
+            327: " %s 개",
+        }
+        for ident, text in expected.items():
+            self.assertEqual(self.string(ident), text, ident)
 
     def test_version_resource_carries_the_number_of_the_version_file(self):
         with open(VERSION_FILE, encoding="ascii") as f:

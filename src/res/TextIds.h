@@ -1,0 +1,41 @@
+#pragma once
+// Ids of the user-visible texts in the resource script's string table (outside the reading window), for
+// the resource script and the code alike: plain numbers, so that portable code can name a text without
+// windows.h. A %s in a text takes one value, in order.
+
+// The tray menu.
+#define IDS_MENU_READING_OPEN 300
+#define IDS_MENU_HOMEPAGE_OPEN 301
+#define IDS_MENU_HELP_OPEN 302
+#define IDS_MENU_APP_EXIT 303
+
+// Failures of a window's handler, and a start without the tray icon.
+#define IDS_COMMAND_FAILED 310
+#define IDS_INTERNAL_ERROR 311
+#define IDS_NO_TRAY_ICON 312
+
+// The diary, its search and its export.
+#define IDS_DIARY_DISCARD_QUESTION 320
+#define IDS_DIARY_DELETE_QUESTION 321
+#define IDS_FIND_WITHOUT_DIARY 322
+#define IDS_EXPORT_WITHOUT_DIARY 323
+#define IDS_EXPORT_CANNOT_CREATE 324
+#define IDS_EXPORT_WRITE_FAILED 325
+#define IDS_EXPORT_FILTER 326  // pairs of description and pattern, each ending in '|'
+#define IDS_FIND_COUNT 327
+#define IDS_DIARY_STORE_FAILED 328
+
+// What a failure of the database engine means (db/EngineFault).
+#define IDS_FAULT_NOT_WRITABLE 330
+#define IDS_FAULT_DAMAGED 331
+#define IDS_FAULT_LOCKED 332
+#define IDS_FAULT_DISK_FULL 333
+#define IDS_FAULT_TOO_MUCH_WORK 334
+#define IDS_FAULT_OTHER 335
+
+// Why the diary is not opened (diary/DiaryUnavailable).
+#define IDS_DIARY_CANNOT_CREATE 340
+#define IDS_DIARY_NOT_A_DIARY 341
+#define IDS_DIARY_NOT_OPENED 342
+#define IDS_DIARY_FILE_UNCHANGED 343
+#define IDS_DIARY_READING_GOES_ON 344

@@ -1,0 +1,13 @@
+#pragma once
+// Texts of the program's string table, in the ANSI code page as the program's windows show them.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "db/MessageText.h"
+
+// The text `id`, with its %s marks filled in order; empty when the table has no such text.
+std::string LoadText(UINT id, const std::vector<std::string>& values = {});
+// A message of the portable code with its texts loaded.
+std::string LoadText(const MessageText& message);
