@@ -70,16 +70,16 @@ TEST_F(ReadingPlanTest, HostilePlanFilesAreRefusedQuicklyAsUnreadable) {
     const std::string path = m_dir.ProgramDir() + "2000.dat";
     WriteDatabase(path, row.sql);
     const std::string before = TestFiles::Read(path);
-    m_view.messages.clear();
+    m_messages.clear();
     const Clock::time_point start = Clock::now();
     const bool opened = Start(2000);
     EXPECT_EQ(opened, !row.refusedAtOpen);
-    EXPECT_FALSE(Show(2000, 1, 1));
+    EXPECT_EQ(Show(2000, 1, 1).verses[0].strBody, kNoPassageText);
     // Said once: the refused file is not queried again.
-    EXPECT_FALSE(Show(2000, 1, 1));
+    EXPECT_EQ(Show(2000, 1, 1).verses[0].strBody, kNoPassageText);
     EXPECT_LT(SecondsSince(start), 2.0);
-    EXPECT_EQ(m_view.messages, (std::vector<std::string>{kCannotOpen, path}));
-    m_plan.Release();
+    EXPECT_EQ(m_messages, (std::vector<std::string>{kCannotOpen, path}));
+    m_plan.reset();
     EXPECT_TRUE(TestFiles::Read(path) == before);
     std::filesystem::remove(TestFiles::FsPath(path));
   }
