@@ -161,13 +161,28 @@ void CReadingDlg::ShowDate(const SYSTEMTIME& time) {
   if (m_day.nYear != shownYear) SetTitle(m_hWnd, m_day.nYear);
   ShowNotices(lookup.notices);
   m_nFirstVerse = 0;
-  ::SetScrollRange(m_scrollBar, SB_CTL, 0, m_day.VerseCount() - 1, FALSE);
-  ::SetScrollPos(m_scrollBar, SB_CTL, 0, TRUE);
+  ResetScrollBar(m_day.VerseCount() - 1);
   ShowDiaryEntryFace();
   UpdateDayButtons();
   // One repaint for the whole step: the page under the picker and the scroll bar.
   RECT page = ToRect(m_layout.rcText);
   ::InvalidateRect(m_hWnd, &page, FALSE);
+}
+
+void CReadingDlg::ResetScrollBar(int maxPos) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_POS;
+  ::GetScrollInfo(m_scrollBar, SB_CTL, &info);
+  if (info.nMin == 0 && info.nMax == maxPos && info.nPos == 0) return;
+  // The bar has no page size, so its thumb keeps its size: at the top, a new range looks the same unless
+  // it becomes or stops being empty. Drawing the bar costs as much as the whole page under Wine.
+  const bool looksChanged = info.nPos != 0 || (info.nMax > info.nMin) != (maxPos > 0);
+  info.nMin = 0;
+  info.nMax = maxPos;
+  info.nPos = 0;
+  ::SetScrollInfo(m_scrollBar, SB_CTL, &info, FALSE);
+  if (looksChanged) ::InvalidateRect(m_scrollBar, nullptr, FALSE);
 }
 
 void CReadingDlg::UpdateDayButtons() {

@@ -69,6 +69,8 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   // Looks up the date, shows the page and what the user is to be told, and repaints the page once.
   void ShowDate(const SYSTEMTIME& time);
   void ShowNotices(const std::vector<PlanNotice>& notices);
+  // The scroll bar over the verses 0 to maxPos, at the first; changed only when it shows something else.
+  void ResetScrollBar(int maxPos);
   // Disables a day button that cannot move the shown date, moving the focus off it first.
   void UpdateDayButtons();
   void ShowDiaryFace(DiaryFace face);
