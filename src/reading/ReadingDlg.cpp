@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
-
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "ui/AppMessageBox.h"
@@ -21,9 +20,7 @@ constexpr int kIconSize = 32;
 
 RECT ToRect(const PageRect& page) { return RECT{page.left, page.top, page.right, page.bottom}; }
 
-void SetTitle(HWND window, int year) {
-  ::SetWindowTextA(window, ReadingWindowTitle(kReadingAppTitle, year).c_str());
-}
+void SetTitle(HWND window, int year) { ::SetWindowTextA(window, ReadingWindowTitle(kReadingAppTitle, year).c_str()); }
 
 // The hover and normal icons of each face of the diary button.
 struct DiaryIcons {
@@ -52,8 +49,7 @@ void RedrawNow(HWND window) {
 }  // namespace
 
 CReadingDlg::CReadingDlg(HWND parent, std::string programDir)
-    : CDialogBase(IDD_READING, parent),
-      m_strProgramDirOverride(std::move(programDir)) {}
+    : CDialogBase(IDD_READING, parent), m_strProgramDirOverride(std::move(programDir)) {}
 
 CReadingDlg::~CReadingDlg() {
   // Destroyed here, not in the base, so that OnDestroy still releases our databases.

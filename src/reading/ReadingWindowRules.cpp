@@ -26,6 +26,8 @@ int ScrollCodeForKey(int virtualKey) {
   }
 }
 
-std::string ReadingWindowTitle(const std::string& appTitle, int year) { return appTitle + " - " + std::to_string(year); }
+std::string ReadingWindowTitle(const std::string& appTitle, int year) {
+  return appTitle + " - " + std::to_string(year);
+}
 
 WindowPoint DiaryWindowPlace(const WindowPoint& created) { return {created.x + 100, created.y + 100}; }

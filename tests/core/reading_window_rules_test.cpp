@@ -31,8 +31,8 @@ TEST(ReadingWindowRules, DiaryYearsAreTheFoundRangeElseTheShownYear) {
 TEST(ReadingWindowRules, ArrowsScrollByALineAndPageKeysByAPage) {
   const struct {
     int key, code;
-  } rows[] = {{0x26, kScrollLineUp},   {0x28, kScrollLineDown}, {0x21, kScrollPageUp}, {0x22, kScrollPageDown},
-              {0x25, kNoScroll},       {0x27, kNoScroll},       {0x24, kNoScroll},    {0x70, kNoScroll}};
+  } rows[] = {{0x26, kScrollLineUp}, {0x28, kScrollLineDown}, {0x21, kScrollPageUp}, {0x22, kScrollPageDown},
+              {0x25, kNoScroll},     {0x27, kNoScroll},       {0x24, kNoScroll},     {0x70, kNoScroll}};
   for (const auto& row : rows) EXPECT_EQ(ScrollCodeForKey(row.key), row.code) << row.key;
 }
 

@@ -139,7 +139,9 @@ class DiaryDlgTest : public ReadingDlgTest {
   }
   // The diary window object the reading window made; it lives as long as the reading window does.
   CDiaryDlg& DiaryObject() const { return *m_pDiaryObject; }
-  HWND Diary() const { return m_dlg && m_dlg->GetSafeHwnd() && m_pDiaryObject ? m_pDiaryObject->DiaryWindowHandle() : nullptr; }
+  HWND Diary() const {
+    return m_dlg && m_dlg->GetSafeHwnd() && m_pDiaryObject ? m_pDiaryObject->DiaryWindowHandle() : nullptr;
+  }
   HWND DiaryItem(int id) const { return ::GetDlgItem(Diary(), id); }
   HWND Find() const { return DiaryObject().FindDlg() ? DiaryObject().FindDlg()->GetSafeHwnd() : nullptr; }
   HWND FindItem(int id) const { return ::GetDlgItem(Find(), id); }
