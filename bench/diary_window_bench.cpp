@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,20 @@
 #include "ui/LocalDate.h"
 
 namespace {
+
+// The reading window, keeping a pointer to the diary window object it makes.
+class CDiaryKeepingReadingDlg : public CReadingDlg {
+ public:
+  explicit CDiaryKeepingReadingDlg(const std::string& folder) : CReadingDlg(nullptr, folder) {}
+  CDiaryDlg* diary = nullptr;
+
+ protected:
+  std::unique_ptr<IDiaryWindow> MakeDiaryWindow() override {
+    auto made = std::make_unique<CDiaryDlg>(*this);
+    diary = made.get();
+    return made;
+  }
+};
 
 constexpr int kEntries = 10000;
 
@@ -108,13 +123,13 @@ int main(int argc, char** argv) {
   double search = 0, dateChange = 0, dateChangeLoadOnly = 0;
   int listed = 0;
   {
-    CReadingDlg reading(nullptr, folder);
+    CDiaryKeepingReadingDlg reading(folder);
     if (!reading.Create()) return 1;
     ::ShowWindow(reading.GetSafeHwnd(), SW_SHOWNORMAL);
     Pump();
     ::SendMessageA(::GetDlgItem(reading.GetSafeHwnd(), IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
     Pump();
-    auto* diary = static_cast<CDiaryDlg*>(reading.m_pDiaryDlg.get());
+    CDiaryDlg* diary = reading.diary;
     HWND diaryWindow = diary->GetSafeHwnd();
     ::SendMessageA(diaryWindow, WM_COMMAND, MAKEWPARAM(IDC_DIARY_FIND, BN_CLICKED), 0);
     Pump();

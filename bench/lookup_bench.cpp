@@ -7,7 +7,6 @@
 
 #include "BenchFiles.h"
 #include "reading/ReadingPlan.h"
-#include "reading/ReadingView.h"
 
 namespace {
 constexpr int kYear = 2026;
@@ -16,15 +15,6 @@ const std::string& PlanFolder() {
   static const std::string dir = MakePlanFolder(kYear - 1, kYear + 1, 30);
   return dir;
 }
-
-class SilentView : public IReadingView {
- public:
-  void ShowMessage(const std::string&) override {}
-  void SetTitle(const std::string&) override {}
-  void ResetScrollBar(int) override {}
-  void SetDateRange(int, int) override {}
-  void OnDayLoaded() override {}
-};
 
 // Walks the days of the year so every lookup asks for another day of the same file.
 struct DayWalker {
@@ -35,21 +25,17 @@ struct DayWalker {
 };
 
 void BM_LookUpDay_Layer(benchmark::State& state) {
-  SilentView view;
-  CReadingPlan plan(view);
-  plan.m_strProgramDir = PlanFolder();
-  plan.m_nYear = plan.m_nFileYear = kYear;
-  plan.m_nMonth = plan.m_nDay = 1;
-  if (!plan.OpenPlanFile(true)) state.SkipWithError("plan file did not open");
+  CReadingPlan plan(PlanFolder());
+  if (!plan.OpenPlanFile(kYear, true).bOpened) state.SkipWithError("plan file did not open");
   DayWalker walk;
+  int verses = 0;
   for (auto _ : state) {
-    plan.m_nMonth = walk.month;
-    plan.m_nDay = walk.day;
-    bool ok = plan.LookUpDay();
-    benchmark::DoNotOptimize(ok);
+    const DayLookup lookup = plan.LookUpDay(kYear, walk.month, walk.day);
+    verses = lookup.day.VerseCount();
+    benchmark::DoNotOptimize(verses);
     walk.Next();
   }
-  state.counters["verses"] = plan.m_nVerseCount;
+  state.counters["verses"] = verses;
 }
 BENCHMARK(BM_LookUpDay_Layer);
 

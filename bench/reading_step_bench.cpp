@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
       return 1;
     }
 
-  double step = 0, repaint = 0, lookup = 0, diaryButton = 0;
+  double step = 0, stepPainted = 0, repaint = 0, lookup = 0;
   {
     CReadingDlg reading(nullptr, folder);
     if (!reading.Create()) {
@@ -115,13 +115,33 @@ int main(int argc, char** argv) {
       reading.StepDay(i % 2 == 0 ? +1 : -1);
       ::UpdateWindow(window);
     });
-    lookup = MedianMicros(runs, [&](int) { reading.LookUpDay(); });
-    diaryButton = MedianMicros(runs, [&](int) { reading.OnDayLoaded(); });
+    // The same with the message loop run to the end, so every control that changed has painted too.
+    stepPainted = MedianMicros(runs, [&](int i) {
+      reading.StepDay(i % 2 == 0 ? +1 : -1);
+      ::UpdateWindow(window);
+      Pump();
+    });
+    // The same with the message loop run to the end, so every control that changed has painted too.
+    stepPainted = MedianMicros(runs, [&](int i) {
+      reading.StepDay(i % 2 == 0 ? +1 : -1);
+      ::UpdateWindow(window);
+      Pump();
+    });
+    RECT client;
+    ::GetClientRect(window, &client);
+    const PageRect page = LayOutReadingWindow(client.right, client.bottom).rcText;
+    const RECT pageRect{page.left, page.top, page.right, page.bottom};
     repaint = MedianMicros(runs, [&](int) {
-      ::InvalidateRect(window, &reading.m_rcText, FALSE);
+      ::InvalidateRect(window, &pageRect, FALSE);
       ::UpdateWindow(window);
     });
     reading.DestroyWindow();
+  }
+  {
+    // The lookup alone, through a plan of its own over the same files, forward and back as above.
+    CReadingPlan plan(folder);
+    plan.OpenPlanFile(today.wYear, false);
+    lookup = MedianMicros(runs, [&](int i) { plan.LookUpDay(today.wYear, 6, 15 + i % 2); });
   }
   for (int year = today.wYear - 1; year <= today.wYear + 1; ++year)
     ::DeleteFileA((folder + std::to_string(year) + ".dat").c_str());
@@ -130,8 +150,9 @@ int main(int argc, char** argv) {
 
   std::printf("reading window, %d runs each, %d verses a day\n", runs, kVersesPerDay);
   std::printf("  day step (lookup + repaint): median %9.1f us\n", step);
+  std::printf("  step, every control painted: median %9.1f us\n", stepPainted);
+  std::printf("  step, every control painted: median %9.1f us\n", stepPainted);
   std::printf("  lookup alone (no repaint):   median %9.1f us\n", lookup);
-  std::printf("  of which the diary button:   median %9.1f us\n", diaryButton);
   std::printf("  repaint of the page alone:   median %9.1f us\n", repaint);
   std::printf("  ratio step / repaint:        %9.2f\n", repaint > 0 ? step / repaint : 0.0);
   return 0;

@@ -14,6 +14,12 @@ void CDaoDatabase::Open(const std::string& path, bool /*exclusive*/, bool readOn
   m_strPath = path;
 }
 
+void CDaoDatabase::OpenImmutable(const std::string& path) {
+  Close();
+  m_conn = SqliteConnection::OpenImmutable(path);
+  m_strPath = path;
+}
+
 // The locale and options describe Jet's file format; SQLite keeps text as UTF-8 and needs neither.
 void CDaoDatabase::Create(const std::string& path, const std::string& /*locale*/, int /*options*/) {
   Close();

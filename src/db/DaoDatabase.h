@@ -19,6 +19,9 @@ class CDaoDatabase {
   // Opens an existing database file shared and read-write. Throws CDaoException naming the file
   // when it is missing or not a database of ours; the file is then left untouched.
   void Open(const std::string& path, bool exclusive = false, bool readOnly = false, const std::string& connect = "");
+  // Opens an existing database file that nobody changes while it is open (a file shipped to be read):
+  // read-only and without file locks. Refused files throw as with Open.
+  void OpenImmutable(const std::string& path);
   // Makes a new, empty database file (an existing file is refused) and opens it.
   void Create(const std::string& path, const std::string& locale = dbLangGeneral, int options = 0);
   bool IsOpen() const;

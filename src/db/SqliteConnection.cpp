@@ -25,11 +25,32 @@ std::string SqliteFileName(const std::string& cp949Path) {
   return utf8;
 }
 
+// The path as an SQLite URI with the immutable parameter: every byte but the unreserved ones is escaped,
+// so no character of a name can end the path or add a parameter.
+std::string ImmutableUri(const std::string& cp949Path) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string uri = "file:";
+  for (unsigned char c : Cp949ToUtf8(cp949Path)) {
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+                       c == '.' || c == '_' || c == '~' || c == '/';
+    if (plain) {
+      uri += static_cast<char>(c);
+    } else {
+      uri += '%';
+      uri += kHex[c >> 4];
+      uri += kHex[c & 15];
+    }
+  }
+  return uri + "?immutable=1";
+}
+
 // Opens the file, or throws naming it; the handle is closed again on failure.
-sqlite3* OpenHandle(const std::string& path, int flags) {
+sqlite3* OpenHandle(const std::string& path, int flags, bool immutable = false) {
   sqlite3* db = nullptr;
+  const std::string name = immutable ? ImmutableUri(path) : SqliteFileName(path);
+  if (immutable) flags |= SQLITE_OPEN_URI;
   // A connection is only ever used by one thread at a time, so SQLite need not lock it on every call.
-  const int rc = sqlite3_open_v2(SqliteFileName(path).c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  const int rc = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     const std::string message = db ? Utf8ToCp949(sqlite3_errmsg(db)) : "out of memory";
     sqlite3_close(db);
@@ -84,9 +105,16 @@ bool StatementLease::Step() {
 // ---------------------------------------------------------------------------------------------------
 
 std::unique_ptr<SqliteConnection> SqliteConnection::OpenExisting(const std::string& path, bool readOnly) {
+  return OpenChecked(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, false);
+}
+
+std::unique_ptr<SqliteConnection> SqliteConnection::OpenImmutable(const std::string& path) {
+  return OpenChecked(path, SQLITE_OPEN_READONLY, true);
+}
+
+std::unique_ptr<SqliteConnection> SqliteConnection::OpenChecked(const std::string& path, int flags, bool immutable) {
   CheckDatabaseFile(path);
-  const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-  std::unique_ptr<SqliteConnection> connection(new SqliteConnection(OpenHandle(path, flags), path));
+  std::unique_ptr<SqliteConnection> connection(new SqliteConnection(OpenHandle(path, flags, immutable), path));
   sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
   sqlite3_progress_handler(connection->m_db, kProgressSteps, &SqliteConnection::OnProgress, connection.get());
   connection->StartStep();
@@ -96,7 +124,7 @@ std::unique_ptr<SqliteConnection> SqliteConnection::OpenExisting(const std::stri
   if (rc != SQLITE_OK)
     jet::Throw(jet::kUnrecognizedFormat,
                "Unrecognized database format '" + path + "': " + Utf8ToCp949(sqlite3_errmsg(connection->m_db)) + ".");
-  connection->ApplySettings();
+  connection->ApplySettings(!immutable);
   return connection;
 }
 
@@ -142,19 +170,21 @@ int SqliteConnection::OnProgress(void* self) {
   return std::chrono::steady_clock::now() > connection->m_stepDeadline ? 1 : 0;
 }
 
-void SqliteConnection::ApplySettings() {
-  // A rollback journal (a file left in WAL mode by another tool keeps it: switching would write to the
-  // file), and full syncs so that every update is on disk when it returns.
-  bool wal = false;
-  {
-    auto mode = Prepare("PRAGMA journal_mode");
-    if (mode.Step()) {
-      const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(mode.get(), 0));
-      wal = name && sqlite3_stricmp(name, "wal") == 0;
+void SqliteConnection::ApplySettings(bool writes) {
+  if (writes) {
+    // A rollback journal (a file left in WAL mode by another tool keeps it: switching would write to the
+    // file), and full syncs so that every update is on disk when it returns.
+    bool wal = false;
+    {
+      auto mode = Prepare("PRAGMA journal_mode");
+      if (mode.Step()) {
+        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(mode.get(), 0));
+        wal = name && sqlite3_stricmp(name, "wal") == 0;
+      }
     }
+    if (!wal) Execute("PRAGMA journal_mode = DELETE");
+    Execute("PRAGMA synchronous = FULL");
   }
-  if (!wal) Execute("PRAGMA journal_mode = DELETE");
-  Execute("PRAGMA synchronous = FULL");
   // Room for a diary of many thousand entries: a scan of a file larger than the cache reads every page
   // from the file again, and a sort larger than it goes through a temporary file. The cache only takes
   // memory as pages are read; the setting is the connection's, nothing is written to the file.

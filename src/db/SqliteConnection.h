@@ -53,6 +53,9 @@ class SqliteConnection {
   // Opens an existing database file (code page 949 path). Anything that is not an SQLite database is
   // refused with an exception naming the file, and the file is not written to.
   static std::unique_ptr<SqliteConnection> OpenExisting(const std::string& path, bool readOnly = false);
+  // Opens an existing file that nobody changes while it is open, read-only and without file locks, so a
+  // read costs no lock calls; the same checks and bounds as OpenExisting apply.
+  static std::unique_ptr<SqliteConnection> OpenImmutable(const std::string& path);
   // Makes a new database file; an existing file is refused.
   static std::unique_ptr<SqliteConnection> CreateNew(const std::string& path);
   ~SqliteConnection();
@@ -77,7 +80,9 @@ class SqliteConnection {
 
  private:
   SqliteConnection(sqlite3* db, std::string path) : m_db(db), m_strPath(std::move(path)) {}
-  void ApplySettings();
+  static std::unique_ptr<SqliteConnection> OpenChecked(const std::string& path, int flags, bool immutable);
+  // The journal and sync settings matter only to a connection that writes.
+  void ApplySettings(bool writes = true);
   static int OnProgress(void* self);
 
   sqlite3* m_db;

@@ -6,16 +6,17 @@
 #include "db/EngineFault.h"
 #include "reading/ReadingPlan.h"
 
-bool CReadingPlan::LookUpDay() {
-  const std::string path = PlanFileName(m_nYear);
+DayLookup CReadingPlan::LookUpDay(int year, int month, int day) {
+  DayLookup lookup;
   try {
-    return ReadDay();
+    lookup.day = ReadDay(year, month, day, lookup.notices);
   } catch (const CDaoException& error) {
     if (ClassifyEngineCode(error.EngineCode()) != EngineFault::kTooMuchWork) throw;
     // The query object and the connection go; the next lookup of another year opens its own file.
     Release();
-    m_refusedFiles.insert(path);
-    TellUnreadable(path);
-    return ShowNoPlanDay();
+    m_refusedFiles.insert(PlanFileName(year));
+    Notice(PlanProblem::kCannotOpen, year, lookup.notices);
+    lookup.day = NoPlanDay(year, month, day);
   }
+  return lookup;
 }

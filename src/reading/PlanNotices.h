@@ -11,6 +11,13 @@ enum class PlanProblem {
   kWrongYear,   // the file's YEAR table lacks the year it is named after
 };
 
+// A problem of a plan file the user is to be told of; the window words it (PlanNoticeBoxes).
+struct PlanNotice {
+  PlanProblem problem = PlanProblem::kCannotOpen;
+  std::string file;  // the file's full path
+  int year = 0;      // the year it was opened for
+};
+
 class CPlanNotices {
  public:
   // True the first time `problem` is met for `file`; false whenever it was told before.

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
-#include <cstdio>
-
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "ui/AppMessageBox.h"
@@ -13,20 +11,32 @@
 #include "ui/LocalDate.h"
 #include "ui/ModuleFolder.h"
 #include "reading/DayStepLimits.h"
-#include "reading/ReadingLayout.h"
+#include "reading/ReadingTexts.h"
 #include "reading/VerseScroll.h"
 
 namespace {
 
 constexpr int kIconSize = 32;
 
-std::string ReadingTitle(int year) {
-  char title[64];
-  std::snprintf(title, sizeof title, "베스페랄읽기 - %d", year);
-  return title;
-}
-
 RECT ToRect(const PageRect& page) { return RECT{page.left, page.top, page.right, page.bottom}; }
+
+void SetTitle(HWND window, int year) { ::SetWindowTextA(window, ReadingWindowTitle(kReadingAppTitle, year).c_str()); }
+
+// The hover and normal icons of each face of the diary button.
+struct DiaryIcons {
+  int hover, normal;
+};
+DiaryIcons IconsOf(DiaryFace face) {
+  switch (face) {
+    case DiaryFace::kWritten:
+      return {IDI_DIARY_WRITTEN_HOVER, IDI_DIARY_WRITTEN_NORMAL};
+    case DiaryFace::kOpen:
+      return {IDI_DIARY_OPEN_HOVER, IDI_DIARY_OPEN_NORMAL};
+    case DiaryFace::kEmpty:
+      break;
+  }
+  return {IDI_DIARY_EMPTY_HOVER, IDI_DIARY_EMPTY_NORMAL};
+}
 
 void Place(HWND control, const ControlPlace& place) {
   if (control) ::MoveWindow(control, place.x, place.y, place.width, place.height, TRUE);
@@ -39,9 +49,7 @@ void RedrawNow(HWND window) {
 }  // namespace
 
 CReadingDlg::CReadingDlg(HWND parent, std::string programDir)
-    : CDialogBase(IDD_READING, parent),
-      CReadingPlan(static_cast<IReadingView&>(*this)),
-      m_strProgramDirOverride(std::move(programDir)) {}
+    : CDialogBase(IDD_READING, parent), m_strProgramDirOverride(std::move(programDir)) {}
 
 CReadingDlg::~CReadingDlg() {
   // Destroyed here, not in the base, so that OnDestroy still releases our databases.
@@ -61,18 +69,15 @@ BOOL CReadingDlg::OnInitDialog() {
   // The page is painted around the controls, never over them.
   ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
 
-  m_strProgramDir = m_strProgramDirOverride.empty() ? ModuleDirectory() : m_strProgramDirOverride;
+  const std::string programDir = m_strProgramDirOverride.empty() ? ModuleDirectory() : m_strProgramDirOverride;
+  m_plan = std::make_unique<CReadingPlan>(programDir);
 
   SYSTEMTIME now;
   ::GetLocalTime(&now);
-  m_nYear = m_nFileYear = now.wYear;
-  m_nMonth = now.wMonth;
-  m_nDay = now.wDay;
   SetPickerTime(m_datePicker, now);
 
   m_bDiaryShown = false;
-  m_strDateKey = MakeDateKey(m_nYear, m_nMonth, m_nDay);
-  SetTitle(ReadingTitle(m_nYear));
+  SetTitle(m_hWnd, now.wYear);
 
   // A missing greeting file plays the system's default sound instead.
   TheSystemCalls().playSound("Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
@@ -86,20 +91,16 @@ BOOL CReadingDlg::OnInitDialog() {
   ::GetClientRect(m_hWnd, &client);
   LayOut(client.right, client.bottom);
 
-  OpenPlanFile(true);
-  m_diaryStore.OpenDiaryDb(m_strProgramDir);
-  LookUpDay();
+  ShowNotices(m_plan->OpenPlanFile(now.wYear, true).notices);
+  const YearRange years = m_plan->SelectableYears();
+  if (years.bKnown) SetPickerYearRange(m_datePicker, years.nFirstYear, years.nLastYear);
+  m_diaryStore.OpenDiaryDb(programDir);
+  ShowDate(now);
 
   m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, kIconSize, kIconSize);
   m_btnNext.LoadIconPair(IDI_NEXT_HOVER, IDI_NEXT_NORMAL, kIconSize, kIconSize);
   m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, kIconSize, kIconSize);
-  if (m_diaryStore.m_diaryKeys.Find(m_strDateKey))
-    SetDiaryIcons(IDI_DIARY_WRITTEN_HOVER, IDI_DIARY_WRITTEN_NORMAL);
-  else
-    SetDiaryIcons(IDI_DIARY_EMPTY_HOVER, IDI_DIARY_EMPTY_NORMAL);
   for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnClose, &m_btnDiary}) button->SetHoverFrame(false);
-
-  UpdateDayButtons();
 
   m_pDiaryDlg = MakeDiaryWindow();
   return TRUE;
@@ -107,12 +108,7 @@ BOOL CReadingDlg::OnInitDialog() {
 
 void CReadingDlg::LayOut(int width, int height) {
   const ReadingLayout layout = LayOutReadingWindow(width, height);
-  m_rcText = ToRect(layout.rcText);
-  m_rcDateColumn = ToRect(layout.rcDateColumn);
-  m_rcHeader = ToRect(layout.rcHeader);
-  m_rcBelowHeader = ToRect(layout.rcBelowHeader);
-  m_rcBodyFull = ToRect(layout.rcBodyFull);
-  m_rcBody = ToRect(layout.rcBody);
+  m_layout = layout;
   Place(m_scrollBar, layout.scrollBar);
   Place(m_btnPrev.GetSafeHwnd(), layout.prevDay);
   Place(m_btnNext.GetSafeHwnd(), layout.nextDay);
@@ -121,36 +117,23 @@ void CReadingDlg::LayOut(int width, int height) {
   Place(m_datePicker, layout.datePicker);
 }
 
-// ---- IReadingView: the day lookup's effects on the window
+// ---- What the window shows
 
-void CReadingDlg::ShowMessage(const std::string& text) { AppMessageBox(m_hWnd, text, MB_OK); }
-
-void CReadingDlg::SetTitle(const std::string& title) { ::SetWindowTextA(m_hWnd, title.c_str()); }
-
-void CReadingDlg::ResetScrollBar(int maxPos) {
-  ::SetScrollRange(m_scrollBar, SB_CTL, 0, maxPos, TRUE);
-  ::SetScrollPos(m_scrollBar, SB_CTL, 0, TRUE);
+void CReadingDlg::ShowNotices(const std::vector<PlanNotice>& notices) {
+  for (const PlanNotice& notice : notices)
+    for (const std::string& text : PlanNoticeBoxes(notice)) AppMessageBox(m_hWnd, text, MB_OK);
 }
 
-void CReadingDlg::SetDateRange(int firstYear, int lastYear) { SetPickerYearRange(m_datePicker, firstYear, lastYear); }
-
-void CReadingDlg::OnDayLoaded() {
-  // While the diary is shown its button keeps the open-diary face.
-  if (!m_bDiaryShown) ShowDiaryEntryIcons();
-}
-
-void CReadingDlg::SetDiaryIcons(int hoverId, int normalId) {
-  m_btnDiary.LoadIconPair(hoverId, normalId, kIconSize, kIconSize);
-  m_nDiaryHoverIcon = hoverId;
-  m_nDiaryNormalIcon = normalId;
-}
-
-void CReadingDlg::ShowDiaryEntryIcons() {
-  if (m_diaryStore.m_diaryKeys.Find(m_strDateKey))
-    SetDiaryIcons(IDI_DIARY_WRITTEN_HOVER, IDI_DIARY_WRITTEN_NORMAL);
-  else
-    SetDiaryIcons(IDI_DIARY_EMPTY_HOVER, IDI_DIARY_EMPTY_NORMAL);
+void CReadingDlg::ShowDiaryFace(DiaryFace face) {
+  if (face == m_diaryFace && m_btnDiary.GetNormalIcon()) return;
+  const DiaryIcons icons = IconsOf(face);
+  m_btnDiary.LoadIconPair(icons.hover, icons.normal, kIconSize, kIconSize);
+  m_diaryFace = face;
   RedrawNow(m_btnDiary.GetSafeHwnd());
+}
+
+void CReadingDlg::ShowDiaryEntryFace() {
+  ShowDiaryFace(DiaryButtonFace(m_bDiaryShown, m_diaryStore.m_diaryKeys.Find(m_day.DateKey())));
 }
 
 // ---- Dates
@@ -160,11 +143,7 @@ void CReadingDlg::StepDay(int delta) {
   SetPickerTime(m_datePicker, time);
   // At either end of its range the picker refuses the new date; what it holds is the date.
   time = GetPickerTime(m_datePicker);
-  m_nYear = time.wYear;
-  m_nMonth = time.wMonth;
-  m_nDay = time.wDay;
-  if (LookUpDay()) ::InvalidateRect(m_hWnd, &m_rcText, FALSE);
-  UpdateDayButtons();
+  ShowDate(time);
   if (m_bDiaryShown && m_pDiaryDlg) {
     m_pDiaryDlg->m_time = time;
     ::SendMessageA(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
@@ -172,15 +151,38 @@ void CReadingDlg::StepDay(int delta) {
 }
 
 void CReadingDlg::ShowDate(const SYSTEMTIME& time) {
-  m_nYear = time.wYear;
-  m_nMonth = time.wMonth;
-  m_nDay = time.wDay;
-  if (LookUpDay()) ::InvalidateRect(m_hWnd, &m_rcText, FALSE);
+  const int shownYear = m_day.nYear;
+  DayLookup lookup = m_plan->LookUpDay(time.wYear, time.wMonth, time.wDay);
+  m_day = std::move(lookup.day);
+  if (m_day.nYear != shownYear) SetTitle(m_hWnd, m_day.nYear);
+  ShowNotices(lookup.notices);
+  m_nFirstVerse = 0;
+  ResetScrollBar(m_day.VerseCount() - 1);
+  ShowDiaryEntryFace();
   UpdateDayButtons();
+  // One repaint for the whole step: the page under the picker and the scroll bar.
+  RECT page = ToRect(m_layout.rcText);
+  ::InvalidateRect(m_hWnd, &page, FALSE);
+}
+
+void CReadingDlg::ResetScrollBar(int maxPos) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_POS;
+  ::GetScrollInfo(m_scrollBar, SB_CTL, &info);
+  if (info.nMin == 0 && info.nMax == maxPos && info.nPos == 0) return;
+  // The bar has no page size, so its thumb keeps its size: at the top, a new range looks the same unless
+  // it becomes or stops being empty. Drawing the bar costs as much as the whole page under Wine.
+  const bool looksChanged = info.nPos != 0 || (info.nMax > info.nMin) != (maxPos > 0);
+  info.nMin = 0;
+  info.nMax = maxPos;
+  info.nPos = 0;
+  ::SetScrollInfo(m_scrollBar, SB_CTL, &info, FALSE);
+  if (looksChanged) ::InvalidateRect(m_scrollBar, nullptr, FALSE);
 }
 
 void CReadingDlg::UpdateDayButtons() {
-  const DayStepLimits limits = StepLimitsAt(SelectableYears(), m_nYear, m_nMonth, m_nDay);
+  const DayStepLimits limits = StepLimitsAt(m_plan->SelectableYears(), m_day.nYear, m_day.nMonth, m_day.nDay);
   const HWND prev = m_btnPrev.GetSafeHwnd(), next = m_btnNext.GetSafeHwnd();
   // A disabled button with the focus would leave Enter and Space to nothing (or to closing the window):
   // the focus goes to the other day button, which steps back from the end, else to the date picker.
@@ -197,7 +199,7 @@ void CReadingDlg::UpdateDayButtons() {
 
 void CReadingDlg::OnDateChanged() {
   const SYSTEMTIME time = GetPickerTime(m_datePicker);
-  if (IsSameDate(time, m_nYear, m_nMonth, m_nDay)) return;
+  if (IsSameDate(time, m_day.nYear, m_day.nMonth, m_day.nDay)) return;
   ShowDate(time);
   if (m_bDiaryShown && m_pDiaryDlg) {
     m_pDiaryDlg->m_time = time;
@@ -210,7 +212,7 @@ void CReadingDlg::OnDateSync() {
   const SYSTEMTIME time = m_pDiaryDlg->m_time;
   SetPickerTime(m_datePicker, time);
   // The diary answers our own sync with the date we just gave it; that changes nothing here.
-  if (!IsSameDate(time, m_nYear, m_nMonth, m_nDay)) ShowDate(time);
+  if (!IsSameDate(time, m_day.nYear, m_day.nMonth, m_day.nDay)) ShowDate(time);
 }
 
 // ---- Diary window
@@ -231,17 +233,13 @@ void CReadingDlg::OnDiaryButton() {
   HWND diary = m_pDiaryDlg->DiaryWindowHandle();
   RECT place;
   ::GetWindowRect(diary, &place);
-  ::OffsetRect(&place, 100, 100);
-  ::MoveWindow(diary, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
-  // Without a plan file at start no range of years was found; the shown year is the one year there is.
-  if (m_bYearRangeSet)
-    m_pDiaryDlg->SetDiaryDateRange(m_nFirstYear, m_nLastYear);
-  else
-    m_pDiaryDlg->SetDiaryDateRange(m_nYear, m_nYear);
+  const WindowPoint at = DiaryWindowPlace({place.left, place.top});
+  ::MoveWindow(diary, at.x, at.y, place.right - place.left, place.bottom - place.top, FALSE);
+  const YearRange years = DiaryYears(m_plan->SelectableYears(), m_day.nYear);
+  m_pDiaryDlg->SetDiaryDateRange(years.nFirstYear, years.nLastYear);
   ::ShowWindow(diary, SW_SHOWNORMAL);
-  SetDiaryIcons(IDI_DIARY_OPEN_HOVER, IDI_DIARY_OPEN_NORMAL);
   m_bDiaryShown = true;
-  RedrawNow(m_btnDiary.GetSafeHwnd());
+  ShowDiaryEntryFace();
 }
 
 std::unique_ptr<IDiaryWindow> CReadingDlg::MakeDiaryWindow() { return std::make_unique<CDiaryDlg>(*this); }
@@ -257,41 +255,28 @@ void CReadingDlg::OnDiaryClose() {
     if (m_pDiaryDlg->DiaryWindowHandle()) return;
   }
   m_bDiaryShown = false;
-  ShowDiaryEntryIcons();
+  ShowDiaryEntryFace();
 }
 
 // ---- Scrolling and keys
 
 void CReadingDlg::OnScroll(int code, int thumbPos) {
-  if (!ScrollVerses(code, thumbPos, m_verses, m_nVerseCount, m_nFirstVerse)) return;
+  if (!ScrollVerses(code, thumbPos, m_day.verses, m_day.VerseCount(), m_nFirstVerse)) return;
   ::SetScrollPos(m_scrollBar, SB_CTL, m_nFirstVerse, TRUE);
-  ::InvalidateRect(m_hWnd, &m_rcBelowHeader, FALSE);
+  RECT belowHeader = ToRect(m_layout.rcBelowHeader);
+  ::InvalidateRect(m_hWnd, &belowHeader, FALSE);
 }
 
 HWND CReadingDlg::HelpWindow() const { return m_hMainWnd ? m_hMainWnd : ::GetWindow(m_hWnd, GW_OWNER); }
 
 bool CReadingDlg::PreTranslateMessage(MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
-  int code;
-  switch (msg.wParam) {
-    case VK_UP:
-      code = kScrollLineUp;
-      break;
-    case VK_DOWN:
-      code = kScrollLineDown;
-      break;
-    case VK_PRIOR:
-      code = kScrollPageUp;
-      break;
-    case VK_NEXT:
-      code = kScrollPageDown;
-      break;
-    case VK_F1:
-      if (HWND help = HelpWindow()) ::SendMessageA(help, WM_COMMAND, ID_HELP_OPEN, 0);
-      return false;
-    default:
-      return false;
+  if (msg.wParam == VK_F1) {
+    if (HWND help = HelpWindow()) ::SendMessageA(help, WM_COMMAND, ID_HELP_OPEN, 0);
+    return false;
   }
+  const int code = ScrollCodeForKey(static_cast<int>(msg.wParam));
+  if (code == kNoScroll) return false;
   // The date picker uses these keys for its own fields.
   HWND focus = ::GetFocus();
   if (focus && (focus == m_datePicker || ::IsChild(m_datePicker, focus))) return false;
@@ -338,7 +323,7 @@ bool CReadingDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     case WM_PRINTCLIENT: {
       RECT client;
       ::GetClientRect(m_hWnd, &client);
-      DrawPage(reinterpret_cast<HDC>(wParam), client);
+      PaintPage(reinterpret_cast<HDC>(wParam), client);
       result = 0;
       return true;
     }
@@ -394,7 +379,7 @@ void CReadingDlg::OnCancel() {
 }
 
 void CReadingDlg::OnDestroy() {
-  CReadingPlan::Release();
+  if (m_plan) m_plan->Release();
   m_pDiaryDlg.reset();
   m_diaryStore.Release();
 }

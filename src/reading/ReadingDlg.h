@@ -1,7 +1,7 @@
 #pragma once
 // The reading window: shows the passage of one date with a date picker, day steps, a diary button and a
-// scroll bar that moves through the verses. It owns the reading-plan state, the diary database with its
-// date index, and the diary window object, from its initialisation until its window is destroyed.
+// scroll bar that moves through the verses. It owns the reading plan, the diary database with its date
+// index, and the diary window object, from its initialisation until its window is destroyed.
 #include <windows.h>
 
 #include <memory>
@@ -12,10 +12,12 @@
 #include "controls/IconButton.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryWindow.h"
+#include "reading/PageFlow.h"
+#include "reading/ReadingLayout.h"
 #include "reading/ReadingPlan.h"
-#include "reading/ReadingView.h"
+#include "reading/ReadingWindowRules.h"
 
-class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan, public IDiaryHost {
+class CReadingDlg : public CDialogBase, public IDiaryHost {
  public:
   // The plan files and the diary lie in the folder of the program file, unless `programDir` (ending in a
   // backslash) names another folder, as tests do.
@@ -24,8 +26,6 @@ class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan
 
   // One day back (-1) or forward (+1) through the date picker, which keeps the date within its range.
   void StepDay(int delta);
-  // Paints the page onto `dc`, in client coordinates, within `clip`.
-  void DrawPage(HDC dc, const RECT& clip);
   // The window that F1 asks for help; without one, the reading window's owner.
   void SetMainWindow(HWND mainWindow) { m_hMainWnd = mainWindow; }
 
@@ -33,29 +33,15 @@ class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan
   // the shell calls it when Windows ends the session.
   void StoreDiaryChanges();
 
+  // The page shown now, as the lookup gave it.
+  const ReadingDay& ShownDay() const { return m_day; }
+  // The face the diary button shows now.
+  DiaryFace DiaryButtonShows() const { return m_diaryFace; }
+
   // IDiaryHost
   HWND ReadingWindow() const override { return m_hWnd; }
   HWND MainWindow() const override { return HelpWindow(); }
   CDiaryStore& DiaryStore() override { return m_diaryStore; }
-
-  // IReadingView
-  void ShowMessage(const std::string& text) override;
-  void SetTitle(const std::string& title) override;
-  void ResetScrollBar(int maxPos) override;
-  void SetDateRange(int firstYear, int lastYear) override;
-  void OnDayLoaded() override;
-
-  CDiaryStore m_diaryStore;
-  CIconButton m_btnPrev, m_btnNext, m_btnClose, m_btnDiary;
-  HWND m_scrollBar = nullptr;
-  HWND m_datePicker = nullptr;
-  CIconHandle m_hIcon;
-  std::unique_ptr<IDiaryWindow> m_pDiaryDlg;
-  bool m_bDiaryShown = false;
-  bool m_bScrollEnabled = false;
-  RECT m_rcText{}, m_rcDateColumn{}, m_rcHeader{}, m_rcBelowHeader{}, m_rcBodyFull{}, m_rcBody{};
-  // The icons last given to the diary button, which tell what it shows.
-  int m_nDiaryHoverIcon = 0, m_nDiaryNormalIcon = 0;
 
  protected:
   // Makes the diary window object; without one the diary button does nothing.
@@ -80,14 +66,38 @@ class CReadingDlg : public CDialogBase, public IReadingView, public CReadingPlan
   void OnDateSync();
   void OnDiaryButton();
   void OnDiaryClose();
+  // Looks up the date, shows the page and what the user is to be told, and repaints the page once.
   void ShowDate(const SYSTEMTIME& time);
+  void ShowNotices(const std::vector<PlanNotice>& notices);
+  // The scroll bar over the verses 0 to maxPos, at the first; changed only when it shows something else.
+  void ResetScrollBar(int maxPos);
   // Disables a day button that cannot move the shown date, moving the focus off it first.
   void UpdateDayButtons();
-  void SetDiaryIcons(int hoverId, int normalId);
-  void ShowDiaryEntryIcons();
+  void ShowDiaryFace(DiaryFace face);
+  void ShowDiaryEntryFace();
   void OnPaint();
+  // Paints the page onto `dc` and applies the scroll decision its verses give.
+  void PaintPage(HDC dc, const RECT& clip);
   HWND HelpWindow() const;
 
   std::string m_strProgramDirOverride;
   HWND m_hMainWnd = nullptr;
+  std::unique_ptr<CReadingPlan> m_plan;
+  ReadingDay m_day;
+  int m_nFirstVerse = 0;
+  bool m_bScrollEnabled = false;
+  ReadingLayout m_layout;
+  CDiaryStore m_diaryStore;
+  CIconButton m_btnPrev, m_btnNext, m_btnClose, m_btnDiary;
+  HWND m_scrollBar = nullptr;
+  HWND m_datePicker = nullptr;
+  CIconHandle m_hIcon;
+  std::unique_ptr<IDiaryWindow> m_pDiaryDlg;
+  bool m_bDiaryShown = false;
+  DiaryFace m_diaryFace = DiaryFace::kEmpty;
 };
+
+// Paints the reading page of `day` onto `dc`, in client coordinates, within `clip`, with the verses
+// from `firstVerse`; changes nothing else. Returns where the verses ended, for the scroll decision.
+VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLayout& layout, const ReadingDay& day,
+                          int firstVerse);

@@ -40,6 +40,8 @@ void TextStyle(HDC dc, COLORREF text, COLORREF background, UINT align) {
   ::SetTextAlign(dc, align);
 }
 
+RECT ToRect(const PageRect& page) { return RECT{page.left, page.top, page.right, page.bottom}; }
+
 std::string NumberWithWord(int number, const char* format) {
   char text[32];
   std::snprintf(text, sizeof text, format, number);
@@ -51,57 +53,63 @@ std::string NumberWithWord(int number, const char* format) {
 void CReadingDlg::OnPaint() {
   CPaintDC paint(m_hWnd);
   COffscreenDC surface(paint.Get());
-  DrawPage(surface, surface.GetWorkingRect());
+  PaintPage(surface, surface.GetWorkingRect());
 }
 
-void CReadingDlg::DrawPage(HDC dc, const RECT& clip) {
+void CReadingDlg::PaintPage(HDC dc, const RECT& clip) {
+  const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+  const VerseFlow flow = DrawReadingPage(dc, clip, font, m_layout, m_day, m_nFirstVerse);
+  // Whether the passage overflows is known only once its verses are drawn.
+  const ScrollDecision decision =
+      DecideScrolling(m_nFirstVerse, m_day.VerseCount(), flow, m_layout.rcText.bottom, m_bScrollEnabled);
+  m_bScrollEnabled = decision.bEnabled;
+  if (decision.bApply) ::EnableWindow(m_scrollBar, m_bScrollEnabled ? TRUE : FALSE);
+}
+
+VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLayout& layout, const ReadingDay& day,
+                          int firstVerse) {
+  const RECT text = ToRect(layout.rcText), dateColumn = ToRect(layout.rcDateColumn);
+  const RECT header = ToRect(layout.rcHeader), body = ToRect(layout.rcBody);
   {
     CBrushHandle face(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)));
     ::FillRect(dc, &clip, face.Get());
     CBrushHandle grey(::CreateSolidBrush(kGrey));
-    ::FillRect(dc, &m_rcDateColumn, grey.Get());
+    ::FillRect(dc, &dateColumn, grey.Get());
   }
-  ::FillRect(dc, &m_rcHeader, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  ::FillRect(dc, &m_rcBody, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  RECT frame = m_rcText;
+  ::FillRect(dc, &header, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  ::FillRect(dc, &body, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  RECT frame = text;
   ::InflateRect(&frame, 1, 1);
   ::FrameRect(dc, &frame, static_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH)));
-  ::MoveToEx(dc, m_rcHeader.left, m_rcHeader.bottom, nullptr);
-  ::LineTo(dc, m_rcHeader.right, m_rcHeader.bottom);
+  ::MoveToEx(dc, header.left, header.bottom, nullptr);
+  ::LineTo(dc, header.right, header.bottom);
 
-  HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
   CSelectGuard useFont(dc, font);
   const UINT alignRight = TA_RIGHT | TA_TOP, alignLeft = TA_LEFT | TA_TOP;
 
   TextStyle(dc, kWhite, kGrey, alignRight);
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_1, NumberWithWord(m_nYear, "%d년"));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_2, NumberWithWord(m_nMonth, "%d월"));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_3, NumberWithWord(m_nDay, "%d일"));
+  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_1, NumberWithWord(day.nYear, "%d년"));
+  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_2, NumberWithWord(day.nMonth, "%d월"));
+  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_3, NumberWithWord(day.nDay, "%d일"));
 
   TextStyle(dc, kDarkBlue, kWhite, alignLeft);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_1, m_strYearTitle);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_2, m_strMonthTitle);
+  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_1, day.strYearTitle);
+  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_2, day.strMonthTitle);
   ::SetTextColor(dc, kBlack);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_3, m_strRange);
+  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_3, day.strRange);
 
   TEXTMETRICA metrics{};
   ::GetTextMetricsA(dc, &metrics);
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-  const int bottom = m_rcText.bottom;
-  const int verseCount = std::min(m_nVerseCount, static_cast<int>(m_verses.size()));
-  const VerseFlow flow =
-      FlowVerses(m_nFirstVerse, verseCount, lineHeight, PAGE_FIRST_VERSE_TOP, bottom, [&](int index, int top) {
-        const VerseEntry& verse = m_verses[index];
-        TextStyle(dc, kWhite, kGrey, alignRight);
-        TextAt(dc, PAGE_DATE_RIGHT, top, verse.szVerse);
-        TextStyle(dc, kBlack, kWhite, alignLeft);
-        RECT textRect{PAGE_TEXT_LEFT, top, m_rcBody.right, bottom};
-        // Verse text is plain text: an ampersand is a character, not a mnemonic mark.
-        return ::DrawTextA(dc, verse.strBody.c_str(), static_cast<int>(verse.strBody.size()), &textRect,
-                           DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
-      });
-
-  const ScrollDecision decision = DecideScrolling(m_nFirstVerse, verseCount, flow, bottom, m_bScrollEnabled);
-  m_bScrollEnabled = decision.bEnabled;
-  if (decision.bApply) ::EnableWindow(m_scrollBar, m_bScrollEnabled ? TRUE : FALSE);
+  const int bottom = text.bottom;
+  return FlowVerses(firstVerse, day.VerseCount(), lineHeight, PAGE_FIRST_VERSE_TOP, bottom, [&](int index, int top) {
+    const VerseEntry& verse = day.verses[index];
+    TextStyle(dc, kWhite, kGrey, alignRight);
+    TextAt(dc, PAGE_DATE_RIGHT, top, verse.szVerse);
+    TextStyle(dc, kBlack, kWhite, alignLeft);
+    RECT textRect{PAGE_TEXT_LEFT, top, body.right, bottom};
+    // Verse text is plain text: an ampersand is a character, not a mnemonic mark.
+    return ::DrawTextA(dc, verse.strBody.c_str(), static_cast<int>(verse.strBody.size()), &textRect,
+                       DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
+  });
 }

@@ -8,13 +8,10 @@
 #include "db/Cp949.h"
 #include "db/DaoException.h"
 #include "db/FieldValue.h"
-#include "diary/DiaryDate.h"
 #include "reading/PlanFileSchema.h"
-#include "reading/ReadingView.h"
+#include "reading/ReadingTexts.h"
 
 namespace {
-
-const char kAppTitle[] = "베스페랄읽기";
 
 // Only the name is looked for; any kind of entry of that name counts, as with a file search.
 bool FileExists(const std::string& path) {
@@ -50,9 +47,16 @@ void FormatVerseNumber(int number, char (&out)[8]) {
 
 int EstimatedLines(const std::string& body) { return static_cast<int>(body.size() / LINE_CHARS) + 1; }
 
+VerseEntry NoPassageEntry() {
+  VerseEntry entry;
+  entry.strBody = kNoPassageText;
+  entry.nLines = EstimatedLines(entry.strBody);
+  return entry;
+}
+
 }  // namespace
 
-CReadingPlan::CReadingPlan(IReadingView& view) : m_verses(MAX_VERSES), m_view(view) {}
+CReadingPlan::CReadingPlan(std::string programDir) : m_strProgramDir(std::move(programDir)) {}
 
 CReadingPlan::~CReadingPlan() { Release(); }
 
@@ -63,118 +67,103 @@ void CReadingPlan::Release() {
 
 std::string CReadingPlan::PlanFileName(int year) const { return m_strProgramDir + std::to_string(year) + ".dat"; }
 
-bool CReadingPlan::OpenPlanFile(bool probeYears) {
-  const std::string path = PlanFileName(m_nYear);
+void CReadingPlan::Notice(PlanProblem problem, int year, std::vector<PlanNotice>& notices) {
+  const std::string path = PlanFileName(year);
+  if (m_notices.FirstNotice(path, problem)) notices.push_back({problem, path, year});
+}
+
+PlanOpening CReadingPlan::OpenPlanFile(int year, bool probeYears) {
+  PlanOpening opening;
+  m_nFileYear = year;
   // The query object goes before its connection closes.
   Release();
   try {
-    m_planDb.Open(path, false, false, "");
+    // A plan file is only read while it is open: no lock is taken, so a lookup costs no lock calls.
+    m_planDb.OpenImmutable(PlanFileName(year));
     CheckPlanFileSchema(m_planDb);
   } catch (const CDaoException&) {
     Release();
-    TellUnreadable(path);
-    return false;
+    Notice(PlanProblem::kCannotOpen, year, opening.notices);
+    return opening;
   }
-  m_bPlanOpen = true;
+  opening.bOpened = true;
   m_pPlanSet = std::make_unique<CDaoRecordset>(&m_planDb);
 
   if (probeYears) {
     int k = 1;
-    while (FileExists(PlanFileName(m_nYear + k))) ++k;
-    m_nLastYear = m_nYear + k - 1;
+    while (FileExists(PlanFileName(year + k))) ++k;
     int j = 1;
-    while (FileExists(PlanFileName(m_nYear - j))) ++j;
-    m_nFirstYear = m_nYear - j + 1;
-    m_bYearRangeSet = true;
-    m_view.SetDateRange(m_nFirstYear, m_nLastYear);
+    while (FileExists(PlanFileName(year - j))) ++j;
+    m_years = {true, year - j + 1, year + k - 1};
   }
-  return true;
+  return opening;
 }
 
-bool CReadingPlan::ReadDay() {
+ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanNotice>& notices) {
   // No query object means the last open failed (at start, or on a change of year): try the shown year's
   // file again, so that a year whose file is there is always shown; a file refused during a lookup is not.
-  if (m_nFileYear != m_nYear || !m_pPlanSet) {
-    const bool opened = m_refusedFiles.count(PlanFileName(m_nYear)) == 0 && OpenPlanFile(false);
-    m_nFileYear = m_nYear;
-    char title[64];
-    std::snprintf(title, sizeof title, "%s - %d", kAppTitle, m_nYear);
-    m_view.SetTitle(title);
-    if (!opened) return ShowNoPlanDay();
+  if (m_nFileYear != year || !m_pPlanSet) {
+    const bool opened = m_refusedFiles.count(PlanFileName(year)) == 0 && [&] {
+      PlanOpening opening = OpenPlanFile(year, false);
+      notices.insert(notices.end(), opening.notices.begin(), opening.notices.end());
+      return opening.bOpened;
+    }();
+    m_nFileYear = year;
+    if (!opened) return NoPlanDay(year, month, day);
   }
   // An engine error in an earlier lookup may have left the query open.
   if (m_pPlanSet->IsOpen()) m_pPlanSet->Close();
 
+  // Built apart and kept only when whole: an engine error in the queries leaves the last day as it was.
+  ReadingDay page = m_lastDay;
+  page.nYear = year;
+  page.nMonth = month;
+  page.nDay = day;
+
   char sql[400];
-  std::snprintf(sql, sizeof sql, "select * from YEAR where year=%d", m_nYear);
+  std::snprintf(sql, sizeof sql, "select * from YEAR where year=%d", year);
   m_pPlanSet->Open(dbOpenDynaset, sql, 0);
   if (m_pPlanSet->IsEOF()) {
     m_pPlanSet->Close();
-    if (m_notices.FirstNotice(PlanFileName(m_nYear), PlanProblem::kWrongYear)) {
-      char message[128];
-      std::snprintf(message, sizeof message, "현재 베스페랄읽기 본문 파일은 %d년도 용이 아닙니다.", m_nYear);
-      m_view.ShowMessage(message);
-    }
-    return ShowNoPlanDay();
+    Notice(PlanProblem::kWrongYear, year, notices);
+    return NoPlanDay(year, month, day);
   }
-  m_strYearTitle = FieldValueToText(m_pPlanSet->GetFieldValue("ytitle"));
+  page.strYearTitle = FieldValueToText(m_pPlanSet->GetFieldValue("ytitle"));
   m_pPlanSet->Close();
 
   std::snprintf(sql, sizeof sql,
                 "select mtitle, range, sec, body from MONTH, DAYRANGE, DAY where MONTH.month=DAYRANGE.month AND "
                 "DAYRANGE.order1=DAY.order1 AND MONTH.month=%d AND DAYRANGE.day=%d order by DAY.order2",
-                m_nMonth, m_nDay);
+                month, day);
   m_pPlanSet->Open(dbOpenDynaset, sql, 0);
-  // Reset only now: an engine error in the queries keeps the page, its first verse and the scroll bar together.
-  m_nFirstVerse = 0;
+  page.verses.clear();
   if (m_pPlanSet->IsEOF()) {
-    SetNoPassageEntry();
+    // The month title of the day before stays: the file may hold no row of this month.
+    page.strRange.clear();
+    page.verses.push_back(NoPassageEntry());
   } else {
-    m_strMonthTitle = FieldValueToText(m_pPlanSet->GetFieldValue("mtitle"));
-    m_strRange = FieldValueToText(m_pPlanSet->GetFieldValue("range"));
-    m_nVerseCount = 0;
+    page.strMonthTitle = FieldValueToText(m_pPlanSet->GetFieldValue("mtitle"));
+    page.strRange = FieldValueToText(m_pPlanSet->GetFieldValue("range"));
     while (!m_pPlanSet->IsEOF()) {
-      if (m_nVerseCount == static_cast<int>(m_verses.size())) m_verses.emplace_back();
-      VerseEntry& entry = m_verses[m_nVerseCount];
+      VerseEntry& entry = page.verses.emplace_back();
       entry.strBody = FieldValueToText(m_pPlanSet->GetFieldValue("body"));
       entry.nLines = EstimatedLines(entry.strBody);
       FormatVerseNumber(LeadingNumber(FieldValueToText(m_pPlanSet->GetFieldValue("sec"))), entry.szVerse);
-      ++m_nVerseCount;
       m_pPlanSet->MoveNext();
     }
   }
   m_pPlanSet->Close();
-  FinishLookUp();
-  return true;
+  m_lastDay = page;
+  return page;
 }
 
-bool CReadingPlan::ShowNoPlanDay() {
+ReadingDay CReadingPlan::NoPlanDay(int year, int month, int day) {
   // Titles of another year's file would stand above this date; without a plan there are none.
-  m_strYearTitle.clear();
-  m_strMonthTitle.clear();
-  m_nFirstVerse = 0;
-  SetNoPassageEntry();
-  FinishLookUp();
-  return true;
-}
-
-void CReadingPlan::SetNoPassageEntry() {
-  VerseEntry& entry = m_verses[0];
-  entry.szVerse[0] = '\0';
-  entry.strBody = "해당하는 본문내용이 없습니다.";
-  entry.nLines = EstimatedLines(entry.strBody);
-  m_nVerseCount = 1;
-  m_strRange.clear();
-}
-
-void CReadingPlan::FinishLookUp() {
-  m_view.ResetScrollBar(m_nVerseCount - 1);
-  m_strDateKey = MakeDateKey(m_nYear, m_nMonth, m_nDay);
-  m_view.OnDayLoaded();
-}
-
-void CReadingPlan::TellUnreadable(const std::string& path) {
-  if (!m_notices.FirstNotice(path, PlanProblem::kCannotOpen)) return;
-  m_view.ShowMessage("베스페랄본문 파일을 열 수 없습니다.");
-  m_view.ShowMessage(path);
+  ReadingDay page;
+  page.nYear = year;
+  page.nMonth = month;
+  page.nDay = day;
+  page.verses.push_back(NoPassageEntry());
+  m_lastDay = page;
+  return page;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The reading-plan state of the shown day and the two operations on it: opening the plan file of a year
-// and looking up the passage of the shown date. The reading window owns one and shows what it holds.
+// The plan files of the years and the lookup of a date's page in them. The reading window owns one and
+// shows what the lookup returns; what the user is to be told comes back as notices, which the window
+// words and shows.
 #include <memory>
 #include <set>
 #include <string>
@@ -10,59 +11,54 @@
 #include "db/DaoRecordset.h"
 #include "reading/DayStepLimits.h"
 #include "reading/PlanNotices.h"
+#include "reading/ReadingDay.h"
 
-class IReadingView;
+struct PlanOpening {
+  bool bOpened = false;
+  std::vector<PlanNotice> notices;
+};
 
-constexpr int LINE_CHARS = 74;   // bytes per estimated line of a verse
-constexpr int MAX_VERSES = 100;  // the table's initial size; a day keeps all its verses
-
-struct VerseEntry {
-  char szVerse[8] = {};  // verse number as decimal text
-  int nLines = 0;        // estimated lines: bytes / LINE_CHARS + 1
-  std::string strBody;
+struct DayLookup {
+  ReadingDay day;
+  std::vector<PlanNotice> notices;  // each file's problem comes once while the plan lives
 };
 
 class CReadingPlan {
  public:
-  explicit CReadingPlan(IReadingView& view);
+  // The plan files `<year>.dat` lie in `programDir`, which ends in a separator.
+  explicit CReadingPlan(std::string programDir);
   ~CReadingPlan();
+  CReadingPlan(const CReadingPlan&) = delete;
+  CReadingPlan& operator=(const CReadingPlan&) = delete;
 
-  bool OpenPlanFile(bool probeYears);
-  // Reads the shown date's passage. A year without a usable plan file shows the no-passage entry for the
-  // date, so the page never holds another day's passage; each file's problem is told once.
-  bool LookUpDay();
+  // Opens the plan file of `year`. With probeYears (at start) also finds the unbroken run of years
+  // around it whose files are there: the selectable years.
+  PlanOpening OpenPlanFile(int year, bool probeYears);
+  // Reads the page of a date. A year without a usable plan file gives the no-passage page, so the page
+  // never holds another day's passage; a file that needs too much work is refused and not queried again.
+  DayLookup LookUpDay(int year, int month, int day);
   // The range of selectable years found at start; unknown when the start year's file could not be opened.
-  YearRange SelectableYears() const { return {m_bYearRangeSet, m_nFirstYear, m_nLastYear}; }
+  YearRange SelectableYears() const { return m_years; }
+  bool IsPlanOpen() const { return m_pPlanSet != nullptr; }
   // Releases the query object, then the connection.
   void Release();
 
   std::string PlanFileName(int year) const;
 
-  std::string m_strProgramDir;
-  int m_nYear = 0, m_nMonth = 0, m_nDay = 0;
-  int m_nFileYear = 0;
-  bool m_bPlanOpen = false;
-  int m_nFirstYear = 0, m_nLastYear = 0;
-  bool m_bYearRangeSet = false;
-  std::string m_strYearTitle, m_strMonthTitle, m_strRange;
-  std::vector<VerseEntry> m_verses;
-  int m_nVerseCount = 0;
-  int m_nFirstVerse = 0;
-  std::string m_strDateKey;
-  CDaoDatabase m_planDb;
-  std::unique_ptr<CDaoRecordset> m_pPlanSet;
-
  private:
   // The lookup itself; LookUpDay runs it and refuses a file that needs too much work for it.
-  bool ReadDay();
+  ReadingDay ReadDay(int year, int month, int day, std::vector<PlanNotice>& notices);
   // The page for a date whose year has no readable plan: the no-passage entry, no titles, no range.
-  bool ShowNoPlanDay();
-  void SetNoPassageEntry();
-  void FinishLookUp();
-  // The two messages of an unreadable plan file, the first time this file is met.
-  void TellUnreadable(const std::string& path);
+  ReadingDay NoPlanDay(int year, int month, int day);
+  // Adds the notice unless this file's problem was told before.
+  void Notice(PlanProblem problem, int year, std::vector<PlanNotice>& notices);
 
-  IReadingView& m_view;
+  std::string m_strProgramDir;
+  int m_nFileYear = 0;  // the year whose file was opened last, or tried
+  YearRange m_years;
+  ReadingDay m_lastDay;  // a day without passage keeps the month title of the day before it
+  CDaoDatabase m_planDb;
+  std::unique_ptr<CDaoRecordset> m_pPlanSet;
   CPlanNotices m_notices;
   std::set<std::string> m_refusedFiles;  // plan files refused during a lookup, not queried again
 };

@@ -3,7 +3,7 @@
 // steps go by the estimated line counts of the verses, since the page itself is only known when painted.
 #include <vector>
 
-#include "reading/ReadingPlan.h"
+#include "reading/ReadingDay.h"
 
 // The scroll bar codes we act on; the numbers are those of the window system's SB_ codes.
 enum VerseScrollCode {

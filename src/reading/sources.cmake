@@ -8,6 +8,9 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PageFlow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanNotices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayStepLimits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingDay.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingTexts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingWindowRules.cpp
 )
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp

@@ -1,59 +1,52 @@
 #pragma once
-// A reading plan over a temporary program folder, with a view that records what the lookup asks of the
-// window.
+// A reading plan over a temporary program folder; the notices of every opening and lookup are kept in
+// order, as the words of the message boxes the window would show.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "PlanTestDir.h"
 #include "reading/ReadingPlan.h"
-#include "reading/ReadingView.h"
-
-class RecordingView : public IReadingView {
- public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  void SetTitle(const std::string& title) override { titles.push_back(title); }
-  void ResetScrollBar(int maxPos) override { scrollMax.push_back(maxPos); }
-  void SetDateRange(int firstYear, int lastYear) override { ranges.emplace_back(firstYear, lastYear); }
-  void OnDayLoaded() override { ++daysLoaded; }
-
-  std::vector<std::string> messages, titles;
-  std::vector<int> scrollMax;
-  std::vector<std::pair<int, int>> ranges;
-  int daysLoaded = 0;
-};
+#include "reading/ReadingTexts.h"
 
 class ReadingPlanTest : public ::testing::Test {
  protected:
   // Opens the plan of `year` as the window's initialisation does.
   bool Start(int year) {
-    m_plan.m_strProgramDir = m_dir.ProgramDir();
-    m_plan.m_nYear = m_plan.m_nFileYear = year;
-    m_plan.m_nMonth = m_plan.m_nDay = 1;
-    return m_plan.OpenPlanFile(true);
+    m_plan = std::make_unique<CReadingPlan>(m_dir.ProgramDir());
+    const PlanOpening opening = m_plan->OpenPlanFile(year, true);
+    Keep(opening.notices);
+    return opening.bOpened;
   }
-  bool Show(int year, int month, int day) {
-    m_plan.m_nYear = year;
-    m_plan.m_nMonth = month;
-    m_plan.m_nDay = day;
-    return m_plan.LookUpDay();
+  const ReadingDay& Show(int year, int month, int day) {
+    DayLookup lookup = m_plan->LookUpDay(year, month, day);
+    Keep(lookup.notices);
+    m_day = std::move(lookup.day);
+    return m_day;
   }
   std::vector<std::string> Bodies() const {
     std::vector<std::string> bodies;
-    for (int i = 0; i < m_plan.m_nVerseCount; ++i) bodies.push_back(m_plan.m_verses[i].strBody);
+    for (const VerseEntry& verse : m_day.verses) bodies.push_back(verse.strBody);
     return bodies;
   }
   std::vector<std::string> Numbers() const {
     std::vector<std::string> numbers;
-    for (int i = 0; i < m_plan.m_nVerseCount; ++i) numbers.push_back(m_plan.m_verses[i].szVerse);
+    for (const VerseEntry& verse : m_day.verses) numbers.push_back(verse.szVerse);
     return numbers;
   }
 
   PlanTestDir m_dir;
-  RecordingView m_view;
-  CReadingPlan m_plan{m_view};
+  std::unique_ptr<CReadingPlan> m_plan;
+  ReadingDay m_day;
+  std::vector<std::string> m_messages;
+
+ private:
+  void Keep(const std::vector<PlanNotice>& notices) {
+    for (const PlanNotice& notice : notices)
+      for (const std::string& text : PlanNoticeBoxes(notice)) m_messages.push_back(text);
+  }
 };
 
 // A year with January 1 and 2 and December 31; every verse names its year and day.

@@ -93,7 +93,11 @@ class DiaryDlgTest : public ReadingDlgTest {
  protected:
   void SetUp() override {
     ReadingDlgTest::SetUp();
-    m_makeDiary = [this] { return std::unique_ptr<IDiaryWindow>(std::make_unique<CDiaryDlg>(*m_dlg)); };
+    m_makeDiary = [this] {
+      auto made = std::make_unique<CDiaryDlg>(*m_dlg);
+      m_pDiaryObject = made.get();
+      return std::unique_ptr<IDiaryWindow>(std::move(made));
+    };
   }
   void TearDown() override {
     m_dlg.reset();
@@ -133,8 +137,11 @@ class DiaryDlgTest : public ReadingDlgTest {
     ClickReading(IDC_DIARY_BUTTON);
     ASSERT_TRUE(Diary() && ::IsWindow(Diary()));
   }
-  CDiaryDlg& DiaryObject() const { return *static_cast<CDiaryDlg*>(m_dlg->m_pDiaryDlg.get()); }
-  HWND Diary() const { return m_dlg && m_dlg->m_pDiaryDlg ? m_dlg->m_pDiaryDlg->DiaryWindowHandle() : nullptr; }
+  // The diary window object the reading window made; it lives as long as the reading window does.
+  CDiaryDlg& DiaryObject() const { return *m_pDiaryObject; }
+  HWND Diary() const {
+    return m_dlg && m_dlg->GetSafeHwnd() && m_pDiaryObject ? m_pDiaryObject->DiaryWindowHandle() : nullptr;
+  }
   HWND DiaryItem(int id) const { return ::GetDlgItem(Diary(), id); }
   HWND Find() const { return DiaryObject().FindDlg() ? DiaryObject().FindDlg()->GetSafeHwnd() : nullptr; }
   HWND FindItem(int id) const { return ::GetDlgItem(Find(), id); }
@@ -207,7 +214,8 @@ class DiaryDlgTest : public ReadingDlgTest {
     return utf8;
   }
 
-  std::string ReadingKey() const { return m_dlg->m_strDateKey; }
+  std::string ReadingKey() const { return m_dlg->ShownDay().DateKey(); }
   bool m_bPlanWritten = false;
+  CDiaryDlg* m_pDiaryObject = nullptr;
   std::string DiaryKey() const { return DiaryObject().DateKey(); }
 };

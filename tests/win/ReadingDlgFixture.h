@@ -160,7 +160,21 @@ class ReadingDlgTest : public ::testing::Test {
     return text;
   }
 
-  std::string ShownBody(int index) const { return Cp949ToUtf8(m_dlg->m_verses.at(index).strBody); }
+  std::string ShownBody(int index) const { return Cp949ToUtf8(m_dlg->ShownDay().verses.at(index).strBody); }
+  const ReadingDay& Shown() const { return m_dlg->ShownDay(); }
+  DiaryFace Face() const { return m_dlg->DiaryButtonShows(); }
+
+  // Whether a button shows a picture: some of its pixels are not the button face.
+  bool ShowsIcon(int id) const {
+    const HWND button = Item(id);
+    ::UpdateWindow(button);
+    RECT client;
+    ::GetClientRect(button, &client);
+    CPixelSurface copy(client.right, client.bottom, RGB(0, 0, 0));
+    CWindowDC source(button);
+    ::BitBlt(copy.Dc(), 0, 0, client.right, client.bottom, source.Get(), 0, 0, SRCCOPY);
+    return copy.Count(client, ::GetSysColor(COLOR_BTNFACE), false) > 20;
+  }
 
   // A control's rectangle in the dialog's client coordinates.
   RECT ItemRect(int id) const {

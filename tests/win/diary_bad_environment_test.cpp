@@ -180,10 +180,9 @@ class DiaryBadEnvironmentTest : public DiaryDlgTest {
 
   // The passage of the shown date is on the page and every button has its icon.
   void ExpectReadingWorks(const char* verse) {
-    ASSERT_GE(m_dlg->m_nVerseCount, 1);
+    ASSERT_GE(Shown().VerseCount(), 1);
     EXPECT_EQ(ShownBody(0), verse);
-    for (CIconButton* button : {&m_dlg->m_btnPrev, &m_dlg->m_btnNext, &m_dlg->m_btnClose, &m_dlg->m_btnDiary})
-      EXPECT_NE(button->GetNormalIcon(), nullptr);
+    for (int id : {IDC_PREV_DAY, IDC_NEXT_DAY, IDOK, IDC_DIARY_BUTTON}) EXPECT_TRUE(ShowsIcon(id)) << id;
   }
   SYSTEMTIME DiaryPicker() const { return GetPickerTime(DiaryItem(IDC_DIARY_DATE)); }
   SYSTEMTIME ReadingPicker() const { return GetPickerTime(Item(IDC_READING_DATE)); }
@@ -270,7 +269,7 @@ TEST_F(DiaryBadEnvironmentTest, WithoutAUsableDiaryReadingWorksAndTheDiaryButton
       EXPECT_EQ(box.type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
     EXPECT_EQ(Diary(), nullptr);
-    EXPECT_EQ(m_dlg->m_nDiaryNormalIcon, IDI_DIARY_EMPTY_NORMAL);
+    EXPECT_EQ(Face(), DiaryFace::kEmpty);
 
     // The day steps and the picker go on as ever.
     ClickReading(IDC_NEXT_DAY);
@@ -435,8 +434,7 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
     EXPECT_EQ(Cp949ToUtf8(m_boxes.Boxes()[0].text), u8"베스페랄본문 파일을 열 수 없습니다.");
     EXPECT_EQ(m_boxes.Boxes()[1].text, path);
     EXPECT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
-    for (CIconButton* button : {&m_dlg->m_btnPrev, &m_dlg->m_btnNext, &m_dlg->m_btnClose, &m_dlg->m_btnDiary})
-      EXPECT_NE(button->GetNormalIcon(), nullptr);
+    for (int id : {IDC_PREV_DAY, IDC_NEXT_DAY, IDOK, IDC_DIARY_BUTTON}) EXPECT_TRUE(ShowsIcon(id)) << id;
     // The diary does not depend on the plan.
     ClickReading(IDC_DIARY_BUTTON);
     EXPECT_TRUE(Diary() && ::IsWindow(Diary()));

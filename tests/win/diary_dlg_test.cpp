@@ -24,8 +24,8 @@ TEST_F(DiaryDlgTest, OpensWithTheDatesEntryOrEmptyFieldsAndTheDeleteButtonToMatc
     EXPECT_EQ(DiaryKey(), Key(3, c.day));
     EXPECT_FALSE(DiaryObject().IsModified());
     // Beside the reading window, with its picker held to the plan's years.
-    EXPECT_TRUE(m_dlg->m_bDiaryShown);
-    EXPECT_EQ(IDI_DIARY_OPEN_HOVER, m_dlg->m_nDiaryHoverIcon);
+    EXPECT_TRUE((Face() == DiaryFace::kOpen));
+    EXPECT_EQ(DiaryFace::kOpen, Face());
     SYSTEMTIME range[2] = {};
     ::SendMessageA(DiaryItem(IDC_DIARY_DATE), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range));
     EXPECT_EQ(range[0].wYear, m_year);
@@ -52,7 +52,7 @@ TEST_F(DiaryDlgTest, ADateChangeStoresTypedFieldsUnderTheOldDateAndTheReadingWin
   EXPECT_EQ(Stored(Key(3, 7)), (StoredEntry{true, u8"이미 쓴 제목", "", ""}));
   EXPECT_FALSE(Stored(Key(3, 8)).found);
   EXPECT_EQ(ReadingKey(), Key(3, 9));
-  EXPECT_TRUE(m_dlg->m_diaryStore.m_diaryKeys.Find(Key(3, 5)));
+  EXPECT_TRUE(m_dlg->DiaryStore().m_diaryKeys.Find(Key(3, 5)));
 }
 
 TEST_F(DiaryDlgTest, TheReadingWindowsDateChangeMovesTheDiaryAndStoresItsTypedFields) {
@@ -133,7 +133,7 @@ TEST_F(DiaryDlgTest, TypedTextIsStoredOnEveryWayTheDiaryCloses) {
     way.close();
     EXPECT_EQ(Stored(Key(5, day)), (StoredEntry{true, u8"닫기 전에", "", u8"잃지 않는 기도"}));
     if (m_dlg) {
-      EXPECT_EQ(m_dlg->m_bDiaryShown, ::IsWindow(Diary()) != FALSE);
+      EXPECT_EQ((Face() == DiaryFace::kOpen), ::IsWindow(Diary()) != FALSE);
     }
     m_dlg.reset();
     ++day;
@@ -183,12 +183,12 @@ TEST_F(DiaryDlgTest, ADiaryThatCannotStoreWhatWasTypedStaysOpenWithIt) {
   ASSERT_EQ(m_boxes.Boxes().size(), 1u);
   EXPECT_EQ(m_boxes.Boxes()[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
   ASSERT_TRUE(::IsWindow(Diary()));
-  EXPECT_TRUE(m_dlg->m_bDiaryShown);
+  EXPECT_TRUE((Face() == DiaryFace::kOpen));
   EXPECT_EQ(Fields()[1], u8"지켜야 할 묵상");
 
   // Once the table is back, closing stores and closes.
   dbtest::RawExec(dbPath, "ALTER TABLE AWAY RENAME TO VESPERAL");
   Click(Diary(), IDCANCEL);
-  EXPECT_FALSE(m_dlg->m_bDiaryShown);
+  EXPECT_FALSE((Face() == DiaryFace::kOpen));
   EXPECT_EQ(Stored(Key(5, 20)).meditation, u8"지켜야 할 묵상");
 }

@@ -181,19 +181,19 @@ TEST_P(BadPlanRows, PageSaysNoPassageDateColumnFollowsThePickerAndEachFileIsTold
     }
     const SYSTEMTIME picker = GetPickerTime(Item(IDC_READING_DATE));
     ASSERT_TRUE(IsSameDate(picker, year, step.month, step.day));
-    EXPECT_EQ(year, m_dlg->m_nYear);
-    EXPECT_EQ(step.month, m_dlg->m_nMonth);
-    EXPECT_EQ(step.day, m_dlg->m_nDay);
+    EXPECT_EQ(year, Shown().nYear);
+    EXPECT_EQ(step.month, Shown().nMonth);
+    EXPECT_EQ(step.day, Shown().nDay);
     EXPECT_EQ(0, DateColumnDifferences(year, step.month, step.day)) << "the date column shows another date";
     EXPECT_EQ("베스페랄읽기 - " + std::to_string(year), Title());
-    ASSERT_GE(m_dlg->m_nVerseCount, 1);
+    ASSERT_GE(Shown().VerseCount(), 1);
     if (step.firstBody) {
       EXPECT_EQ(ExpectedBody(step.firstBody, m_year), ShownBody(0));
     } else {
-      EXPECT_EQ(1, m_dlg->m_nVerseCount);
+      EXPECT_EQ(1, Shown().VerseCount());
       EXPECT_EQ(kNoPassage, ShownBody(0));
-      EXPECT_EQ("", m_dlg->m_strRange);
-      EXPECT_EQ("", m_dlg->m_strYearTitle);
+      EXPECT_EQ("", Shown().strRange);
+      EXPECT_EQ("", Shown().strYearTitle);
       CScreenshot shot(Hwnd());
       EXPECT_GT(shot.CountInk(RECT{80, 80, shot.Width() - 31, 100}), 20) << "the no-passage text is drawn";
       EXPECT_EQ(0, shot.CountInk(RECT{80, 20, shot.Width() - 31, 74})) << "no titles or range of another year";

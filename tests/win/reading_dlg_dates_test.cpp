@@ -104,8 +104,7 @@ TEST_F(ReadingDatesTest, OpensOnTodayWithTheYearInTheTitleAndTheRangeOfTheNeighb
 
   EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();
   EXPECT_EQ(TitleOf(m_year), Title());
-  EXPECT_EQ(m_dir.ProgramDir(), m_dlg->m_strProgramDir);
-  EXPECT_EQ(KeyOf(today.wYear, today.wMonth, today.wDay), m_dlg->m_strDateKey);
+  EXPECT_EQ(KeyOf(today.wYear, today.wMonth, today.wDay), Shown().DateKey());
   EXPECT_EQ("verse of " + KeyOf(today.wYear, today.wMonth, today.wDay), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), today.wYear, today.wMonth, today.wDay));
   EXPECT_NE(0, ::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CLIPCHILDREN);
@@ -127,10 +126,9 @@ TEST_F(ReadingDatesTest, StepsFromTheLastDayOfTheYearIntoTheNextYearsFile) {
 
   ::SendMessageA(Item(IDC_NEXT_DAY), BM_CLICK, 0, 0);
   Settle();
-  EXPECT_EQ(m_year + 1, m_dlg->m_nYear);
-  EXPECT_EQ(1, m_dlg->m_nMonth);
-  EXPECT_EQ(1, m_dlg->m_nDay);
-  EXPECT_EQ(m_year + 1, m_dlg->m_nFileYear);
+  EXPECT_EQ(m_year + 1, Shown().nYear);
+  EXPECT_EQ(1, Shown().nMonth);
+  EXPECT_EQ(1, Shown().nDay);
   EXPECT_EQ(TitleOf(m_year + 1), Title());
   EXPECT_EQ("verse of " + KeyOf(m_year + 1, 1, 1), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year + 1, 1, 1));
@@ -154,7 +152,7 @@ TEST_F(ReadingDatesTest, AQuickDoubleClickOnADayButtonStepsTwice) {
   ::SendMessageA(next, WM_LBUTTONUP, 0, inside);
   Settle();
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year, 3, 12));
-  EXPECT_EQ(12, m_dlg->m_nDay);
+  EXPECT_EQ(12, Shown().nDay);
 }
 
 TEST_F(ReadingDatesTest, DayStepsStopAtTheFirstAndLastDayOfTheRange) {
@@ -167,17 +165,17 @@ TEST_F(ReadingDatesTest, DayStepsStopAtTheFirstAndLastDayOfTheRange) {
   m_dlg->StepDay(-1);
   Settle();
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year - 1, 1, 1));
-  EXPECT_EQ(m_year - 1, m_dlg->m_nYear);
-  EXPECT_EQ(1, m_dlg->m_nDay);
+  EXPECT_EQ(m_year - 1, Shown().nYear);
+  EXPECT_EQ(1, Shown().nDay);
   EXPECT_EQ("verse of " + KeyOf(m_year - 1, 1, 1), ShownBody(0));
 
   PickDate(m_year + 1, 12, 31);
   m_dlg->StepDay(+1);
   Settle();
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year + 1, 12, 31));
-  EXPECT_EQ(m_year + 1, m_dlg->m_nYear);
-  EXPECT_EQ(12, m_dlg->m_nMonth);
-  EXPECT_EQ(31, m_dlg->m_nDay);
+  EXPECT_EQ(m_year + 1, Shown().nYear);
+  EXPECT_EQ(12, Shown().nMonth);
+  EXPECT_EQ(31, Shown().nDay);
   EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();
 }
 
@@ -188,14 +186,14 @@ TEST_F(ReadingDatesTest, DayStepsKeepTheTimeOfDayAndCrossMonthsAndLeapDays) {
   const bool leap = (m_year % 4 == 0 && m_year % 100 != 0) || m_year % 400 == 0;
   PickDate(m_year, 2, 28);
   m_dlg->StepDay(+1);
-  EXPECT_EQ(leap ? 2 : 3, m_dlg->m_nMonth);
-  EXPECT_EQ(leap ? 29 : 1, m_dlg->m_nDay);
+  EXPECT_EQ(leap ? 2 : 3, Shown().nMonth);
+  EXPECT_EQ(leap ? 29 : 1, Shown().nDay);
   EXPECT_EQ(9, PickerTime().wHour);
   EXPECT_EQ(30, PickerTime().wMinute);
   PickDate(m_year, 5, 1);
   m_dlg->StepDay(-1);
-  EXPECT_EQ(4, m_dlg->m_nMonth);
-  EXPECT_EQ(30, m_dlg->m_nDay);
+  EXPECT_EQ(4, Shown().nMonth);
+  EXPECT_EQ(30, Shown().nDay);
 }
 
 TEST_F(ReadingDatesTest, F1AsksTheMainWindowForHelpAndTheKeyGoesOn) {
@@ -221,15 +219,13 @@ TEST_F(ReadingDatesTest, DiaryButtonShowsWhetherTheShownDateHasAnEntry) {
   }
   Open();
   PickDate(m_year, 6, 1);
-  EXPECT_EQ(IDI_DIARY_EMPTY_HOVER, m_dlg->m_nDiaryHoverIcon);
-  EXPECT_EQ(IDI_DIARY_EMPTY_NORMAL, m_dlg->m_nDiaryNormalIcon);
+  EXPECT_EQ(DiaryFace::kEmpty, Face());
   m_dlg->StepDay(+1);
-  EXPECT_EQ(IDI_DIARY_WRITTEN_HOVER, m_dlg->m_nDiaryHoverIcon);
-  EXPECT_EQ(IDI_DIARY_WRITTEN_NORMAL, m_dlg->m_nDiaryNormalIcon);
+  EXPECT_EQ(DiaryFace::kWritten, Face());
   // A date without a passage still shows its diary face.
   m_dlg->StepDay(+1);
-  EXPECT_EQ(IDI_DIARY_EMPTY_HOVER, m_dlg->m_nDiaryHoverIcon);
-  EXPECT_NE(nullptr, m_dlg->m_btnDiary.GetNormalIcon());
+  EXPECT_EQ(DiaryFace::kEmpty, Face());
+  EXPECT_TRUE(ShowsIcon(IDC_DIARY_BUTTON));
 }
 
 TEST_F(ReadingDatesTest, WithoutADiaryWindowTheDiaryButtonAndItsCloseMessageDoNothing) {
@@ -239,7 +235,7 @@ TEST_F(ReadingDatesTest, WithoutADiaryWindowTheDiaryButtonAndItsCloseMessageDoNo
   ::SendMessageA(Hwnd(), WM_DIARY_CLOSE, 0, 0);
   ::SendMessageA(Hwnd(), WM_DATE_SYNC, 0, 0);
   Settle();
-  EXPECT_FALSE(m_dlg->m_bDiaryShown);
+  EXPECT_FALSE((Face() == DiaryFace::kOpen));
   EXPECT_TRUE(::IsWindow(Hwnd()));
 }
 
@@ -260,7 +256,7 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   ::SendMessageA(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
   Settle();
   ASSERT_TRUE(::IsWindow(diary));
-  EXPECT_TRUE(m_dlg->m_bDiaryShown);
+  EXPECT_TRUE((Face() == DiaryFace::kOpen));
   EXPECT_TRUE(::IsWindowVisible(diary));
   RECT place;
   ::GetWindowRect(diary, &place);
@@ -268,28 +264,27 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   EXPECT_EQ(160, place.top);
   EXPECT_TRUE(IsSameDate(fake->m_time, m_year, 6, 1));
   EXPECT_EQ(m_year, fake->m_nFirstYear);
-  EXPECT_EQ(IDI_DIARY_OPEN_HOVER, m_dlg->m_nDiaryHoverIcon);
+  EXPECT_EQ(DiaryFace::kOpen, Face());
 
   // A step here moves the diary; the face stays that of the open diary.
   m_dlg->StepDay(+1);
   EXPECT_EQ(1, syncs);
   EXPECT_TRUE(IsSameDate(fake->m_time, m_year, 6, 2));
-  EXPECT_EQ(IDI_DIARY_OPEN_HOVER, m_dlg->m_nDiaryHoverIcon);
+  EXPECT_EQ(DiaryFace::kOpen, Face());
 
   // A date chosen in the diary moves the reading window, without a sync back.
   fake->m_time = MakeLocalTime(m_year, 6, 9, 8);
   ::SendMessageA(Hwnd(), WM_DATE_SYNC, 0, 0);
-  EXPECT_EQ(9, m_dlg->m_nDay);
+  EXPECT_EQ(9, Shown().nDay);
   EXPECT_EQ("verse of " + KeyOf(m_year, 6, 9), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year, 6, 9));
   EXPECT_EQ(1, syncs);
 
   // An entry stored meanwhile shows on the button once the diary closes.
-  m_dlg->m_diaryStore.WriteEntry(KeyOf(m_year, 6, 9), "t", "", "");
+  m_dlg->DiaryStore().WriteEntry(KeyOf(m_year, 6, 9), "t", "", "");
   ::SendMessageA(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
   Settle();
   EXPECT_FALSE(::IsWindow(diary));
-  EXPECT_FALSE(m_dlg->m_bDiaryShown);
-  EXPECT_EQ(IDI_DIARY_WRITTEN_HOVER, m_dlg->m_nDiaryHoverIcon);
-  EXPECT_EQ(IDI_DIARY_WRITTEN_NORMAL, m_dlg->m_nDiaryNormalIcon);
+  EXPECT_FALSE((Face() == DiaryFace::kOpen));
+  EXPECT_EQ(DiaryFace::kWritten, Face());
 }

@@ -108,7 +108,7 @@ TEST_F(ReadingPaintTest, HoveredButtonShowsItsHoverIcon) {
   CScreenshot idle(Hwnd());
   ::SendMessageA(next, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   Settle();
-  ASSERT_TRUE(m_dlg->m_btnNext.IsMouseOver());
+  ASSERT_EQ(next, ::GetCapture());  // the button follows the mouse while it hovers
   CScreenshot hovered(Hwnd());
   hovered.SaveBmp(ProgramFolder() + "reading-hover.bmp");
   ::ReleaseCapture();
@@ -155,7 +155,7 @@ TEST_F(ReadingPaintTest, AnAmpersandInAVerseIsDrawn) {
   PickDate(m_year, 3, 7);
   CScreenshot shot(Hwnd());
   shot.SaveBmp(ProgramFolder() + "reading-ampersand.bmp");
-  const std::string body = m_dlg->m_verses.at(0).strBody;  // code page 949, as drawn
+  const std::string body = Shown().verses.at(0).strBody;  // code page 949, as drawn
   const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(Hwnd(), WM_GETFONT, 0, 0));
   const RECT text{80, 80, shot.Width() - 31, shot.Height() - 55};
   auto reference = [&](UINT prefix) {

@@ -1,0 +1,22 @@
+#pragma once
+// One date's page of the reading plan as the lookup found it: the titles, the range text and the verses.
+// Texts are code page 949.
+#include <string>
+#include <vector>
+
+constexpr int LINE_CHARS = 74;  // bytes per estimated line of a verse
+
+struct VerseEntry {
+  char szVerse[8] = {};  // verse number as decimal text; empty for the no-passage entry
+  int nLines = 0;        // estimated lines: bytes / LINE_CHARS + 1
+  std::string strBody;
+};
+
+struct ReadingDay {
+  int nYear = 0, nMonth = 0, nDay = 0;
+  std::string strYearTitle, strMonthTitle, strRange;
+  std::vector<VerseEntry> verses;  // never empty: a day without passage holds the no-passage entry
+
+  int VerseCount() const { return static_cast<int>(verses.size()); }
+  std::string DateKey() const;  // the diary's key of the date, YYYYMMDD
+};
