@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
-const char kReadingAppTitle[] = "베스페랄읽기";
+#include "res/AppTitle.h"
+
+const char kReadingAppTitle[] = VESPERAL_APP_TITLE;
 const char kNoPassageText[] = "해당하는 본문내용이 없습니다.";
 
 std::vector<std::string> PlanNoticeBoxes(const PlanNotice& notice) {
