@@ -121,7 +121,7 @@ void CReadingDlg::LayOut(int width, int height) {
 
 void CReadingDlg::ShowNotices(const std::vector<PlanNotice>& notices) {
   for (const PlanNotice& notice : notices)
-    for (const std::string& text : PlanNoticeBoxes(notice)) AppMessageBox(m_hWnd, text, MB_OK);
+    for (const MessageText& text : PlanNoticeBoxes(notice)) AppMessageBox(m_hWnd, text, MB_OK);
 }
 
 void CReadingDlg::ShowDiaryFace(DiaryFace face) {

@@ -1,13 +1,14 @@
 #pragma once
-// The reading window's own texts (code page 949 in the program) and the message boxes each plan-file
-// notice shows.
+// The reading window's own texts (code page 949 in the program), and the message boxes each plan-file
+// notice shows, as texts of the string table.
 #include <string>
 #include <vector>
 
+#include "db/MessageText.h"
 #include "reading/PlanNotices.h"
 
 extern const char kReadingAppTitle[];
 extern const char kNoPassageText[];
 
 // The texts of the message boxes that tell the user of `notice`, one box each, in order.
-std::vector<std::string> PlanNoticeBoxes(const PlanNotice& notice);
+std::vector<MessageText> PlanNoticeBoxes(const PlanNotice& notice);

@@ -1,7 +1,11 @@
 #pragma once
-// Ids of the user-visible texts in the resource script's string table (outside the reading window), for
+// Ids of the user-visible texts in the resource script's string table, for
 // the resource script and the code alike: plain numbers, so that portable code can name a text without
 // windows.h. A %s in a text takes one value, in order.
+
+// The reading window's plan-file messages.
+#define IDS_PLAN_CANNOT_OPEN 200
+#define IDS_PLAN_WRONG_YEAR 201
 
 // The tray menu.
 #define IDS_MENU_READING_OPEN 300

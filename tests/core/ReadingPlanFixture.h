@@ -10,6 +10,7 @@
 #include "PlanTestDir.h"
 #include "reading/ReadingPlan.h"
 #include "reading/ReadingTexts.h"
+#include "res/TextIds.h"
 
 class ReadingPlanTest : public ::testing::Test {
  protected:
@@ -43,9 +44,16 @@ class ReadingPlanTest : public ::testing::Test {
   std::vector<std::string> m_messages;
 
  private:
+  // The string table's plan-file texts, as the window loads them (the window tests read them from the
+  // program's own string table).
+  static std::string PlanText(int id) {
+    if (id == IDS_PLAN_CANNOT_OPEN) return "베스페랄본문 파일을 열 수 없습니다.";
+    if (id == IDS_PLAN_WRONG_YEAR) return "현재 베스페랄읽기 본문 파일은 %s년도 용이 아닙니다.";
+    return "";
+  }
   void Keep(const std::vector<PlanNotice>& notices) {
     for (const PlanNotice& notice : notices)
-      for (const std::string& text : PlanNoticeBoxes(notice)) m_messages.push_back(text);
+      for (const MessageText& text : PlanNoticeBoxes(notice)) m_messages.push_back(text.Render(PlanText));
   }
 };
 
