@@ -52,7 +52,7 @@ TEST_F(DiaryDlgTest, ADateChangeStoresTypedFieldsUnderTheOldDateAndTheReadingWin
   EXPECT_EQ(Stored(Key(3, 7)), (StoredEntry{true, u8"이미 쓴 제목", "", ""}));
   EXPECT_FALSE(Stored(Key(3, 8)).found);
   EXPECT_EQ(ReadingKey(), Key(3, 9));
-  EXPECT_TRUE(m_dlg->DiaryStore().m_diaryKeys.Find(Key(3, 5)));
+  EXPECT_TRUE(m_dlg->DiarySession().HasEntry(Key(3, 5)));
 }
 
 TEST_F(DiaryDlgTest, TheReadingWindowsDateChangeMovesTheDiaryAndStoresItsTypedFields) {
