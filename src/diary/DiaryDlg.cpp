@@ -92,9 +92,22 @@ void CDiaryDlg::UpdateData(bool fromWindow) {
       {IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
   if (fromWindow) {
     for (auto& field : fields) *field.text = WindowText(GetDlgItem(field.id));
-  } else {
-    SetPickerTime(GetDlgItem(IDC_DIARY_DATE), PickerTimeOf(Session().ShownDate()));
-    for (auto& field : fields) ::SetWindowTextA(GetDlgItem(field.id), field.text->c_str());
+    return;
+  }
+  // Under Wine each control that is set costs a repaint of its own: only what differs is set, and each
+  // field takes its new text with its drawing suspended, to be painted once with the rest of the window.
+  // (Suspending the whole window would also drop the picker's and buttons' pending repaints.)
+  HWND picker = GetDlgItem(IDC_DIARY_DATE);
+  const DiaryDate shown = Session().ShownDate();
+  if (!IsSameDate(GetPickerTime(picker), shown.year, shown.month, shown.day))
+    SetPickerTime(picker, PickerTimeOf(shown));
+  for (auto& field : fields) {
+    HWND edit = GetDlgItem(field.id);
+    if (WindowText(edit) == *field.text) continue;
+    ::SendMessageA(edit, WM_SETREDRAW, FALSE, 0);
+    ::SetWindowTextA(edit, field.text->c_str());
+    ::SendMessageA(edit, WM_SETREDRAW, TRUE, 0);
+    ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   }
 }
 
