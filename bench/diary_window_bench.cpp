@@ -160,7 +160,8 @@ int main(int argc, char** argv) {
       change.st = MakeLocalTime(today.wYear, 6, 14 + (turn++ % 2), 9);
       SetPickerTime(change.nmhdr.hwndFrom, change.st);
       ::SendMessageA(diaryWindow, WM_NOTIFY, IDC_DIARY_DATE, reinterpret_cast<LPARAM>(&change));
-      ::UpdateWindow(diaryWindow);
+      // Painted as the user would see it: the diary with its fields, and the reading window's page.
+      ::RedrawWindow(diaryWindow, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
       ::UpdateWindow(reading.GetSafeHwnd());
     };
     dateChange = MedianMillis(runs * 5, typeLetter, pickOtherDay);

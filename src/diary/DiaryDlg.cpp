@@ -7,8 +7,9 @@
 #include "db/DaoException.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryHelpKey.h"
+#include "diary/DiaryPickerDate.h"
 #include "diary/DiarySearch.h"
-#include "diary/DiaryStore.h"
+#include "diary/DiarySession.h"
 #include "diary/FindDlg.h"
 #include "diary/SaveFileDialog.h"
 #include "res/Resource.h"
@@ -27,8 +28,6 @@ std::string WindowText(HWND window) {
   return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
-std::string KeyOf(const SYSTEMTIME& time) { return MakeDateKey(time.wYear, time.wMonth, time.wDay); }
-
 }  // namespace
 
 CDiaryDlg::CDiaryDlg(IDiaryHost& host) : CDialogBase(IDD_DIARY, host.ReadingWindow()), m_pReadingDlg(&host) {
@@ -41,9 +40,7 @@ CDiaryDlg::~CDiaryDlg() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-CDiaryStore& CDiaryDlg::Store() const { return m_pReadingDlg->DiaryStore(); }
-
-CDaoRecordset* CDiaryDlg::DiarySet() const { return Store().m_pDiarySet.get(); }
+CDiarySession& CDiaryDlg::Session() const { return m_pReadingDlg->DiarySession(); }
 
 HWND CDiaryDlg::OwnerWindow() const {
   HWND main = m_pReadingDlg->MainWindow();
@@ -65,12 +62,11 @@ void CDiaryDlg::CloseDiaryWindow() {
 }
 
 bool CDiaryDlg::StoreOrAskToDiscard() {
-  if (!m_hWnd || !m_bModified) return true;
   try {
-    StoreEntry();
+    StoreChanges();
     return true;
   } catch (const CDaoException& error) {
-    const MessageText question = Store().StoreFailureMessage(error).Then(IDS_DIARY_DISCARD_QUESTION);
+    const MessageText question = Session().StoreFailureMessage(error).Then(IDS_DIARY_DISCARD_QUESTION);
     if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
     // Given up by the user's choice: nothing is stored as the window goes.
     m_bModified = false;
@@ -89,25 +85,36 @@ void CDiaryDlg::StoreChanges() {
 // ---- Entry steps
 
 void CDiaryDlg::UpdateData(bool fromWindow) {
-  HWND picker = GetDlgItem(IDC_DIARY_DATE);
   struct {
     int id;
     std::string* text;
   } fields[] = {
       {IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
   if (fromWindow) {
-    m_time = GetPickerTime(picker);
     for (auto& field : fields) *field.text = WindowText(GetDlgItem(field.id));
-  } else {
-    SetPickerTime(picker, m_time);
-    for (auto& field : fields) ::SetWindowTextA(GetDlgItem(field.id), field.text->c_str());
+    return;
+  }
+  // Under Wine each control that is set costs a repaint of its own: only what differs is set, and each
+  // field takes its new text with its drawing suspended, to be painted once with the rest of the window.
+  // (Suspending the whole window would also drop the picker's and buttons' pending repaints.)
+  HWND picker = GetDlgItem(IDC_DIARY_DATE);
+  const DiaryDate shown = Session().ShownDate();
+  if (!IsSameDate(GetPickerTime(picker), shown.year, shown.month, shown.day))
+    SetPickerTime(picker, PickerTimeOf(shown));
+  for (auto& field : fields) {
+    HWND edit = GetDlgItem(field.id);
+    if (WindowText(edit) == *field.text) continue;
+    ::SendMessageA(edit, WM_SETREDRAW, FALSE, 0);
+    ::SetWindowTextA(edit, field.text->c_str());
+    ::SendMessageA(edit, WM_SETREDRAW, TRUE, 0);
+    ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   }
 }
 
 void CDiaryDlg::LoadEntry() {
-  if (!DiarySet()) return;
+  if (!Session().HasDiary()) return;
   DiaryEntry entry;
-  Store().ReadEntry(m_strKey, entry);
+  Session().ReadEntry(m_strKey, entry);
   if (entry.found) {
     m_strTitle = entry.title;
     m_strMeditation = entry.meditation;
@@ -123,9 +130,9 @@ void CDiaryDlg::LoadEntry() {
 }
 
 void CDiaryDlg::StoreEntry() {
-  if (!DiarySet()) return;
+  if (!Session().HasDiary()) return;
   UpdateData(true);
-  Store().WriteEntry(m_strKey, m_strTitle, m_strMeditation, m_strPrayer);
+  Session().WriteEntry(m_strKey, m_strTitle, m_strMeditation, m_strPrayer);
   m_bModified = false;
   // The shown date has an entry now, whichever button stored it.
   ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), TRUE);
@@ -136,7 +143,7 @@ bool CDiaryDlg::TryStoreEntry() {
     StoreEntry();
     return true;
   } catch (const CDaoException& error) {
-    AppMessageBox(m_hWnd, Store().StoreFailureMessage(error), MB_OK | MB_ICONSTOP);
+    AppMessageBox(m_hWnd, Session().StoreFailureMessage(error), MB_OK | MB_ICONSTOP);
     return false;
   }
 }
@@ -152,21 +159,19 @@ void CDiaryDlg::ClearEntry() {
 }
 
 void CDiaryDlg::FollowDate() {
-  const std::string key = KeyOf(m_time);
+  const std::string key = Session().ShownKey();
   if (key == m_strKey) return;
-  const SYSTEMTIME newTime = m_time;
-  // Stored under the old key; it takes the picker's time into m_time.
+  // Stored under the old key.
   if (m_bModified && !TryStoreEntry()) {
     // The typing stays, so the date stays with it: the picker goes back, and the reading window follows.
-    m_time = m_shownTime;
-    SetPickerTime(GetDlgItem(IDC_DIARY_DATE), m_time);
+    Session().SetShownDate(m_shownDate);
+    SetPickerTime(GetDlgItem(IDC_DIARY_DATE), PickerTimeOf(m_shownDate));
     ::SendMessageA(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
     return;
   }
   m_strKey = key;
-  m_time = newTime;
-  m_shownTime = newTime;
-  if (Store().m_diaryKeys.Find(m_strKey))
+  m_shownDate = Session().ShownDate();
+  if (Session().HasEntry(m_strKey))
     LoadEntry();
   else
     ClearEntry();
@@ -177,13 +182,13 @@ void CDiaryDlg::FollowDate() {
 
 BOOL CDiaryDlg::OnInitDialog() {
   UpdateData(false);
-  m_strKey = KeyOf(m_time);
-  m_shownTime = m_time;
-  if (Store().m_diaryKeys.Find(m_strKey))
+  m_strKey = Session().ShownKey();
+  m_shownDate = Session().ShownDate();
+  if (Session().HasEntry(m_strKey))
     LoadEntry();
   else
     ClearEntry();
-  m_pFindDlg = std::make_unique<CFindDlg>(*this);
+  m_pFindDlg = std::make_unique<CFindDlg>(m_hWnd, *m_pReadingDlg);
   // No limit on what can be typed beyond what the control can hold.
   for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER})
     ::SendDlgItemMessageA(m_hWnd, id, EM_SETLIMITTEXT, 0, 0);
@@ -196,7 +201,7 @@ BOOL CDiaryDlg::OnInitDialog() {
 
 void CDiaryDlg::OnDelete() {
   if (AppMessageBox(m_hWnd, LoadText(IDS_DIARY_DELETE_QUESTION), MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
-  Store().DeleteEntry(m_strKey);
+  Session().DeleteEntry(m_strKey);
   ClearEntry();
 }
 
@@ -214,7 +219,7 @@ void CDiaryDlg::OnFind() {
 
 void CDiaryDlg::ShowSearchText() {
   if (!m_pFindDlg) return;
-  const std::string& text = m_pFindDlg->m_strFind;
+  const std::string& text = m_pFindDlg->SearchText();
   for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER}) {
     // The field as it is on the screen: on the date already shown it may hold typing not yet stored.
     HWND edit = GetDlgItem(id);
@@ -265,7 +270,7 @@ bool CDiaryDlg::OnCommand(WORD id, WORD code, HWND control) {
 
 bool CDiaryDlg::OnNotify(NMHDR* header, LRESULT& result) {
   if (header->idFrom != IDC_DIARY_DATE || header->code != DTN_DATETIMECHANGE) return false;
-  UpdateData(true);
+  Session().SetShownDate(DateOf(GetPickerTime(GetDlgItem(IDC_DIARY_DATE))));
   FollowDate();
   result = 0;
   return true;
@@ -306,7 +311,7 @@ bool CDiaryDlg::PreTranslateMessage(MSG& msg) {
 void CDiaryDlg::OnDestroy() {
   // Every way of closing ends here (the close buttons and keys, the reading window's diary button, the
   // reading window going away): what was typed is stored as a change of date would store it.
-  if (m_bModified) StoreEntry();
+  StoreChanges();
   m_pFindDlg.reset();
   m_bFindShown = false;
 }

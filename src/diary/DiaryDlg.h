@@ -10,11 +10,11 @@
 #include <string>
 
 #include "controls/GdiHandles.h"
+#include "diary/DiaryDate.h"
 #include "diary/DiaryWindow.h"
 #include "ui/DialogBase.h"
 
-class CDaoRecordset;
-class CDiaryStore;
+class CDiarySession;
 class CFindDlg;
 
 class CDiaryDlg : public CDialogBase, public IDiaryWindow {
@@ -35,13 +35,11 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   // Stores the fields; when that fails, says why and returns false, what was typed staying in the window.
   bool TryStoreEntry();
   void ClearEntry();
-  // Shows the date of m_time, storing the shown fields first when they were changed.
+  // Shows the session's date, storing the shown fields first when they were changed.
   void FollowDate();
   // The export of one or all entries to a text file.
   void ExportDiary();
 
-  IDiaryHost& Host() const { return *m_pReadingDlg; }
-  CDaoRecordset* DiarySet() const;
   CFindDlg* FindDlg() const { return m_pFindDlg.get(); }
   const std::string& DateKey() const { return m_strKey; }
   bool IsModified() const { return m_bModified; }
@@ -60,7 +58,7 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   void OnDestroy() override;
 
  private:
-  CDiaryStore& Store() const;
+  CDiarySession& Session() const;
   HWND OwnerWindow() const;
   // Copies the controls into the members (true) or the members into the controls (false).
   void UpdateData(bool fromWindow);
@@ -75,7 +73,7 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   IDiaryHost* m_pReadingDlg;
   std::unique_ptr<CFindDlg> m_pFindDlg;
   std::string m_strKey;
-  SYSTEMTIME m_shownTime{};  // the date of m_strKey, to return to when a change of date cannot store
+  DiaryDate m_shownDate;  // the date of m_strKey, to return to when a change of date cannot store
   bool m_bModified = false;
   std::string m_strTitle, m_strMeditation, m_strPrayer;
 };

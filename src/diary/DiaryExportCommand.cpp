@@ -1,7 +1,7 @@
 // The diary window's "파일로저장": the choice of scope, the file name, then the file.
 #include "diary/DiaryDlg.h"
 #include "diary/DiaryExport.h"
-#include "diary/DiaryStore.h"
+#include "diary/DiarySession.h"
 #include "diary/SaveChoiceDlg.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
@@ -15,12 +15,11 @@ void CDiaryDlg::ExportDiary() {
   // What is on the screen belongs in the file.
   StoreEntry();
   path = WithTxtExtension(path);
-  CDaoRecordset* set = DiarySet();
-  if (!set) {
+  if (!Session().HasDiary()) {
     AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_WITHOUT_DIARY), MB_OK);
     return;
   }
-  switch (WriteDiaryExport(*set, choice.m_nScope != 0, m_strKey, path)) {
+  switch (Session().Export(choice.m_nScope != 0, m_strKey, path)) {
     case ExportOutcome::kCannotCreate:
       AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_CANNOT_CREATE, {path}), MB_OK);
       return;

@@ -4,7 +4,7 @@
 // CReadingDlg::MakeDiaryWindow and owns it.
 #include <windows.h>
 
-class CDiaryStore;
+class CDiarySession;
 
 class IDiaryWindow {
  public:
@@ -17,21 +17,19 @@ class IDiaryWindow {
   virtual HWND DiaryWindowHandle() const = 0;
   // The range of its date picker, as the reading window's: 1 January of first to 31 December of last.
   virtual void SetDiaryDateRange(int firstYear, int lastYear) = 0;
-  // Stores the fields when they were changed since they were last loaded or stored.
+  // Stores the fields when they were changed since they were last loaded or stored; an engine failure is
+  // thrown. Every way of closing comes here, the end of the Windows session too.
   virtual void StoreChanges() {}
-
-  // The diary's date, a local time; both windows read and set it before sending WM_DATE_SYNC.
-  SYSTEMTIME m_time{};
 };
 
 class IDiaryHost {
  public:
   virtual ~IDiaryHost() = default;
-  // The reading window: it receives WM_DATE_SYNC and WM_DIARY_CLOSE.
+  // The reading window: it receives WM_DATE_SYNC and WM_DIARY_CLOSE, and follows the session's date.
   virtual HWND ReadingWindow() const = 0;
   // The application's main window: owner of the diary windows and receiver of the help command. Null
   // when there is none; the diary windows are then owned by the reading window.
   virtual HWND MainWindow() const = 0;
-  // The diary database, its recordset and date index.
-  virtual CDiaryStore& DiaryStore() = 0;
+  // The shown date and the diary database, shared by the reading, diary and search windows.
+  virtual CDiarySession& DiarySession() = 0;
 };

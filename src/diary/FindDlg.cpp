@@ -3,14 +3,14 @@
 #include <vector>
 
 #include "diary/DiaryDate.h"
-#include "diary/DiaryDlg.h"
 #include "diary/DiaryHelpKey.h"
 #include "diary/DiarySearch.h"
+#include "diary/DiarySession.h"
+#include "diary/DiaryWindow.h"
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
 #include "ui/ResourceText.h"
-#include "ui/LocalDate.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ int CheckState(int value) { return value >= 0 && value <= 2 ? value : 0; }
 
 }  // namespace
 
-CFindDlg::CFindDlg(CDiaryDlg& diary) : CDialogBase(IDD_FIND, diary.GetSafeHwnd()), m_pDiary(&diary) {}
+CFindDlg::CFindDlg(HWND diary, IDiaryHost& host) : CDialogBase(IDD_FIND, diary), m_hDiary(diary), m_pHost(&host) {}
 
 CFindDlg::~CFindDlg() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
@@ -62,6 +62,7 @@ void CFindDlg::ShowKeys(const std::vector<std::string>& keys) {
     ::SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(FormatDisplayDate(date.year, date.month, date.day).c_str()));
   }
+  m_listedKeys = keys;
   ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
   ::SetWindowTextA(GetDlgItem(IDC_FIND_COUNT), LoadText(IDS_FIND_COUNT, {std::to_string(keys.size())}).c_str());
@@ -71,29 +72,23 @@ void CFindDlg::RunSearch() {
   UpdateData(true);
   const SearchRequest request{m_bTitle != 0, m_bMeditation != 0, m_bPrayer != 0, m_strFind};
   if (BuildSearchStatement(request).empty()) return;
-  CDaoRecordset* set = m_pDiary->DiarySet();
-  if (!set) {
+  CDiarySession& session = m_pHost->DiarySession();
+  if (!session.HasDiary()) {
     ShowKeys({});
     AppMessageBox(m_hWnd, LoadText(IDS_FIND_WITHOUT_DIARY), MB_OK);
     return;
   }
   // The statement runs before the list is emptied: an engine error leaves the list as it was.
-  ShowKeys(SearchDiary(*set, request));
+  ShowKeys(session.Search(request));
 }
 
 void CFindDlg::ShowResult() {
   HWND list = GetDlgItem(IDC_FIND_RESULTS);
   const LRESULT index = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
-  if (index == LB_ERR) return;
-  const LRESULT length = ::SendMessageA(list, LB_GETTEXTLEN, index, 0);
-  if (length == LB_ERR) return;
-  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-  ::SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  DiaryDate date;
-  if (!ParseDisplayDate(text.data(), date)) return;
-  m_pDiary->m_time = MakeLocalTime(date.year, date.month, date.day, 12, 0, 0);
-  ::SendMessageA(m_pDiary->GetSafeHwnd(), WM_FIND_RESULT, 0, 0);
-  ::SendMessageA(m_pDiary->Host().ReadingWindow(), WM_DATE_SYNC, 0, 0);
+  if (index < 0 || static_cast<size_t>(index) >= m_listedKeys.size()) return;
+  m_pHost->DiarySession().SetShownDate(ParseDateKey(m_listedKeys[static_cast<size_t>(index)]));
+  ::SendMessageA(m_hDiary, WM_FIND_RESULT, 0, 0);
+  ::SendMessageA(m_pHost->ReadingWindow(), WM_DATE_SYNC, 0, 0);
 }
 
 bool CFindDlg::OnCommand(WORD id, WORD code, HWND control) {
@@ -107,13 +102,13 @@ bool CFindDlg::OnCommand(WORD id, WORD code, HWND control) {
     return true;
   }
   if ((id == IDOK || id == IDCANCEL) && code == BN_CLICKED) {
-    ::SendMessageA(m_pDiary->GetSafeHwnd(), WM_FIND_CLOSE, 0, 0);
+    ::SendMessageA(m_hDiary, WM_FIND_CLOSE, 0, 0);
     return true;
   }
   return false;
 }
 
 bool CFindDlg::PreTranslateMessage(MSG& msg) {
-  SendHelpOnF1(msg, m_pDiary->Host().MainWindow());
+  SendHelpOnF1(msg, m_pHost->MainWindow());
   return false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The diary search window: the text, the fields to search, and the list of the dates whose entry holds
-// the text. A double click on a date shows it in the diary (and the reading window) with the text
-// selected. The diary window owns the object.
+// the text. A double click on a date makes it the session's date and shows it in the diary (and the
+// reading window) with the text selected. The diary window owns the object.
 #include <windows.h>
 
 #include <string>
@@ -9,19 +9,18 @@
 
 #include "ui/DialogBase.h"
 
-class CDiaryDlg;
+class IDiaryHost;
 
 class CFindDlg : public CDialogBase {
  public:
-  explicit CFindDlg(CDiaryDlg& diary);
+  // `diary` is the diary window: the owner of this window, told of a chosen result and of closing.
+  CFindDlg(HWND diary, IDiaryHost& host);
   ~CFindDlg() override;
 
   void RunSearch();
   void ShowResult();
-
-  CDiaryDlg* m_pDiary;
-  int m_bTitle = 0, m_bMeditation = 0, m_bPrayer = 0;
-  std::string m_strFind;
+  // The text last searched for (or shown when the window opened).
+  const std::string& SearchText() const { return m_strFind; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -31,4 +30,10 @@ class CFindDlg : public CDialogBase {
  private:
   void UpdateData(bool fromWindow);
   void ShowKeys(const std::vector<std::string>& keys);
+
+  HWND m_hDiary;
+  IDiaryHost* m_pHost;
+  int m_bTitle = 0, m_bMeditation = 0, m_bPrayer = 0;
+  std::string m_strFind;
+  std::vector<std::string> m_listedKeys;  // the date key of each row of the result list
 };

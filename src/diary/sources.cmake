@@ -4,6 +4,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryKeyList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiarySearch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiarySession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryUnavailable.cpp
 )

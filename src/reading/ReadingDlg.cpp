@@ -5,6 +5,7 @@
 
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
+#include "diary/DiaryPickerDate.h"
 #include "ui/AppMessageBox.h"
 #include "ui/SystemCalls.h"
 #include "res/Resource.h"
@@ -94,7 +95,7 @@ BOOL CReadingDlg::OnInitDialog() {
   ShowNotices(m_plan->OpenPlanFile(now.wYear, true).notices);
   const YearRange years = m_plan->SelectableYears();
   if (years.bKnown) SetPickerYearRange(m_datePicker, years.nFirstYear, years.nLastYear);
-  m_diaryStore.OpenDiaryDb(programDir);
+  m_diary.Open(programDir);
   ShowDate(now);
 
   m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, kIconSize, kIconSize);
@@ -133,7 +134,7 @@ void CReadingDlg::ShowDiaryFace(DiaryFace face) {
 }
 
 void CReadingDlg::ShowDiaryEntryFace() {
-  ShowDiaryFace(DiaryButtonFace(m_bDiaryShown, m_diaryStore.m_diaryKeys.Find(m_day.DateKey())));
+  ShowDiaryFace(DiaryButtonFace(m_bDiaryShown, m_diary.HasEntry(m_day.DateKey())));
 }
 
 // ---- Dates
@@ -145,7 +146,7 @@ void CReadingDlg::StepDay(int delta) {
   time = GetPickerTime(m_datePicker);
   ShowDate(time);
   if (m_bDiaryShown && m_pDiaryDlg) {
-    m_pDiaryDlg->m_time = time;
+    m_diary.SetShownDate(DateOf(time));
     ::SendMessageA(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
   }
 }
@@ -202,14 +203,14 @@ void CReadingDlg::OnDateChanged() {
   if (IsSameDate(time, m_day.nYear, m_day.nMonth, m_day.nDay)) return;
   ShowDate(time);
   if (m_bDiaryShown && m_pDiaryDlg) {
-    m_pDiaryDlg->m_time = time;
+    m_diary.SetShownDate(DateOf(time));
     ::SendMessageA(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
   }
 }
 
 void CReadingDlg::OnDateSync() {
   if (!m_pDiaryDlg) return;
-  const SYSTEMTIME time = m_pDiaryDlg->m_time;
+  const SYSTEMTIME time = PickerTimeOf(m_diary.ShownDate());
   SetPickerTime(m_datePicker, time);
   // The diary answers our own sync with the date we just gave it; that changes nothing here.
   if (!IsSameDate(time, m_day.nYear, m_day.nMonth, m_day.nDay)) ShowDate(time);
@@ -224,11 +225,11 @@ void CReadingDlg::OnDiaryButton() {
   }
   if (!m_pDiaryDlg) return;
   // A diary that could not keep what is typed is not opened; the button says why at every press.
-  if (!m_diaryStore.Unavailable().IsAvailable()) {
-    AppMessageBox(m_hWnd, m_diaryStore.Unavailable().Message(), MB_OK | MB_ICONEXCLAMATION);
+  if (!m_diary.Unavailable().IsAvailable()) {
+    AppMessageBox(m_hWnd, m_diary.Unavailable().Message(), MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  m_pDiaryDlg->m_time = GetPickerTime(m_datePicker);
+  m_diary.SetShownDate(DateOf(GetPickerTime(m_datePicker)));
   if (!m_pDiaryDlg->OpenDiaryWindow()) return;
   HWND diary = m_pDiaryDlg->DiaryWindowHandle();
   RECT place;
@@ -381,5 +382,5 @@ void CReadingDlg::OnCancel() {
 void CReadingDlg::OnDestroy() {
   if (m_plan) m_plan->Release();
   m_pDiaryDlg.reset();
-  m_diaryStore.Release();
+  m_diary.Release();
 }

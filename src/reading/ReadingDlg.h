@@ -10,7 +10,7 @@
 #include "ui/DialogBase.h"
 #include "controls/GdiHandles.h"
 #include "controls/IconButton.h"
-#include "diary/DiaryStore.h"
+#include "diary/DiarySession.h"
 #include "diary/DiaryWindow.h"
 #include "reading/PageFlow.h"
 #include "reading/ReadingLayout.h"
@@ -41,7 +41,7 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   // IDiaryHost
   HWND ReadingWindow() const override { return m_hWnd; }
   HWND MainWindow() const override { return HelpWindow(); }
-  CDiaryStore& DiaryStore() override { return m_diaryStore; }
+  CDiarySession& DiarySession() override { return m_diary; }
 
  protected:
   // Makes the diary window object; without one the diary button does nothing.
@@ -87,7 +87,7 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   int m_nFirstVerse = 0;
   bool m_bScrollEnabled = false;
   ReadingLayout m_layout;
-  CDiaryStore m_diaryStore;
+  CDiarySession m_diary;
   CIconButton m_btnPrev, m_btnNext, m_btnClose, m_btnDiary;
   HWND m_scrollBar = nullptr;
   HWND m_datePicker = nullptr;

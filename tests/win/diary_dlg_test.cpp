@@ -1,7 +1,11 @@
 // The diary window beside the reading window: loading, storing on a change of date and on every way of
 // closing, deleting, the date sync in both directions, and F1.
 #include "DiaryDlgFixture.h"
+#include "Screenshot.h"
 #include "core/DbTestData.h"
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -52,7 +56,7 @@ TEST_F(DiaryDlgTest, ADateChangeStoresTypedFieldsUnderTheOldDateAndTheReadingWin
   EXPECT_EQ(Stored(Key(3, 7)), (StoredEntry{true, u8"이미 쓴 제목", "", ""}));
   EXPECT_FALSE(Stored(Key(3, 8)).found);
   EXPECT_EQ(ReadingKey(), Key(3, 9));
-  EXPECT_TRUE(m_dlg->DiaryStore().m_diaryKeys.Find(Key(3, 5)));
+  EXPECT_TRUE(m_dlg->DiarySession().HasEntry(Key(3, 5)));
 }
 
 TEST_F(DiaryDlgTest, TheReadingWindowsDateChangeMovesTheDiaryAndStoresItsTypedFields) {
@@ -191,4 +195,60 @@ TEST_F(DiaryDlgTest, ADiaryThatCannotStoreWhatWasTypedStaysOpenWithIt) {
   Click(Diary(), IDCANCEL);
   EXPECT_FALSE((Face() == DiaryFace::kOpen));
   EXPECT_EQ(Stored(Key(5, 20)).meditation, u8"지켜야 할 묵상");
+}
+
+// The fields and the picker are drawn as they are after a change of date: the diary sets only the fields
+// that differ, each with its drawing suspended, and each must be painted again afterwards.
+TEST_F(DiaryDlgTest, AChangeOfDatePaintsEveryFieldThatChanged) {
+  Seed(Key(3, 5), u8"봄날의 감사", u8"묵상 한 줄", u8"기도");
+  Seed(Key(3, 7), u8"제목만", "", "");
+  OpenOn(3, 6);
+  // A control's client area as it is on the screen.
+  auto PictureOf = [](HWND control, RECT& client) {
+    ::GetClientRect(control, &client);
+    auto picture = std::make_unique<CPixelSurface>(client.right, client.bottom, RGB(0, 0, 0));
+    HDC source = ::GetDC(control);
+    ::BitBlt(picture->Dc(), 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+    ::ReleaseDC(control, source);
+    return picture;
+  };
+  std::unique_ptr<CPixelSurface> previousPicker;
+  const struct {
+    int day;
+    bool inked[3];  // title, meditation, prayer
+  } cases[] = {{5, {true, true, true}}, {6, {false, false, false}}, {7, {true, false, false}}, {5, {true, true, true}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.day);
+    PickDiaryDate(3, c.day);
+    ::Sleep(50);
+    Settle();
+    const int ids[] = {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER};
+    for (int i = 0; i < 3; ++i) {
+      RECT client;
+      const auto shown = PictureOf(DiaryItem(ids[i]), client);
+      EXPECT_EQ(c.inked[i], shown->CountInk(client) > 0) << "field " << i;
+    }
+    // Every step shows another date in the picker.
+    RECT pickerArea;
+    auto picker = PictureOf(DiaryItem(IDC_DIARY_DATE), pickerArea);
+    if (previousPicker) {
+      int differing = 0;
+      for (int y = 0; y < pickerArea.bottom; ++y)
+        for (int x = 0; x < pickerArea.right; ++x) differing += picker->Pixel(x, y) != previousPicker->Pixel(x, y);
+      EXPECT_GT(differing, 0);
+    }
+    previousPicker = std::move(picker);
+  }
+  // The window as the user sees it: its own surface, then each control's on top where it stands.
+  CScreenshot picture(Diary());
+  for (HWND child = ::GetWindow(Diary(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    RECT place;
+    ::GetClientRect(child, &place);
+    ::MapWindowPoints(child, Diary(), reinterpret_cast<POINT*>(&place), 2);
+    HDC source = ::GetDC(child);
+    ::BitBlt(picture.Dc(), place.left, place.top, place.right - place.left, place.bottom - place.top, source, 0, 0,
+             SRCCOPY);
+    ::ReleaseDC(child, source);
+  }
+  EXPECT_TRUE(picture.SaveBmp(ProgramFolder() + "diary-date-change.bmp"));
 }

@@ -65,7 +65,6 @@ TEST_F(DiaryFindTest, ADoubleClickMovesBothWindowsAndSelectsTheTextWhereItOccurs
   DoubleClickResult(1);
   EXPECT_EQ(DiaryKey(), Key(3, 5));
   EXPECT_EQ(ReadingKey(), Key(3, 5));
-  EXPECT_EQ(DiaryObject().m_time.wHour, 12);
   EXPECT_EQ(Stored(Key(6, 1)).title, u8"유월의 제목");
   EXPECT_EQ(Selected(IDC_DIARY_TITLE), u8"감사");
   EXPECT_EQ(Selected(IDC_DIARY_MEDITATION), u8"감사");

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ReadingDlgFixture.h"
+#include "diary/DiarySession.h"
 #include "diary/DiaryStore.h"
 
 namespace {
@@ -262,18 +263,18 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   ::GetWindowRect(diary, &place);
   EXPECT_EQ(150, place.left);
   EXPECT_EQ(160, place.top);
-  EXPECT_TRUE(IsSameDate(fake->m_time, m_year, 6, 1));
+  EXPECT_EQ(KeyOf(m_year, 6, 1), m_dlg->DiarySession().ShownKey());
   EXPECT_EQ(m_year, fake->m_nFirstYear);
   EXPECT_EQ(DiaryFace::kOpen, Face());
 
   // A step here moves the diary; the face stays that of the open diary.
   m_dlg->StepDay(+1);
   EXPECT_EQ(1, syncs);
-  EXPECT_TRUE(IsSameDate(fake->m_time, m_year, 6, 2));
+  EXPECT_EQ(KeyOf(m_year, 6, 2), m_dlg->DiarySession().ShownKey());
   EXPECT_EQ(DiaryFace::kOpen, Face());
 
   // A date chosen in the diary moves the reading window, without a sync back.
-  fake->m_time = MakeLocalTime(m_year, 6, 9, 8);
+  m_dlg->DiarySession().SetShownDate({m_year, 6, 9});
   ::SendMessageA(Hwnd(), WM_DATE_SYNC, 0, 0);
   EXPECT_EQ(9, Shown().nDay);
   EXPECT_EQ("verse of " + KeyOf(m_year, 6, 9), ShownBody(0));
@@ -281,7 +282,7 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   EXPECT_EQ(1, syncs);
 
   // An entry stored meanwhile shows on the button once the diary closes.
-  m_dlg->DiaryStore().WriteEntry(KeyOf(m_year, 6, 9), "t", "", "");
+  m_dlg->DiarySession().WriteEntry(KeyOf(m_year, 6, 9), "t", "", "");
   ::SendMessageA(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
   Settle();
   EXPECT_FALSE(::IsWindow(diary));

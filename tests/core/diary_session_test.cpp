@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "TestFiles.h"
+#include "diary/DiarySession.h"
+
+namespace {
+
+using Keys = std::vector<std::string>;
+
+std::string ReadFile(const std::string& cp949Path) {
+  std::ifstream in(TestFiles::FsPath(cp949Path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+TEST(DiarySessionTest, TheShownDateIsTheKeyThatTheWindowsShare) {
+  CDiarySession session;
+  session.SetShownDate({2026, 3, 5});
+  EXPECT_EQ("20260305", session.ShownKey());
+  session.SetShownDate({999, 12, 31});
+  EXPECT_EQ("09991231", session.ShownKey());
+}
+
+TEST(DiarySessionTest, WithoutADiaryNothingIsFoundOrWritten) {
+  TestFiles dir;
+  CDiarySession session;  // never opened, as when memo.mdb could not be used
+  EXPECT_FALSE(session.HasDiary());
+  EXPECT_FALSE(session.HasEntry("20260305"));
+  EXPECT_EQ(Keys{}, session.Search({true, true, true, "a"}));
+  const std::string path = dir.Path("out.txt");
+  EXPECT_EQ(ExportOutcome::kWriteFailed, session.Export(true, "20260305", path));
+  EXPECT_FALSE(std::filesystem::exists(TestFiles::FsPath(path)));
+}
+
+TEST(DiarySessionTest, WritesSearchesDeletesAndExportsThroughOneDiary) {
+  TestFiles dir;
+  CDiarySession session;
+  ASSERT_TRUE(session.Open(dir.ProgramDir()));
+  ASSERT_TRUE(session.HasDiary());
+  session.WriteEntry("20260601", "grace", "m", "p");
+  session.WriteEntry("20260105", "more grace", "", "");
+  session.WriteEntry("20260302", "other", "", "");
+  EXPECT_TRUE(session.HasEntry("20260601"));
+  // In date order, not in the order written.
+  EXPECT_EQ((Keys{"20260105", "20260601"}), session.Search({true, false, false, "grace"}));
+
+  session.DeleteEntry("20260105");
+  EXPECT_FALSE(session.HasEntry("20260105"));
+  EXPECT_EQ(Keys{"20260601"}, session.Search({true, false, false, "grace"}));
+
+  const std::string path = dir.Path("one.txt");
+  ASSERT_EQ(ExportOutcome::kWritten, session.Export(false, "20260302", path));
+  const std::string written = ReadFile(path);
+  EXPECT_NE(std::string::npos, written.find("other"));
+  EXPECT_EQ(std::string::npos, written.find("grace"));
+  session.Release();
+  EXPECT_FALSE(session.HasDiary());
+}
