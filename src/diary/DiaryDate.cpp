@@ -58,15 +58,3 @@ DiaryDate ParseDateKey(const std::string& key) {
   return DiaryDate{NumberAt(key, 0, 4), NumberAt(key, 4, 2), NumberAt(key, 6, 2)};
 }
 
-bool ParseDisplayDate(const std::string& text, DiaryDate& date) {
-  date = DiaryDate{NumberAt(text, 0, 4), NumberAt(text, 7, 2), NumberAt(text, 12, 2)};
-  return text.size() >= 14 && IsCalendarDate(date);
-}
-
-bool IsCalendarDate(const DiaryDate& date) {
-  static const int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (date.year < 1601 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1) return false;
-  const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
-  const int days = date.month == 2 && !leap ? 28 : kDays[date.month - 1];
-  return date.day <= days;
-}

@@ -14,6 +14,3 @@ std::string FormatDisplayDate(int year, int month, int day);
 
 // Reads a date key's bytes 0-3, 4-5 and 6-7 as numbers, as atoi reads them.
 DiaryDate ParseDateKey(const std::string& key);
-// Reads a display text back; false unless it names a calendar date.
-bool ParseDisplayDate(const std::string& text, DiaryDate& date);
-bool IsCalendarDate(const DiaryDate& date);
