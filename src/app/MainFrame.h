@@ -23,10 +23,12 @@ class CMainFrame {
 
   HWND GetSafeHwnd() const { return m_hWnd; }
 
-  // True while a reading window runs.
-  bool m_bReadingOpen = false;
+  // Start-up says whether a reading window runs: until then one counts as open.
+  void SetReadingOpen(bool open) { m_bReadingOpen = open; }
 
  private:
+  // True while a reading window runs.
+  bool m_bReadingOpen = false;
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnTrayNotify(LPARAM mouseMessage);

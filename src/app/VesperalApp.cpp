@@ -57,7 +57,7 @@ bool CVesperalApp::InitInstance(HINSTANCE instance, const std::string& commandLi
   }
   g_pReadingDlg = nullptr;
   if (!IsTrayOnlyStart(commandLine)) RunReadingWindow(frame);
-  m_pMainFrame->m_bReadingOpen = false;
+  m_pMainFrame->SetReadingOpen(false);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "controls/GdiHandles.h"
 #include "diary/DiaryDate.h"
@@ -46,8 +47,10 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
 
   // How the export asks for the file name (true with a path, false when cancelled), and how it opens the
   // written file. The program asks with the common save dialog and opens with the shell; tests replace them.
-  std::function<bool(HWND owner, std::string& path)> m_chooseFile;
-  std::function<void(const std::string& path, const std::string& directory)> m_openFile;
+  using ChooseFileFn = std::function<bool(HWND owner, std::string& path)>;
+  using OpenFileFn = std::function<void(const std::string& path, const std::string& directory)>;
+  void SetExportFileChooser(ChooseFileFn chooseFile) { m_chooseFile = std::move(chooseFile); }
+  void SetExportFileOpener(OpenFileFn openFile) { m_openFile = std::move(openFile); }
 
  protected:
   BOOL OnInitDialog() override;
@@ -58,6 +61,8 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   void OnDestroy() override;
 
  private:
+  ChooseFileFn m_chooseFile;
+  OpenFileFn m_openFile;
   CDiarySession& Session() const;
   HWND OwnerWindow() const;
   // Copies the controls into the members (true) or the members into the controls (false).

@@ -19,7 +19,7 @@ void CDiaryDlg::ExportDiary() {
     AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_WITHOUT_DIARY), MB_OK);
     return;
   }
-  switch (Session().Export(choice.m_nScope != 0, m_strKey, path)) {
+  switch (Session().Export(choice.Scope() != 0, m_strKey, path)) {
     case ExportOutcome::kCannotCreate:
       AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_CANNOT_CREATE, {path}), MB_OK);
       return;

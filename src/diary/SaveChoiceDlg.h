@@ -9,7 +9,7 @@ class CSaveChoiceDlg : public CDialogBase {
   CSaveChoiceDlg(HWND parent, HWND helpWindow);
 
   // The index of the chosen button of the group: 0 the shown date, 1 every date, -1 none.
-  int m_nScope = 0;
+  int Scope() const { return m_nScope; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -17,5 +17,6 @@ class CSaveChoiceDlg : public CDialogBase {
   bool PreTranslateMessage(MSG& msg) override;
 
  private:
+  int m_nScope = 0;
   HWND m_hHelpWnd;
 };

@@ -40,15 +40,14 @@ class DiaryExportDlgTest : public DiaryDlgTest {
     OpenOn(3, 5);
     // The prayer is changed on the screen: the export stores it first.
     Type(IDC_DIARY_PRAYER, u8"주님 뜻대로 \r\n\r\n  \t");
-    DiaryObject().m_openFile = [this](const std::string& path, const std::string& directory) {
-      m_opened.push_back(path + "|" + directory);
-    };
+    DiaryObject().SetExportFileOpener(
+        [this](const std::string& path, const std::string& directory) { m_opened.push_back(path + "|" + directory); });
   }
   void GivePath(const std::string& cp949Path, bool cancel = false) {
-    DiaryObject().m_chooseFile = [cp949Path, cancel](HWND, std::string& path) {
+    DiaryObject().SetExportFileChooser([cp949Path, cancel](HWND, std::string& path) {
       path = cp949Path;
       return !cancel;
-    };
+    });
   }
   void Export(std::vector<CModalAnswerer::Step> steps) {
     CModalAnswerer answers(std::move(steps));
