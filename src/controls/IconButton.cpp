@@ -12,6 +12,15 @@ namespace {
 
 // Tells our subclass apart from others a button may carry.
 constexpr UINT_PTR kSubclassId = 1;
+// The answer of a bound button to the question below; a plain button answers 0 to a message it does not know.
+constexpr LRESULT kBoundAnswer = 0x1B0D;
+
+// Asks a button whether an icon button is bound to it already. A message of our own rather than
+// GetWindowSubclass, which the 64-bit import library of comctl32 does not offer.
+UINT BoundQuestion() {
+  static const UINT message = ::RegisterWindowMessageA("Vesperal.IconButton.Bound");
+  return message;
+}
 
 std::string WindowText(HWND hwnd) {
   std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
@@ -57,8 +66,7 @@ bool CIconButton::SubclassDlgItem(int id, HWND parent) {
 bool CIconButton::AttachButton(HWND button) {
   if (m_hWnd || !::IsWindow(button)) return false;
   // The window's own data belongs to whoever made it; the subclass keeps this object beside it.
-  DWORD_PTR bound = 0;
-  if (::GetWindowSubclass(button, &CIconButton::SubclassProc, kSubclassId, &bound)) return false;
+  if (::SendMessageA(button, BoundQuestion(), 0, 0) == kBoundAnswer) return false;
   if (!::SetWindowSubclass(button, &CIconButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
     return false;
   m_hWnd = button;
@@ -75,6 +83,7 @@ void CIconButton::Detach() {
 }
 
 LRESULT CALLBACK CIconButton::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  if (msg == BoundQuestion()) return kBoundAnswer;
   return reinterpret_cast<CIconButton*>(self)->WindowProc(msg, wParam, lParam);
 }
 
