@@ -57,8 +57,6 @@ CReadingDlg::~CReadingDlg() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-std::string CReadingDlg::ModuleDirectory() const { return ModuleFolder(); }
-
 BOOL CReadingDlg::OnInitDialog() {
   m_btnPrev.SubclassDlgItem(IDC_PREV_DAY, m_hWnd);
   m_btnNext.SubclassDlgItem(IDC_NEXT_DAY, m_hWnd);
@@ -70,7 +68,7 @@ BOOL CReadingDlg::OnInitDialog() {
   // The page is painted around the controls, never over them.
   ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
 
-  const std::string programDir = m_strProgramDirOverride.empty() ? ModuleDirectory() : m_strProgramDirOverride;
+  const std::string programDir = m_strProgramDirOverride.empty() ? ModuleFolder() : m_strProgramDirOverride;
   m_plan = std::make_unique<CReadingPlan>(programDir);
 
   SYSTEMTIME now;

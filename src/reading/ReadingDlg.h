@@ -59,7 +59,6 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
  private:
   // Closes the diary window before the reading window goes; false when the diary stays (its text unstored).
   bool CloseDiaryFirst();
-  std::string ModuleDirectory() const;
   void LayOut(int width, int height);
   void OnScroll(int code, int thumbPos);
   void OnDateChanged();
