@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "db/Cp949.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "diary/FindDlg.h"
@@ -43,7 +42,7 @@ constexpr int kEntries = 10000;
 
 bool Exec(const std::string& path, const std::string& utf8Sql) {
   sqlite3* db = nullptr;
-  bool ok = sqlite3_open(Cp949ToUtf8(path).c_str(), &db) == SQLITE_OK &&
+  bool ok = sqlite3_open(path.c_str(), &db) == SQLITE_OK &&
             sqlite3_exec(db, utf8Sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
   sqlite3_close(db);
   return ok;
@@ -169,7 +168,7 @@ int main(int argc, char** argv) {
         runs * 5, [] {}, pickOtherDay);
   }
   std::error_code ignored;
-  std::filesystem::remove_all(std::filesystem::u8path(Cp949ToUtf8(folder)), ignored);
+  std::filesystem::remove_all(std::filesystem::u8path(folder), ignored);
   std::printf("search listing %d entries in the search window: median %.1f ms (target < 100 ms)\n", listed, search);
   std::printf("diary date change, one entry stored and another loaded: median %.2f ms (target <= 16 ms)\n", dateChange);
   std::printf("diary date change without typing (load only): median %.2f ms\n", dateChangeLoadOnly);

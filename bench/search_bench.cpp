@@ -6,7 +6,6 @@
 #include <string>
 
 #include "BenchFiles.h"
-#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/DaoRecordset.h"
 
@@ -22,7 +21,7 @@ void BM_DiarySearch_Layer(benchmark::State& state) {
   CDaoDatabase db;
   db.Open(DiaryFolder() + "memo.mdb");
   CDaoRecordset set(&db);
-  const std::string needle = Utf8ToCp949(kNeedleUtf8);
+  const std::string needle = kNeedleUtf8;
   const std::string sql = "SELECT keydate FROM VESPERAL WHERE memo1 LIKE \"*" + needle + "*\" OR memo2 LIKE \"*" +
                           needle + "*\" OR memo3 LIKE \"*" + needle + "*\" ORDER BY keydate";
   int found = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// A connection to one database file. Paths and statements are code page 949 text.
+// A connection to one database file. Paths and statements are UTF-8 text.
 #include <memory>
 #include <string>
 

@@ -1,5 +1,5 @@
 #pragma once
-// An error of the database engine, carrying a readable description in code page 949.
+// An error of the database engine, carrying a readable description (UTF-8).
 #include <stdexcept>
 #include <string>
 
@@ -14,7 +14,7 @@ class CDaoException : public std::runtime_error {
   // Jet's error number for the errors the layer raises itself (3021 "No current record." and the like),
   // SQLite's extended result code for the failures of SQLite.
   int EngineCode() const { return m_nEngineCode; }
-  // The database file (code page 949) the failure concerns; empty when the layer does not know it.
+  // The database file the failure concerns; empty when the layer does not know it.
   const std::string& File() const { return m_strFile; }
 
  private:

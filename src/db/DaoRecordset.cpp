@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/JetErrors.h"
 #include "db/JetStatement.h"
@@ -16,12 +15,6 @@ namespace {
 
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && sqlite3_strnicmp(a.data(), b.data(), static_cast<int>(a.size())) == 0;
-}
-
-bool IsAscii(std::string_view text) {
-  for (const char c : text)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
 }
 
 // Jet's 16-bit Integer columns, as SQL declares them.
@@ -77,7 +70,7 @@ FieldValue ToFieldValue(const Cell& cell, bool smallInt) {
       break;
     case SQLITE_TEXT:
       value.vt = variant::VT_BSTR;
-      value.bytes = Utf8ToCp949(cell.bytes);
+      value.bytes = cell.bytes;
       break;
     case SQLITE_BLOB:
       value.vt = variant::VT_ARRAY | variant::VT_UI1;
@@ -126,18 +119,16 @@ class CDaoRecordset::Impl {
   bool AtEnd() const { return current >= rows.size(); }
 
   // Readers ask for the same few names row after row; each name is looked up once per opening.
-  size_t FindColumn(const std::string& cp949Name) const {
+  size_t FindColumn(const std::string& fieldName) const {
     for (const auto& known : foundColumns)
-      if (known.first == cp949Name) return known.second;
-    const size_t found = LookUpColumn(cp949Name);
-    if (foundColumns.size() < kRememberedNames) foundColumns.emplace_back(cp949Name, found);
+      if (known.first == fieldName) return known.second;
+    const size_t found = LookUpColumn(fieldName);
+    if (foundColumns.size() < kRememberedNames) foundColumns.emplace_back(fieldName, found);
     return found;
   }
 
-  size_t LookUpColumn(const std::string& cp949Name) const {
-    // Field names are nearly always ASCII, the same in both code pages: no conversion for them.
-    const std::string converted = IsAscii(cp949Name) ? std::string() : Cp949ToUtf8(cp949Name);
-    const std::string_view name = converted.empty() ? std::string_view(cp949Name) : std::string_view(converted);
+  size_t LookUpColumn(const std::string& fieldName) const {
+    const std::string_view name = fieldName;
     std::string_view table, column = name;
     const size_t dot = name.find('.');
     if (dot != std::string_view::npos) table = name.substr(0, dot), column = name.substr(dot + 1);
@@ -148,12 +139,12 @@ class CDaoRecordset::Impl {
       if (found == columns.size()) {
         found = i;
       } else if (!SameName(columns[found].table, columns[i].table)) {
-        jet::Throw(jet::kItemNotFound, "Item not found in this collection: the field name '" + cp949Name +
-                                           "' is ambiguous; put its table before it, as in TABLE." + cp949Name + ".");
+        jet::Throw(jet::kItemNotFound, "Item not found in this collection: the field name '" + fieldName +
+                                           "' is ambiguous; put its table before it, as in TABLE." + fieldName + ".");
       }
     }
     if (found == columns.size())
-      jet::Throw(jet::kItemNotFound, "Item not found in this collection: there is no field '" + cp949Name + "'.");
+      jet::Throw(jet::kItemNotFound, "Item not found in this collection: there is no field '" + fieldName + "'.");
     return found;
   }
 
@@ -192,7 +183,7 @@ void CDaoRecordset::Open(int openType, const std::string& sql, int /*options*/) 
   SqliteConnection& connection = m_pDatabase->Connection();
 
   auto impl = std::make_unique<Impl>();
-  impl->query = ParseJetStatement(Cp949ToUtf8(sql));
+  impl->query = ParseJetStatement(sql);
   const JetSelect& query = impl->query;
 
   // Rows of a one-table statement keep their row id so that they can be changed; a table without row
@@ -306,7 +297,7 @@ void CDaoRecordset::SetFieldValue(const std::string& fieldName, const std::strin
   if (m_impl->editMode == Impl::EditMode::kNone)
     jet::Throw(jet::kUpdateWithoutEdit, "Update or CancelUpdate without AddNew or Edit.");
   const size_t column = m_impl->FindColumn(fieldName);
-  std::string value = Cp949ToUtf8(text);
+  std::string value = text;
   for (auto& change : m_impl->pending) {
     if (change.first == column) {
       change.second = std::move(value);

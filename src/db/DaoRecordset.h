@@ -1,5 +1,5 @@
 #pragma once
-// A result set opened with one statement of the engine's SQL dialect (code page 949 text).
+// A result set opened with one statement of the engine's SQL dialect (UTF-8 text).
 // Dynaset behaviour: positioned on the first row at open; rows of a one-table statement can be
 // added, edited and deleted.
 #include <memory>

@@ -1,6 +1,5 @@
 #include "db/DaoTableDef.h"
 
-#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/JetErrors.h"
 #include "db/JetStatement.h"
@@ -46,10 +45,10 @@ void CDaoTableDef::Append() {
   if (!m_bCreated || m_bAppended) jet::Throw(jet::kObjectClosed, "Create the table definition before appending it.");
   if (m_fields.empty())
     jet::Throw(jet::kInvalidArgument, "No field defined - cannot append table '" + m_strName + "'.");
-  const std::string table = Cp949ToUtf8(m_strName);
+  const std::string table = m_strName;
   std::string sql = "CREATE TABLE " + QuoteIdentifier(table) + " (";
   for (size_t i = 0; i < m_fields.size(); ++i) {
-    const std::string column = Cp949ToUtf8(m_fields[i].name);
+    const std::string column = m_fields[i].name;
     const std::string quoted = QuoteIdentifier(column);
     if (i) sql += ", ";
     sql += quoted;

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "db/Cp949.h"
 #include "db/JetErrors.h"
 
 namespace {
@@ -33,8 +32,8 @@ bool HasHotJournal(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::filesystem::path FileSystemPath(const std::string& cp949Path) {
-  return std::filesystem::u8path(Cp949ToUtf8(cp949Path));
+std::filesystem::path FileSystemPath(const std::string& path) {
+  return std::filesystem::u8path(path);
 }
 
 void CheckDatabaseFile(const std::string& path) {

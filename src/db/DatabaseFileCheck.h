@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-// The file system path of a code page 949 path.
-std::filesystem::path FileSystemPath(const std::string& cp949Path);
+// The file system path of a UTF-8 path.
+std::filesystem::path FileSystemPath(const std::string& path);
 
 // Throws CDaoException naming the file unless it looks like a whole SQLite database. Only reads.
-void CheckDatabaseFile(const std::string& cp949Path);
+void CheckDatabaseFile(const std::string& path);

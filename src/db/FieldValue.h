@@ -25,7 +25,7 @@ struct FieldValue {
   double dblVal = 0;       // VT_R8; VT_DATE as days since 30 December 1899
   int64_t cyVal = 0;       // VT_CY, the amount times 10,000
   uint8_t bVal = 0;        // VT_UI1
-  std::string bytes;       // VT_BSTR text (code page 949) or the elements of a VT_ARRAY | VT_UI1
+  std::string bytes;       // VT_BSTR text (UTF-8) or the elements of a VT_ARRAY | VT_UI1
 
   static FieldValue Null() { FieldValue v; v.vt = variant::VT_NULL; return v; }
   static FieldValue Text(std::string text) { FieldValue v; v.vt = variant::VT_BSTR; v.bytes = std::move(text); return v; }

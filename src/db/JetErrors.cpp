@@ -1,6 +1,5 @@
 #include "db/JetErrors.h"
 
-#include "db/Cp949.h"
 
 namespace jet {
 namespace {
@@ -22,7 +21,7 @@ std::string DescribeConstraintFailure(const std::string& utf8Message, int& code)
   const std::string name = utf8Message.substr(kLead.size());
   if (name.compare(0, kNonEmptyPrefix.size(), kNonEmptyPrefix) == 0) {
     code = kZeroLengthString;
-    return "Field '" + Utf8ToCp949(name.substr(kNonEmptyPrefix.size())) + "' cannot be a zero-length string.";
+    return "Field '" + name.substr(kNonEmptyPrefix.size()) + "' cannot be a zero-length string.";
   }
   if (name.compare(0, kMaxLengthPrefix.size(), kMaxLengthPrefix) == 0) {
     const size_t colon = name.find(':', kMaxLengthPrefix.size());
@@ -30,7 +29,7 @@ std::string DescribeConstraintFailure(const std::string& utf8Message, int& code)
     const std::string size = name.substr(kMaxLengthPrefix.size(), colon - kMaxLengthPrefix.size());
     code = kFieldTooSmall;
     return "The field is too small to accept the amount of data you attempted to add. (Field '" +
-           Utf8ToCp949(name.substr(colon + 1)) + "' holds at most " + size + " characters.)";
+           name.substr(colon + 1) + "' holds at most " + size + " characters.)";
   }
   return "";
 }

@@ -33,7 +33,7 @@ enum ErrorCode {
 // Names of the CHECK constraints by which a table keeps Jet's field rules (UTF-8 table and column).
 std::string NonEmptyConstraintName(const std::string& table, const std::string& column);
 std::string MaxLengthConstraintName(const std::string& table, const std::string& column, long size);
-// The Jet description (code page 949) of a failed constraint of ours, given SQLite's message;
+// The Jet description of a failed constraint of ours, given SQLite's message;
 // empty when the message is not about one of them.
 std::string DescribeConstraintFailure(const std::string& utf8Message, int& code);
 

@@ -3,7 +3,6 @@
 #include <memory>
 #include <new>
 
-#include "db/Cp949.h"
 #include "db/JetErrors.h"
 #include "db/Utf8.h"
 
@@ -13,7 +12,7 @@ char32_t FoldCase(char32_t c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : 
 
 [[noreturn]] void RefusePattern(std::string_view pattern, const char* reason) {
   jet::Throw(jet::kSyntaxError,
-             "Invalid pattern string in LIKE '" + Utf8ToCp949(pattern) + "': " + reason + ".");
+             "Invalid pattern string in LIKE '" + std::string(pattern) + "': " + reason + ".");
 }
 
 }  // namespace
@@ -158,7 +157,7 @@ void JetLikeFunction(sqlite3_context* context, int, sqlite3_value** args) {
     sqlite3_result_int(context, matches ? 1 : 0);
     if (fresh) sqlite3_set_auxdata(context, 0, fresh.release(), DeletePattern);  // may free it at once
   } catch (const CDaoException& e) {
-    sqlite3_result_error(context, Cp949ToUtf8(e.Description()).c_str(), -1);
+    sqlite3_result_error(context, e.Description().c_str(), -1);
   } catch (const std::bad_alloc&) {
     sqlite3_result_error_nomem(context);
   }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "db/Cp949.h"
 #include "db/JetErrors.h"
 #include "db/JetLike.h"
 
@@ -88,8 +87,8 @@ class Parser {
     std::string excerpt(m_text.substr(m_token.offset, end - m_token.offset));
     if (end < m_text.size()) excerpt += "...";
     const std::string where = m_token.kind == Token::kEnd ? " at the end of the statement"
-                                                           : " near \"" + Utf8ToCp949(excerpt) + "\"";
-    jet::Throw(jet::kSyntaxError, "Syntax error in SQL statement: " + Utf8ToCp949(reason) + where + ".");
+                                                           : " near \"" + excerpt + "\"";
+    jet::Throw(jet::kSyntaxError, "Syntax error in SQL statement: " + reason + where + ".");
   }
 
   // --- tokens -----------------------------------------------------------------------------------

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/JetErrors.h"
 #include "db/SqliteConnection.h"
@@ -12,7 +11,7 @@
 namespace {
 
 [[noreturn]] void Refuse(const CDaoDatabase& database, const std::string& why) {
-  throw CDaoException("Unrecognized database format '" + database.GetName() + "': " + Utf8ToCp949(why) + ".",
+  throw CDaoException("Unrecognized database format '" + database.GetName() + "': " + why + ".",
                       jet::kUnrecognizedFormat, database.GetName());
 }
 

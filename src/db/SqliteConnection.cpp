@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "db/Cp949.h"
 #include "db/DatabaseFileCheck.h"
 #include "db/JetErrors.h"
 #include "db/JetLike.h"
@@ -19,18 +18,18 @@ constexpr int kMaxTextBytes = 16 * 1024 * 1024;
 constexpr int kProgressSteps = 10000;
 
 // SQLite reads "file:" names as URIs; a path is always a plain name here.
-std::string SqliteFileName(const std::string& cp949Path) {
-  std::string utf8 = Cp949ToUtf8(cp949Path);
+std::string SqliteFileName(const std::string& path) {
+  std::string utf8 = path;
   if (utf8.size() >= 5 && sqlite3_strnicmp(utf8.c_str(), "file:", 5) == 0) utf8.insert(0, "./");
   return utf8;
 }
 
 // The path as an SQLite URI with the immutable parameter: every byte but the unreserved ones is escaped,
 // so no character of a name can end the path or add a parameter.
-std::string ImmutableUri(const std::string& cp949Path) {
+std::string ImmutableUri(const std::string& path) {
   static const char kHex[] = "0123456789ABCDEF";
   std::string uri = "file:";
-  for (unsigned char c : Cp949ToUtf8(cp949Path)) {
+  for (unsigned char c : path) {
     const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
                        c == '.' || c == '_' || c == '~' || c == '/';
     if (plain) {
@@ -52,7 +51,7 @@ sqlite3* OpenHandle(const std::string& path, int flags, bool immutable = false) 
   // A connection is only ever used by one thread at a time, so SQLite need not lock it on every call.
   const int rc = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
-    const std::string message = db ? Utf8ToCp949(sqlite3_errmsg(db)) : "out of memory";
+    const std::string message = db ? std::string(sqlite3_errmsg(db)) : "out of memory";
     sqlite3_close(db);
     jet::Throw(rc == SQLITE_CANTOPEN ? jet::kFileNotFound : jet::kUnrecognizedFormat,
                "Cannot open database file '" + path + "': " + message + ".");
@@ -123,7 +122,7 @@ std::unique_ptr<SqliteConnection> SqliteConnection::OpenChecked(const std::strin
   if ((rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_NOMEM) connection->Check(rc, "reading the database schema");
   if (rc != SQLITE_OK)
     jet::Throw(jet::kUnrecognizedFormat,
-               "Unrecognized database format '" + path + "': " + Utf8ToCp949(sqlite3_errmsg(connection->m_db)) + ".");
+               "Unrecognized database format '" + path + "': " + sqlite3_errmsg(connection->m_db) + ".");
   connection->ApplySettings(!immutable);
   return connection;
 }
@@ -200,7 +199,7 @@ void SqliteConnection::Check(int rc, const std::string& context) const {
   int code = rc;
   std::string description = jet::DescribeConstraintFailure(utf8Message, code);
   if (description.empty()) {
-    description = "Database engine error while " + context + " (" + m_strPath + "): " + Utf8ToCp949(utf8Message);
+    description = "Database engine error while " + context + " (" + m_strPath + "): " + utf8Message;
     if ((rc & 0xFF) == SQLITE_BUSY) description += " - another program kept the database locked.";
     if ((rc & 0xFF) == SQLITE_INTERRUPT) description += " - the statement took too long and was stopped.";
   }

@@ -1,6 +1,6 @@
 #pragma once
 // RAII over one SQLite connection and its prepared statements. Every SQLite failure passes through
-// Check(), which turns it into a CDaoException with a readable description in code page 949.
+// Check(), which turns it into a CDaoException with a readable description.
 #include <sqlite3.h>
 
 #include <chrono>
@@ -50,7 +50,7 @@ class StatementLease {
 
 class SqliteConnection {
  public:
-  // Opens an existing database file (code page 949 path). Anything that is not an SQLite database is
+  // Opens an existing database file (UTF-8 path). Anything that is not an SQLite database is
   // refused with an exception naming the file, and the file is not written to.
   static std::unique_ptr<SqliteConnection> OpenExisting(const std::string& path, bool readOnly = false);
   // Opens an existing file that nobody changes while it is open, read-only and without file locks, so a
@@ -86,7 +86,7 @@ class SqliteConnection {
   static int OnProgress(void* self);
 
   sqlite3* m_db;
-  std::string m_strPath;  // code page 949, for messages
+  std::string m_strPath;  // for messages
   std::unordered_map<std::string, std::shared_ptr<SqliteStatement>> m_cache;
   std::chrono::milliseconds m_stepLimit{5000};
   std::chrono::steady_clock::time_point m_stepDeadline = std::chrono::steady_clock::time_point::max();

@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstdio>
 
-#include "db/Cp949.h"
 #include "db/DaoException.h"
 #include "db/FieldValue.h"
 #include "reading/PlanFileSchema.h"
@@ -19,7 +18,7 @@ bool FileExists(const std::string& path) {
 #ifdef _WIN32
   return stat(path.c_str(), &info) == 0;  // narrow names are in the ANSI code page, 949
 #else
-  return stat(Cp949ToUtf8(path).c_str(), &info) == 0;  // where the database layer puts its files, too
+  return stat(path.c_str(), &info) == 0;  // where the database layer puts its files, too
 #endif
 }
 

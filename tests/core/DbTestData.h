@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/DaoException.h"
 #include "db/DaoRecordset.h"
@@ -18,18 +17,15 @@
 namespace dbtest {
 
 // Runs SQL (UTF-8) on a raw SQLite connection to the file, as another tool would.
-inline void RawExecUtf8(const std::string& path, const std::string& utf8Sql) {
+inline void RawExec(const std::string& path, const std::string& sql) {
   sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(Cp949ToUtf8(path).c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
   char* error = nullptr;
-  const int rc = sqlite3_exec(db, utf8Sql.c_str(), nullptr, nullptr, &error);
+  const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
   EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
   sqlite3_free(error);
   sqlite3_close(db);
 }
-
-// The same with SQL in code page 949 (Korean literals of the tests).
-inline void RawExec(const std::string& path, const std::string& cp949Sql) { RawExecUtf8(path, Cp949ToUtf8(cp949Sql)); }
 
 // Two days of a plan: 7 March with three verses stored out of order, 8 March with one.
 inline void MakePlan(const std::string& path) {

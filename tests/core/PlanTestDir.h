@@ -15,10 +15,10 @@ class PlanTestDir {
  public:
   PlanTestDir() : m_programDir(m_files.ProgramDir()) {}
 
-  // The folder as a program directory: code page 949 text ending in the separator.
+  // The folder as a program directory: UTF-8 text ending in the separator.
   const std::string& ProgramDir() const { return m_programDir; }
-  // Makes the program directory a subfolder named by code page 949 text.
-  void UseSubDir(const std::string& cp949Name) { m_programDir = m_files.MakeSubDir(cp949Name); }
+  // Makes the program directory a subfolder named by UTF-8 text.
+  void UseSubDir(const std::string& name) { m_programDir = m_files.MakeSubDir(name); }
 
   // Writes "<year>.dat": the four plan tables (no indexes, so order comes from the query alone), then
   // the given UTF-8 SQL.

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder for one test, removed afterwards, with helpers
-// to write and read whole files. Paths are handed out as code page 949 text, as the program holds them;
+// to write and read whole files. Paths are handed out as UTF-8 text, as the program holds them;
 // std::filesystem keeps it portable to the Windows build run under Wine.
 #include <filesystem>
 #include <fstream>
@@ -9,7 +9,6 @@
 #include <string>
 #include <system_error>
 
-#include "db/Cp949.h"
 
 class TestFiles {
  public:
@@ -35,28 +34,28 @@ class TestFiles {
     return '/';
 #endif
   }
-  // The code page 949 path of a file (or folder) in the test folder.
-  std::string Path(const std::string& cp949Name) const { return ProgramDir() + cp949Name; }
+  // The path of a file (or folder) in the test folder.
+  std::string Path(const std::string& name) const { return ProgramDir() + name; }
   // The folder as a program directory: ends in the separator.
-  std::string ProgramDir() const { return Utf8ToCp949(m_root.u8string()) + Separator(); }
-  // Makes a subfolder named by code page 949 text and returns it as a program directory.
-  std::string MakeSubDir(const std::string& cp949Name) const {
-    std::filesystem::create_directory(FsPath(Path(cp949Name)));
-    return Path(cp949Name) + Separator();
+  std::string ProgramDir() const { return m_root.u8string() + Separator(); }
+  // Makes a subfolder named by UTF-8 text and returns it as a program directory.
+  std::string MakeSubDir(const std::string& name) const {
+    std::filesystem::create_directory(FsPath(Path(name)));
+    return Path(name) + Separator();
   }
-  static std::filesystem::path FsPath(const std::string& cp949Path) {
-    return std::filesystem::u8path(Cp949ToUtf8(cp949Path));
+  static std::filesystem::path FsPath(const std::string& path) {
+    return std::filesystem::u8path(path);
   }
 
-  static void Write(const std::string& cp949Path, const std::string& bytes) {
-    std::ofstream file(FsPath(cp949Path), std::ios::binary | std::ios::trunc);
+  static void Write(const std::string& path, const std::string& bytes) {
+    std::ofstream file(FsPath(path), std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
-  static std::string Read(const std::string& cp949Path) {
-    std::ifstream file(FsPath(cp949Path), std::ios::binary);
+  static std::string Read(const std::string& path) {
+    std::ifstream file(FsPath(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   }
-  static bool Exists(const std::string& cp949Path) { return std::filesystem::exists(FsPath(cp949Path)); }
+  static bool Exists(const std::string& path) { return std::filesystem::exists(FsPath(path)); }
 
  private:
   std::filesystem::path m_root;

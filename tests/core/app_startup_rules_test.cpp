@@ -41,16 +41,16 @@ struct TitleCase {
   bool matches;
 };
 
-TEST(AppTitle, MatchesOnlyTheExactTwelveBytes) {
+TEST(AppTitle, MatchesOnlyTheExactTitle) {
   const std::string title = kAppTitle;
-  ASSERT_EQ(title.size(), 12u);  // code page 949: two bytes a syllable
+  ASSERT_EQ(title.size(), 18u);  // six syllables of three UTF-8 bytes
   const TitleCase cases[] = {
       {title, true},
       {title + " - 2026", false},  // the reading window's title
-      {title.substr(0, 10), false},
+      {title.substr(0, 15), false},
       {title + " ", false},
-      {std::string(12, 'x'), false},
-      {title.substr(0, 11) + 'x', false},
+      {std::string(18, 'x'), false},
+      {title.substr(0, 17) + 'x', false},
       {"", false},
   };
   for (const TitleCase& c : cases) EXPECT_EQ(IsAppTitle(c.title.data(), c.title.size()), c.matches) << c.title;

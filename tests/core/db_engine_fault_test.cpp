@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "db/Cp949.h"
 #include "db/EngineFault.h"
 #include "db/JetErrors.h"
 #include "db/MessageText.h"
@@ -31,7 +30,7 @@ TEST(EngineFault, SqliteAndLayerCodesSortIntoWhatTheUserCanDo) {
 }
 
 TEST(EngineFault, MessageNamesTheFileInTheFaultsTextAndEndsWithTheEngineText) {
-  const std::string file = Utf8ToCp949(u8"C:\\읽기\\memo.mdb");
+  const std::string file = u8"C:\\읽기\\memo.mdb";
   const struct {
     EngineFault fault;
     int textId;

@@ -153,7 +153,7 @@ TEST_F(OpenDatabase, ASecondWriterWaitsForTheFirst) {
 
   // Another connection holds the write lock with an entry not yet committed.
   sqlite3* holder = nullptr;
-  ASSERT_EQ(sqlite3_open(Cp949ToUtf8(path).c_str(), &holder), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(path.c_str(), &holder), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE; INSERT INTO VESPERAL VALUES ('20260101', 'a', 'b', 'c');", nullptr,
                          nullptr, nullptr),
             SQLITE_OK);
@@ -198,7 +198,7 @@ TEST_F(OpenDatabase, AWriteCutShortIsRolledBackOnOpen) {
     dbtest::AddEntry(db, "20260101", "kept", "m", "p");
   }
   sqlite3* writer = nullptr;
-  ASSERT_EQ(sqlite3_open(Cp949ToUtf8(path).c_str(), &writer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(path.c_str(), &writer), SQLITE_OK);
   // A tiny cache makes SQLite write changed pages into the file before the commit.
   ASSERT_EQ(sqlite3_exec(writer,
                          "PRAGMA cache_size = 1; BEGIN; PRAGMA user_version = 7;"

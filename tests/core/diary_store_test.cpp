@@ -9,7 +9,6 @@
 
 #include "DbTestData.h"
 #include "TestFiles.h"
-#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/DaoException.h"
 #include "db/DaoRecordset.h"
@@ -28,7 +27,7 @@ std::vector<std::string> ColumnOf(const std::string& dbPath, const std::string& 
 // Rows of a statement run by SQLite itself on the file, each row's columns joined by blanks.
 std::vector<std::string> RawRows(const std::string& dbPath, const char* utf8Sql) {
   sqlite3* raw = nullptr;
-  sqlite3_open_v2(Cp949ToUtf8(dbPath).c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_open_v2(dbPath.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, sqlite3_close);
   std::vector<std::string> rows;
   auto collect = [](void* out, int count, char** values, char**) {

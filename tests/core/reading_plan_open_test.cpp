@@ -5,7 +5,6 @@
 #include <sqlite3.h>
 
 #include "ReadingPlanFixture.h"
-#include "db/Cp949.h"
 
 namespace {
 
@@ -80,7 +79,7 @@ TEST_F(ReadingPlanTest, PlanIsReadWhileAnotherProgramHoldsItsWriteLock) {
   m_dir.WritePlan(2000, SmallYear(2000));
   ASSERT_TRUE(Start(2000));
   sqlite3* writer = nullptr;
-  ASSERT_EQ(sqlite3_open(Cp949ToUtf8(m_plan->PlanFileName(2000)).c_str(), &writer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(m_plan->PlanFileName(2000).c_str(), &writer), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
   EXPECT_EQ(Show(2000, 1, 2).strRange, "창세기 2:1");
   EXPECT_TRUE(m_messages.empty());

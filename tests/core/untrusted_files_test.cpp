@@ -10,7 +10,6 @@
 
 #include "ReadingPlanFixture.h"
 #include "TestFiles.h"
-#include "db/Cp949.h"
 #include "db/DaoDatabase.h"
 #include "db/DaoException.h"
 #include "db/SqliteConnection.h"
@@ -33,15 +32,15 @@ const char kEndlessDay[] =
     " SELECT 101 AS order1, n AS order2, '1' AS sec, 'v' AS body FROM r ORDER BY n DESC;";
 
 // Makes a database file by SQLite itself, as any tool could.
-void WriteDatabase(const std::string& cp949Path, const std::string& utf8Sql) {
+void WriteDatabase(const std::string& path, const std::string& utf8Sql) {
   sqlite3* db = nullptr;
-  int rc = sqlite3_open(Cp949ToUtf8(cp949Path).c_str(), &db);
+  int rc = sqlite3_open(path.c_str(), &db);
   char* error = nullptr;
   if (rc == SQLITE_OK) rc = sqlite3_exec(db, utf8Sql.c_str(), nullptr, nullptr, &error);
   const std::string message = error ? error : "";
   sqlite3_free(error);
   sqlite3_close(db);
-  if (rc != SQLITE_OK) throw std::runtime_error("test database " + cp949Path + ": " + message);
+  if (rc != SQLITE_OK) throw std::runtime_error("test database " + path + ": " + message);
 }
 
 double SecondsSince(Clock::time_point start) {
@@ -191,7 +190,7 @@ TEST_F(UnusableDiaryTest, AStoreIntoADiaryHeldByAnotherProgramSaysSoAndKeepsNoth
   CDiaryStore store;
   ASSERT_TRUE(store.OpenDiaryDb(m_files.ProgramDir()));
   sqlite3* other = nullptr;
-  ASSERT_EQ(sqlite3_open(Cp949ToUtf8(Diary()).c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(Diary().c_str(), &other), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
   try {
     store.WriteEntry("20000102", "new", "m", "p");

@@ -15,7 +15,6 @@
 #include <string>
 
 #include "core/TestFiles.h"
-#include "db/Cp949.h"
 #include "diary/DiaryStore.h"
 
 namespace {
@@ -85,9 +84,9 @@ struct SqliteCloser {
 };
 
 // The first column of a statement's rows, run by SQLite itself on the file.
-std::string RawQuery(const std::string& cp949Path, const char* sql) {
+std::string RawQuery(const std::string& path, const char* sql) {
   sqlite3* raw = nullptr;
-  const int opened = sqlite3_open_v2(Cp949ToUtf8(cp949Path).c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+  const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
   std::unique_ptr<sqlite3, SqliteCloser> db(raw);
   if (opened != SQLITE_OK) return "open failed";
   std::string result;
