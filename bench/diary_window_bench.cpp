@@ -71,10 +71,10 @@ bool FillDiary(const std::string& folder, int lastYear) {
 
 void Pump() {
   MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (!CDialogBase::RouteMessage(msg)) {
       ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
+      ::DispatchMessageW(&msg);
     }
   }
 }
@@ -126,11 +126,11 @@ int main(int argc, char** argv) {
     if (!reading.Create()) return 1;
     ::ShowWindow(reading.GetSafeHwnd(), SW_SHOWNORMAL);
     Pump();
-    ::SendMessageA(::GetDlgItem(reading.GetSafeHwnd(), IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
+    ::SendMessageW(::GetDlgItem(reading.GetSafeHwnd(), IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
     Pump();
     CDiaryDlg* diary = reading.diary;
     HWND diaryWindow = diary->GetSafeHwnd();
-    ::SendMessageA(diaryWindow, WM_COMMAND, MAKEWPARAM(IDC_DIARY_FIND, BN_CLICKED), 0);
+    ::SendMessageW(diaryWindow, WM_COMMAND, MAKEWPARAM(IDC_DIARY_FIND, BN_CLICKED), 0);
     Pump();
     HWND find = diary->FindDlg()->GetSafeHwnd();
     for (int box : {IDC_FIND_TITLE, IDC_FIND_MEDITATION, IDC_FIND_PRAYER}) ::CheckDlgButton(find, box, BST_CHECKED);
@@ -138,18 +138,18 @@ int main(int argc, char** argv) {
     search = MedianMillis(
         runs, [] {},
         [&] {
-          ::SendMessageA(find, WM_COMMAND, MAKEWPARAM(IDC_FIND_GO, BN_CLICKED), 0);
+          ::SendMessageW(find, WM_COMMAND, MAKEWPARAM(IDC_FIND_GO, BN_CLICKED), 0);
           ::UpdateWindow(find);
         });
-    listed = static_cast<int>(::SendDlgItemMessageA(find, IDC_FIND_RESULTS, LB_GETCOUNT, 0, 0));
+    listed = static_cast<int>(::SendDlgItemMessageW(find, IDC_FIND_RESULTS, LB_GETCOUNT, 0, 0));
 
     // Between two days with entries: a letter typed, then the other day picked in the diary; and the same
     // without typing, which only loads.
     int turn = 0;
     auto typeLetter = [&] {
       HWND title = ::GetDlgItem(diaryWindow, IDC_DIARY_TITLE);
-      ::SendMessageA(title, EM_SETSEL, 0, 0);
-      ::SendMessageA(title, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("+"));
+      ::SendMessageW(title, EM_SETSEL, 0, 0);
+      ::SendMessageW(title, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("+"));
     };
     auto pickOtherDay = [&] {
       NMDATETIMECHANGE change{};
@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
       change.nmhdr.code = DTN_DATETIMECHANGE;
       change.st = MakeLocalTime(today.wYear, 6, 14 + (turn++ % 2), 9);
       SetPickerTime(change.nmhdr.hwndFrom, change.st);
-      ::SendMessageA(diaryWindow, WM_NOTIFY, IDC_DIARY_DATE, reinterpret_cast<LPARAM>(&change));
+      ::SendMessageW(diaryWindow, WM_NOTIFY, IDC_DIARY_DATE, reinterpret_cast<LPARAM>(&change));
       // Painted as the user would see it: the diary with its fields, and the reading window's page.
       ::RedrawWindow(diaryWindow, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
       ::UpdateWindow(reading.GetSafeHwnd());

@@ -125,11 +125,11 @@ Start StartOnce(const Target& target, const std::string& dir) {
   if (::GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
     start.workingSetKb = static_cast<double>(memory.WorkingSetSize) / 1024.0;
   // End it as a user would: the reading window closes, then the tray's exit command.
-  if (search.found) ::PostMessageA(search.found, WM_CLOSE, 0, 0);
+  if (search.found) ::PostMessageW(search.found, WM_CLOSE, 0, 0);
   Search frame{process.dwProcessId, "VesperalMainFrame", false, nullptr};
   ::Sleep(100);
   ::EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&frame));
-  if (frame.found) ::PostMessageA(frame.found, WM_COMMAND, 57665, 0);
+  if (frame.found) ::PostMessageW(frame.found, WM_COMMAND, 57665, 0);
   if (::WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(process.hProcess, 1);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);

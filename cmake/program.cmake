@@ -44,7 +44,7 @@ if(WIN_TEST_SOURCES)
   endif()
   # Another program that holds a database file locked, started by the window tests beside them.
   add_executable(file_lock_holder tests/winhelpers/FileLockHolder.cpp)
-  target_link_libraries(file_lock_holder PRIVATE sqlite3_amalgamation)
+  target_link_libraries(file_lock_holder PRIVATE sqlite3_amalgamation shell32)
   add_dependencies(win_tests file_lock_holder)
   add_test(NAME win_tests_wine COMMAND win_tests --gtest_brief=1)
   set_tests_properties(win_tests_wine PROPERTIES TIMEOUT 600)

@@ -8,7 +8,7 @@ endif()
 add_library(sqlite3_amalgamation STATIC ${SQLITE_AMALGAMATION_DIR}/sqlite3.c)
 target_include_directories(sqlite3_amalgamation PUBLIC ${SQLITE_AMALGAMATION_DIR})
 target_compile_definitions(sqlite3_amalgamation PRIVATE SQLITE_THREADSAFE=1 SQLITE_OMIT_LOAD_EXTENSION
-                           SQLITE_DEFAULT_MEMSTATUS=0 SQLITE_DQS=3)
+                           SQLITE_DEFAULT_MEMSTATUS=0 SQLITE_DQS=3 SQLITE_WIN32_NO_ANSI)
 target_compile_options(sqlite3_amalgamation PRIVATE -O2 -w)
 
 add_link_options(-static -static-libgcc -static-libstdc++)
@@ -24,6 +24,10 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Every Windows call of ours is the wide one: a call written without its A or W suffix means W, so an ANSI
+# call can only come in by name (and tools/check_exe.py refuses those in the program's imports).
+add_compile_definitions(UNICODE _UNICODE)
 
 add_executable(core_tests ${CORE_TEST_SOURCES})
 target_compile_options(core_tests PRIVATE ${VESPERAL_CHARSET_FLAGS})

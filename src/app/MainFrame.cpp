@@ -11,6 +11,7 @@
 #include "ui/ProgramFolder.h"
 #include "ui/ResourceText.h"
 #include "ui/SystemCalls.h"
+#include "ui/WideText.h"
 
 CReadingDlg* g_pReadingDlg = nullptr;
 
@@ -18,7 +19,7 @@ const char kHomepageAddress[] = "https://vesperal.example.org/";
 
 namespace {
 
-const char kFrameClass[] = "VesperalMainFrame";
+const wchar_t kFrameClass[] = L"VesperalMainFrame";
 
 // The tray menu, destroyed when it goes out of scope.
 class CPopupMenu {
@@ -36,14 +37,14 @@ class CPopupMenu {
 };
 
 void RegisterFrameClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSA frameClass{};
-  if (::GetClassInfoA(instance, kFrameClass, &frameClass)) return;
+  WNDCLASSW frameClass{};
+  if (::GetClassInfoW(instance, kFrameClass, &frameClass)) return;
   frameClass.lpfnWndProc = proc;
   frameClass.hInstance = instance;
-  frameClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  frameClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   frameClass.lpszClassName = kFrameClass;
-  ::RegisterClassA(&frameClass);
+  ::RegisterClassW(&frameClass);
 }
 
 }  // namespace
@@ -57,10 +58,10 @@ void RunReadingWindow(HWND owner) {
 }
 
 CMainFrame::CMainFrame(HINSTANCE instance)
-    : m_hInstance(instance), m_nTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")) {
+    : m_hInstance(instance), m_nTaskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")) {
   RegisterFrameClass(instance, &CMainFrame::WindowProc);
-  ::CreateWindowExA(0, kFrameClass, kAppTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  ::CreateWindowExW(0, kFrameClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
   m_bReadingOpen = true;
 }
 
@@ -70,17 +71,17 @@ CMainFrame::~CMainFrame() {
 
 LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* self = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* self = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->m_hWnd = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<CMainFrame*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+  auto* self = reinterpret_cast<CMainFrame*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   // As in the dialogs, no exception unwinds through Win32: it is shown, and the message counts as handled.
   const LRESULT result = CallGuarded(hwnd, IsMenuCommand(msg, wParam, lParam), LRESULT{0},
                                      [&] { return self->OnMessage(msg, wParam, lParam); });
   if (msg == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->m_hWnd = nullptr;
   }
   return result;
@@ -108,7 +109,7 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
           OnHelp();
           return 0;
         case ID_APP_EXIT:
-          ::SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
+          ::SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
           return 0;
         default:
           break;
@@ -127,7 +128,7 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
+  return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
 }
 
 void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
@@ -144,11 +145,12 @@ void CMainFrame::ShowTrayMenu() {
   ::GetCursorPos(&cursor);
   CPopupMenu menu;
   if (!menu.Get()) return;
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_READING_OPEN, LoadText(IDS_MENU_READING_OPEN).c_str());
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_HOMEPAGE_OPEN, LoadText(IDS_MENU_HOMEPAGE_OPEN).c_str());
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_HELP_OPEN, LoadText(IDS_MENU_HELP_OPEN).c_str());
-  ::AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuA(menu.Get(), MF_STRING, ID_APP_EXIT, LoadText(IDS_MENU_APP_EXIT).c_str());
+  const auto item = [&](UINT id, UINT text) { ::AppendMenuW(menu.Get(), MF_STRING, id, Widen(LoadText(text)).c_str()); };
+  item(ID_READING_OPEN, IDS_MENU_READING_OPEN);
+  item(ID_HOMEPAGE_OPEN, IDS_MENU_HOMEPAGE_OPEN);
+  item(ID_HELP_OPEN, IDS_MENU_HELP_OPEN);
+  ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+  item(ID_APP_EXIT, IDS_MENU_APP_EXIT);
   // Bottom-left corner at the cursor; the chosen item comes back as WM_COMMAND.
   ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd,
                    nullptr);
@@ -161,13 +163,13 @@ void CMainFrame::OpenReadingWindow() {
 }
 
 void CMainFrame::OnHomepage() {
-  TheSystemCalls().shellExecute(nullptr, "open", kHomepageAddress, "", WorkingFolder(ModuleFolder()).c_str(),
-                                SW_SHOWNORMAL);
+  TheSystemCalls().shellExecute(nullptr, L"open", Widen(kHomepageAddress).c_str(), L"",
+                                Widen(WorkingFolder(ModuleFolder())).c_str(), SW_SHOWNORMAL);
 }
 
 void CMainFrame::OnHelp() {
   // The help file lies beside the program; the current directory may be wherever a save dialog left it.
-  TheSystemCalls().winHelp(m_hWnd, HelpFilePath(ModuleFolder()).c_str(), HELP_CONTEXT, kHelpContext);
+  TheSystemCalls().winHelp(m_hWnd, Widen(HelpFilePath(ModuleFolder())).c_str(), HELP_CONTEXT, kHelpContext);
 }
 
 void CMainFrame::OnClose() {

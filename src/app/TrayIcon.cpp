@@ -5,11 +5,12 @@
 #include "app/StartupRules.h"
 #include "res/Resource.h"
 #include "ui/SystemCalls.h"
+#include "ui/WideText.h"
 
 namespace {
 
-NOTIFYICONDATAA TrayRecord(HWND frame, UINT flags, HICON icon) {
-  NOTIFYICONDATAA data;
+NOTIFYICONDATAW TrayRecord(HWND frame, UINT flags, HICON icon) {
+  NOTIFYICONDATAW data;
   std::memset(&data, 0, sizeof data);
   data.cbSize = kTrayRecordSize;
   data.hWnd = frame;
@@ -22,12 +23,13 @@ NOTIFYICONDATAA TrayRecord(HWND frame, UINT flags, HICON icon) {
 }  // namespace
 
 bool AddAppTrayIcon(HWND frame, HINSTANCE module) {
-  HICON icon = ::LoadIconA(module, MAKEINTRESOURCEA(IDI_APP));
+  HICON icon = ::LoadIconW(module, MAKEINTRESOURCEW(IDI_APP));
   if (!icon) return false;
-  NOTIFYICONDATAA data = TrayRecord(frame, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon);
+  NOTIFYICONDATAW data = TrayRecord(frame, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon);
   data.uCallbackMessage = WM_TRAYNOTIFY;
-  static_assert(sizeof kAppTitle <= 64, "the tip must fit the first record layout");
-  std::memcpy(data.szTip, kAppTitle, sizeof kAppTitle);
+  // The first record layout holds a tip of 64 units with its terminator.
+  const std::wstring tip = Widen(kAppTitle).substr(0, 63);
+  std::memcpy(data.szTip, tip.c_str(), (tip.size() + 1) * sizeof(wchar_t));
   TheSystemCalls().notifyIcon(NIM_ADD, &data);
   // The taskbar keeps its own copy of the icon.
   ::DestroyIcon(icon);
@@ -36,6 +38,6 @@ bool AddAppTrayIcon(HWND frame, HINSTANCE module) {
 
 void RemoveAppTrayIcon(HWND frame, HINSTANCE module) {
   // The removal names the icon by window and id; the icon in the record is only filled in.
-  NOTIFYICONDATAA data = TrayRecord(frame, NIF_ICON, ::LoadIconA(module, MAKEINTRESOURCEA(IDI_DIARY_WINDOW)));
+  NOTIFYICONDATAW data = TrayRecord(frame, NIF_ICON, ::LoadIconW(module, MAKEINTRESOURCEW(IDI_DIARY_WINDOW)));
   TheSystemCalls().notifyIcon(NIM_DELETE, &data);
 }

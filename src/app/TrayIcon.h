@@ -4,9 +4,9 @@
 
 #include <shellapi.h>
 
-// cbSize of every tray record: the record's first published layout, with its 64-byte tip, in this
-// architecture's own size (88 bytes in the 32-bit program). Older shells accept only this size.
-constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
+// cbSize of every tray record: the wide record's first published layout, with its 64-character tip, in this
+// architecture's own size (152 bytes in the 32-bit program). Older shells accept only this size.
+constexpr DWORD kTrayRecordSize = NOTIFYICONDATAW_V1_SIZE;
 constexpr UINT kTrayIconId = 128;
 
 // Loads icon 165 from `module` and adds the icon to the tray; the shell's answer is not looked at. False,

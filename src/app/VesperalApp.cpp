@@ -10,6 +10,8 @@
 #include "ui/AppMessageBox.h"
 #include "ui/ResourceText.h"
 #include "ui/DialogBase.h"
+#include "ui/WideText.h"
+#include "ui/WindowText.h"
 
 const char kInstanceMutexName[] = "TARN_Vesp_eral.exe";
 
@@ -17,10 +19,9 @@ namespace {
 
 // Sends the wake-up to every top-level window, of any process, titled exactly as our main frame is.
 BOOL CALLBACK WakeWindowIfOurs(HWND window, LPARAM) {
-  char title[400] = "";
-  const int length = ::GetWindowTextA(window, title, sizeof title);
-  if (length > 0 && IsAppTitle(title, static_cast<size_t>(length)))
-    ::SendMessageA(window, WM_TRAYNOTIFY, 0, kTrayLeftDoubleClick);
+  const std::string title = WindowTextUtf8(window);
+  if (!title.empty() && IsAppTitle(title.data(), title.size()))
+    ::SendMessageW(window, WM_TRAYNOTIFY, 0, kTrayLeftDoubleClick);
   return TRUE;
 }
 
@@ -33,7 +34,7 @@ CVesperalApp::~CVesperalApp() {
 
 bool CVesperalApp::ClaimInstance() {
   // Creating and testing are one step, so two programs started together never both go on.
-  m_hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+  m_hMutex = ::CreateMutexW(nullptr, FALSE, Widen(kInstanceMutexName).c_str());
   if (m_hMutex && ::GetLastError() == ERROR_ALREADY_EXISTS) {
     ::CloseHandle(m_hMutex);
     m_hMutex = nullptr;
@@ -64,11 +65,11 @@ bool CVesperalApp::InitInstance(HINSTANCE instance, const std::string& commandLi
 int CVesperalApp::Run() {
   MSG msg;
   BOOL got;
-  while ((got = ::GetMessageA(&msg, nullptr, 0, 0)) != 0) {
+  while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) != 0) {
     if (got == -1) return 1;
     if (!CDialogBase::RouteMessage(msg)) {
       ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
+      ::DispatchMessageW(&msg);
     }
   }
   return static_cast<int>(msg.wParam);
@@ -79,6 +80,6 @@ int VesperalMain(HINSTANCE instance) {
   if (!app.ClaimInstance()) return 0;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
   ::InitCommonControlsEx(&controls);
-  if (!app.InitInstance(instance, ::GetCommandLineA())) return 1;
+  if (!app.InitInstance(instance, Narrow(::GetCommandLineW()))) return 1;
   return app.Run();
 }

@@ -18,19 +18,20 @@ constexpr LRESULT kBoundAnswer = 0x1B0D;
 // Asks a button whether an icon button is bound to it already. A message of our own rather than
 // GetWindowSubclass, which the 64-bit import library of comctl32 does not offer.
 UINT BoundQuestion() {
-  static const UINT message = ::RegisterWindowMessageA("Vesperal.IconButton.Bound");
+  static const UINT message = ::RegisterWindowMessageW(L"Vesperal.IconButton.Bound");
   return message;
 }
 
-std::string WindowText(HWND hwnd) {
-  std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<size_t>(::GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
+// The caption is only drawn, never looked into: it stays in the control's own UTF-16.
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(hwnd, &text[0], static_cast<int>(text.size()))));
   return text;
 }
 
 HICON LoadProgramIcon(int id) {
   return static_cast<HICON>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
 }
 
 // One pixel wide line from `from` through the corners; each segment leaves out its end point.
@@ -66,13 +67,13 @@ bool CIconButton::SubclassDlgItem(int id, HWND parent) {
 bool CIconButton::AttachButton(HWND button) {
   if (m_hWnd || !::IsWindow(button)) return false;
   // The window's own data belongs to whoever made it; the subclass keeps this object beside it.
-  if (::SendMessageA(button, BoundQuestion(), 0, 0) == kBoundAnswer) return false;
+  if (::SendMessageW(button, BoundQuestion(), 0, 0) == kBoundAnswer) return false;
   if (!::SetWindowSubclass(button, &CIconButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
     return false;
   m_hWnd = button;
   // Owner-drawn keeps the button's behaviour and leaves every pixel to DrawItem.
-  const BYTE type = static_cast<BYTE>(::GetWindowLongA(button, GWL_STYLE) | BS_OWNERDRAW);
-  ::SendMessageA(button, BM_SETSTYLE, type, TRUE);
+  const BYTE type = static_cast<BYTE>(::GetWindowLongW(button, GWL_STYLE) | BS_OWNERDRAW);
+  ::SendMessageW(button, BM_SETSTYLE, type, TRUE);
   return true;
 }
 
@@ -195,7 +196,7 @@ void CIconButton::DrawItem(const DRAWITEMSTRUCT& item) {
 
   if (m_bHoverFrame) DrawFrame(dc, rc, pressed);
 
-  const std::string caption = WindowText(m_hWnd);
+  const std::wstring caption = WindowText(m_hWnd);
   RECT captionRect = rc;
   if (m_hIconHover) DrawIcon(dc, rc, captionRect, !caption.empty(), pressed, disabled);
   if (!caption.empty()) DrawCaption(dc, caption.c_str(), captionRect, pressed, disabled);
@@ -229,27 +230,27 @@ void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaptio
     // Resting icons are grey already, and an embossed copy looks much like them: a disabled button shows
     // only the icon's shape, flat, in a tint halfway between the face and the shadow.
     CBrushHandle faint(::CreateSolidBrush(Halfway(m_face, ::GetSysColor(COLOR_BTNSHADOW))));
-    ::DrawStateA(dc, faint.Get(), nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top,
+    ::DrawStateW(dc, faint.Get(), nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top,
                  icon.right - icon.left, icon.bottom - icon.top, DST_ICON | DSS_MONO);
     return;
   }
-  ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top, icon.right - icon.left,
+  ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), 0, icon.left, icon.top, icon.right - icon.left,
                icon.bottom - icon.top, DST_ICON);
 }
 
-void CIconButton::DrawCaption(HDC dc, const char* text, RECT& caption, bool pressed, bool disabled) const {
+void CIconButton::DrawCaption(HDC dc, const wchar_t* text, RECT& caption, bool pressed, bool disabled) const {
   if (pressed) ::OffsetRect(&caption, 1, 1);
-  CSelectGuard font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+  CSelectGuard font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)));
   ::SetTextColor(dc, m_text);
   ::SetBkColor(dc, m_face);
 
   // Centre the caption in the rectangle it had before measuring.
   const LONG oldWidth = caption.right - caption.left;
   const LONG oldHeight = caption.bottom - caption.top;
-  ::DrawTextA(dc, text, -1, &caption, DT_SINGLELINE | DT_CALCRECT);
+  ::DrawTextW(dc, text, -1, &caption, DT_SINGLELINE | DT_CALCRECT);
   ::OffsetRect(&caption, (oldWidth - (caption.right - caption.left)) / 2,
                (oldHeight - (caption.bottom - caption.top)) / 2);
-  ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), 0, caption.left, caption.top,
+  ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), 0, caption.left, caption.top,
                caption.right - caption.left, caption.bottom - caption.top,
                DST_PREFIXTEXT | (disabled ? DSS_DISABLED : 0));
 }

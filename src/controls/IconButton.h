@@ -47,7 +47,7 @@ class CIconButton {
   void ReleaseIcons();
   void DrawFrame(HDC dc, const RECT& item, bool pressed) const;
   void DrawIcon(HDC dc, const RECT& item, RECT& caption, bool hasCaption, bool pressed, bool disabled) const;
-  void DrawCaption(HDC dc, const char* text, RECT& caption, bool pressed, bool disabled) const;
+  void DrawCaption(HDC dc, const wchar_t* text, RECT& caption, bool pressed, bool disabled) const;
 
   HWND m_hWnd = nullptr;
 

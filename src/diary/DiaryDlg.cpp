@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "db/DaoException.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryHelpKey.h"
@@ -18,17 +16,8 @@
 #include "ui/ResourceText.h"
 #include "ui/HandlerError.h"
 #include "ui/LocalDate.h"
-
-namespace {
-
-std::string WindowText(HWND window) {
-  const int length = ::GetWindowTextLengthA(window);
-  std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-  const int got = ::GetWindowTextA(window, text.data(), length + 1);
-  return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
-}
-
-}  // namespace
+#include "ui/WideText.h"
+#include "ui/WindowText.h"
 
 CDiaryDlg::CDiaryDlg(IDiaryHost& host) : CDialogBase(IDD_DIARY, host.ReadingWindow()), m_pReadingDlg(&host) {
   m_chooseFile = [](HWND owner, std::string& path) { return AskSavePath(owner, path); };
@@ -91,7 +80,7 @@ void CDiaryDlg::UpdateData(bool fromWindow) {
   } fields[] = {
       {IDC_DIARY_TITLE, &m_strTitle}, {IDC_DIARY_MEDITATION, &m_strMeditation}, {IDC_DIARY_PRAYER, &m_strPrayer}};
   if (fromWindow) {
-    for (auto& field : fields) *field.text = WindowText(GetDlgItem(field.id));
+    for (auto& field : fields) *field.text = WindowTextUtf8(GetDlgItem(field.id));
     return;
   }
   // Under Wine each control that is set costs a repaint of its own: only what differs is set, and each
@@ -103,10 +92,10 @@ void CDiaryDlg::UpdateData(bool fromWindow) {
     SetPickerTime(picker, PickerTimeOf(shown));
   for (auto& field : fields) {
     HWND edit = GetDlgItem(field.id);
-    if (WindowText(edit) == *field.text) continue;
-    ::SendMessageA(edit, WM_SETREDRAW, FALSE, 0);
-    ::SetWindowTextA(edit, field.text->c_str());
-    ::SendMessageA(edit, WM_SETREDRAW, TRUE, 0);
+    if (WindowTextUtf8(edit) == *field.text) continue;
+    ::SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
+    SetWindowTextUtf8(edit, *field.text);
+    ::SendMessageW(edit, WM_SETREDRAW, TRUE, 0);
     ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
   }
 }
@@ -166,7 +155,7 @@ void CDiaryDlg::FollowDate() {
     // The typing stays, so the date stays with it: the picker goes back, and the reading window follows.
     Session().SetShownDate(m_shownDate);
     SetPickerTime(GetDlgItem(IDC_DIARY_DATE), PickerTimeOf(m_shownDate));
-    ::SendMessageA(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
+    ::SendMessageW(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
     return;
   }
   m_strKey = key;
@@ -175,7 +164,7 @@ void CDiaryDlg::FollowDate() {
     LoadEntry();
   else
     ClearEntry();
-  ::SendMessageA(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
+  ::SendMessageW(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
 }
 
 // ---- Handlers
@@ -191,11 +180,11 @@ BOOL CDiaryDlg::OnInitDialog() {
   m_pFindDlg = std::make_unique<CFindDlg>(m_hWnd, *m_pReadingDlg);
   // No limit on what can be typed beyond what the control can hold.
   for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER})
-    ::SendDlgItemMessageA(m_hWnd, id, EM_SETLIMITTEXT, 0, 0);
-  m_hIcon.Reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DIARY_WINDOW),
+    ::SendDlgItemMessageW(m_hWnd, id, EM_SETLIMITTEXT, 0, 0);
+  m_hIcon.Reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DIARY_WINDOW),
                                                 IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
-  ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
-  ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+  ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+  ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon.Get()));
   return TRUE;
 }
 
@@ -223,20 +212,14 @@ void CDiaryDlg::ShowSearchText() {
   for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER}) {
     // The field as it is on the screen: on the date already shown it may hold typing not yet stored.
     HWND edit = GetDlgItem(id);
-    const std::string field = WindowText(edit);
+    const std::string field = WindowTextUtf8(edit);
     const size_t pos = FindSearchText(field, text);
     if (pos == std::string::npos) continue;
-    // Edit controls count positions in characters or, some ANSI ones on a double-byte code page, in
-    // bytes; the end of a whole-text selection tells which.
-    DWORD wholeStart = 0, wholeEnd = 0;
-    ::SendMessageA(edit, EM_SETSEL, 0, -1);
-    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&wholeStart), reinterpret_cast<LPARAM>(&wholeEnd));
-    const bool bytes =
-        wholeEnd == field.size() && static_cast<size_t>(CountCharacters(field, field.size())) != field.size();
-    const int start = bytes ? static_cast<int>(pos) : CountCharacters(field, pos);
-    const int end = start + (bytes ? static_cast<int>(text.size()) : CountCharacters(text, text.size()));
-    ::SendMessageA(edit, EM_SETSEL, start, end);
-    ::SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    // The hit is found in UTF-8 bytes; the edit control counts UTF-16 units.
+    const size_t start = Utf16Offset(field, pos);
+    const size_t end = Utf16Offset(field, pos + text.size());
+    ::SendMessageW(edit, EM_SETSEL, start, end);
+    ::SendMessageW(edit, EM_SCROLLCARET, 0, 0);
   }
 }
 
@@ -258,7 +241,7 @@ bool CDiaryDlg::OnCommand(WORD id, WORD code, HWND control) {
         return true;
       case IDOK:
       case IDCANCEL:
-        ::SendMessageA(m_pReadingDlg->ReadingWindow(), WM_DIARY_CLOSE, 0, 0);
+        ::SendMessageW(m_pReadingDlg->ReadingWindow(), WM_DIARY_CLOSE, 0, 0);
         return true;
       default:
         break;

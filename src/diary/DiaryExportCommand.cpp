@@ -6,6 +6,7 @@
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
 #include "ui/ResourceText.h"
+#include "ui/WideText.h"
 
 void CDiaryDlg::ExportDiary() {
   CSaveChoiceDlg choice(m_hWnd, m_pReadingDlg->MainWindow());
@@ -29,7 +30,7 @@ void CDiaryDlg::ExportDiary() {
     case ExportOutcome::kWritten:
       break;
   }
-  char directory[300] = "";
-  ::GetCurrentDirectoryA(sizeof directory, directory);
-  if (m_openFile) m_openFile(path, directory);
+  std::wstring directory(::GetCurrentDirectoryW(0, nullptr), L'\0');
+  directory.resize(::GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), &directory[0]));
+  if (m_openFile) m_openFile(path, Narrow(directory));
 }

@@ -6,5 +6,5 @@
 
 inline void SendHelpOnF1(const MSG& msg, HWND mainWindow) {
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1 && mainWindow)
-    ::SendMessageA(mainWindow, WM_COMMAND, ID_HELP_OPEN, 0);
+    ::SendMessageW(mainWindow, WM_COMMAND, ID_HELP_OPEN, 0);
 }

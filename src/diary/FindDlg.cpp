@@ -1,7 +1,5 @@
 #include "diary/FindDlg.h"
 
-#include <vector>
-
 #include "diary/DiaryDate.h"
 #include "diary/DiaryHelpKey.h"
 #include "diary/DiarySearch.h"
@@ -11,6 +9,8 @@
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
 #include "ui/ResourceText.h"
+#include "ui/WideText.h"
+#include "ui/WindowText.h"
 
 namespace {
 
@@ -32,15 +32,13 @@ void CFindDlg::UpdateData(bool fromWindow) {
   HWND edit = GetDlgItem(IDC_FIND_TEXT);
   if (fromWindow) {
     for (auto& box : boxes) *box.state = static_cast<int>(::IsDlgButtonChecked(m_hWnd, box.id));
-    std::vector<char> text(static_cast<size_t>(::GetWindowTextLengthA(edit)) + 1, '\0');
-    const int got = ::GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
-    m_strFind.assign(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+    m_strFind = WindowTextUtf8(edit);
   } else {
     for (auto& box : boxes) {
       *box.state = CheckState(*box.state);
       ::CheckDlgButton(m_hWnd, box.id, static_cast<UINT>(*box.state));
     }
-    ::SetWindowTextA(edit, m_strFind.c_str());
+    SetWindowTextUtf8(edit, m_strFind);
   }
 }
 
@@ -52,20 +50,20 @@ BOOL CFindDlg::OnInitDialog() {
 void CFindDlg::ShowKeys(const std::vector<std::string>& keys) {
   HWND list = GetDlgItem(IDC_FIND_RESULTS);
   // One repaint for the whole list, however long.
-  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  ::SendMessageA(list, LB_INITSTORAGE, keys.size(), keys.size() * 17);
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  ::SendMessageW(list, LB_INITSTORAGE, keys.size(), keys.size() * 17);
   // The keys come in date order, which is also the list's text order: appending keeps the list sorted
   // without a sorted insertion for each of thousands of entries.
   for (const std::string& key : keys) {
     const DiaryDate date = ParseDateKey(key);
-    ::SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(FormatDisplayDate(date.year, date.month, date.day).c_str()));
+    ::SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(Widen(FormatDisplayDate(date.year, date.month, date.day)).c_str()));
   }
   m_listedKeys = keys;
-  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
-  ::SetWindowTextA(GetDlgItem(IDC_FIND_COUNT), LoadText(IDS_FIND_COUNT, {std::to_string(keys.size())}).c_str());
+  SetWindowTextUtf8(GetDlgItem(IDC_FIND_COUNT), LoadText(IDS_FIND_COUNT, {std::to_string(keys.size())}));
 }
 
 void CFindDlg::RunSearch() {
@@ -84,11 +82,11 @@ void CFindDlg::RunSearch() {
 
 void CFindDlg::ShowResult() {
   HWND list = GetDlgItem(IDC_FIND_RESULTS);
-  const LRESULT index = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
+  const LRESULT index = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
   if (index < 0 || static_cast<size_t>(index) >= m_listedKeys.size()) return;
   m_pHost->DiarySession().SetShownDate(ParseDateKey(m_listedKeys[static_cast<size_t>(index)]));
-  ::SendMessageA(m_hDiary, WM_FIND_RESULT, 0, 0);
-  ::SendMessageA(m_pHost->ReadingWindow(), WM_DATE_SYNC, 0, 0);
+  ::SendMessageW(m_hDiary, WM_FIND_RESULT, 0, 0);
+  ::SendMessageW(m_pHost->ReadingWindow(), WM_DATE_SYNC, 0, 0);
 }
 
 bool CFindDlg::OnCommand(WORD id, WORD code, HWND control) {
@@ -102,7 +100,7 @@ bool CFindDlg::OnCommand(WORD id, WORD code, HWND control) {
     return true;
   }
   if ((id == IDOK || id == IDCANCEL) && code == BN_CLICKED) {
-    ::SendMessageA(m_hDiary, WM_FIND_CLOSE, 0, 0);
+    ::SendMessageW(m_hDiary, WM_FIND_CLOSE, 0, 0);
     return true;
   }
   return false;

@@ -7,5 +7,5 @@
 
 // The save dialog with the text-file filter; false when the user cancels.
 bool AskSavePath(HWND owner, std::string& path);
-// ShellExecuteA with the verb "open", shown normally; its result is not looked at.
+// ShellExecuteW with the verb "open", shown normally; its result is not looked at.
 void OpenWithShell(const std::string& path, const std::string& directory);

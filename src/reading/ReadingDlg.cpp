@@ -8,6 +8,7 @@
 #include "diary/DiaryPickerDate.h"
 #include "ui/AppMessageBox.h"
 #include "ui/SystemCalls.h"
+#include "ui/WindowText.h"
 #include "res/Resource.h"
 #include "ui/LocalDate.h"
 #include "ui/ModuleFolder.h"
@@ -21,7 +22,7 @@ constexpr int kIconSize = 32;
 
 RECT ToRect(const PageRect& page) { return RECT{page.left, page.top, page.right, page.bottom}; }
 
-void SetTitle(HWND window, int year) { ::SetWindowTextA(window, ReadingWindowTitle(kReadingAppTitle, year).c_str()); }
+void SetTitle(HWND window, int year) { SetWindowTextUtf8(window, ReadingWindowTitle(kReadingAppTitle, year)); }
 
 // The hover and normal icons of each face of the diary button.
 struct DiaryIcons {
@@ -66,7 +67,7 @@ BOOL CReadingDlg::OnInitDialog() {
   m_datePicker = GetDlgItem(IDC_READING_DATE);
 
   // The page is painted around the controls, never over them.
-  ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
+  ::SetWindowLongW(m_hWnd, GWL_STYLE, ::GetWindowLongW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
 
   const std::string programDir = m_strProgramDirOverride.empty() ? ModuleFolder() : m_strProgramDirOverride;
   m_plan = std::make_unique<CReadingPlan>(programDir);
@@ -79,12 +80,12 @@ BOOL CReadingDlg::OnInitDialog() {
   SetTitle(m_hWnd, now.wYear);
 
   // A missing greeting file plays the system's default sound instead.
-  TheSystemCalls().playSound("Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
+  TheSystemCalls().playSound(L"Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
 
   m_hIcon.Reset(static_cast<HICON>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
-  ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
-  ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+  ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+  ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon.Get()));
 
   RECT client;
   ::GetClientRect(m_hWnd, &client);
@@ -145,7 +146,7 @@ void CReadingDlg::StepDay(int delta) {
   ShowDate(time);
   if (m_bDiaryShown && m_pDiaryDlg) {
     m_diary.SetShownDate(DateOf(time));
-    ::SendMessageA(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
+    ::SendMessageW(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
   }
 }
 
@@ -190,7 +191,7 @@ void CReadingDlg::UpdateDayButtons() {
   if (losesFocus) {
     const bool otherUsable = focus == prev ? limits.bCanStepForward : limits.bCanStepBack;
     const HWND target = otherUsable ? (focus == prev ? next : prev) : m_datePicker;
-    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
   }
   if (prev) ::EnableWindow(prev, limits.bCanStepBack ? TRUE : FALSE);
   if (next) ::EnableWindow(next, limits.bCanStepForward ? TRUE : FALSE);
@@ -202,7 +203,7 @@ void CReadingDlg::OnDateChanged() {
   ShowDate(time);
   if (m_bDiaryShown && m_pDiaryDlg) {
     m_diary.SetShownDate(DateOf(time));
-    ::SendMessageA(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
+    ::SendMessageW(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
   }
 }
 
@@ -218,7 +219,7 @@ void CReadingDlg::OnDateSync() {
 
 void CReadingDlg::OnDiaryButton() {
   if (m_bDiaryShown) {
-    ::SendMessageA(m_hWnd, WM_DIARY_CLOSE, 0, 0);
+    ::SendMessageW(m_hWnd, WM_DIARY_CLOSE, 0, 0);
     return;
   }
   if (!m_pDiaryDlg) return;
@@ -271,7 +272,7 @@ HWND CReadingDlg::HelpWindow() const { return m_hMainWnd ? m_hMainWnd : ::GetWin
 bool CReadingDlg::PreTranslateMessage(MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   if (msg.wParam == VK_F1) {
-    if (HWND help = HelpWindow()) ::SendMessageA(help, WM_COMMAND, ID_HELP_OPEN, 0);
+    if (HWND help = HelpWindow()) ::SendMessageW(help, WM_COMMAND, ID_HELP_OPEN, 0);
     return false;
   }
   const int code = ScrollCodeForKey(static_cast<int>(msg.wParam));

@@ -8,6 +8,7 @@
 #include "reading/PageFlow.h"
 #include "reading/ReadingDlg.h"
 #include "reading/ReadingLayout.h"
+#include "ui/WideText.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ class CPaintDC {
 };
 
 void TextAt(HDC dc, int x, int y, const std::string& text) {
-  ::TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+  const std::wstring wide = Widen(text);
+  ::TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 void TextStyle(HDC dc, COLORREF text, COLORREF background, UINT align) {
@@ -57,7 +59,7 @@ void CReadingDlg::OnPaint() {
 }
 
 void CReadingDlg::PaintPage(HDC dc, const RECT& clip) {
-  const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+  const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
   const VerseFlow flow = DrawReadingPage(dc, clip, font, m_layout, m_day, m_nFirstVerse);
   // Whether the passage overflows is known only once its verses are drawn.
   const ScrollDecision decision =
@@ -98,8 +100,8 @@ VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLay
   ::SetTextColor(dc, kBlack);
   TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_3, day.strRange);
 
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   const int bottom = text.bottom;
   return FlowVerses(firstVerse, day.VerseCount(), lineHeight, PAGE_FIRST_VERSE_TOP, bottom, [&](int index, int top) {
@@ -109,7 +111,8 @@ VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLay
     TextStyle(dc, kBlack, kWhite, alignLeft);
     RECT textRect{PAGE_TEXT_LEFT, top, body.right, bottom};
     // Verse text is plain text: an ampersand is a character, not a mnemonic mark.
-    return ::DrawTextA(dc, verse.strBody.c_str(), static_cast<int>(verse.strBody.size()), &textRect,
+    const std::wstring body = Widen(verse.strBody);
+    return ::DrawTextW(dc, body.c_str(), static_cast<int>(body.size()), &textRect,
                        DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
   });
 }

@@ -3,6 +3,7 @@
 #include "res/AppTitle.h"
 #include "res/Resource.h"
 #include "ui/ResourceText.h"
+#include "ui/WideText.h"
 
 namespace {
 
@@ -12,9 +13,8 @@ MessageBoxResponder& Responder() {
 }
 
 std::string AppTitle() {
-  char title[128] = "";
-  if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_APP_TITLE, title, sizeof title) > 0) return title;
-  return VESPERAL_APP_TITLE;
+  std::string title = LoadText(IDS_APP_TITLE);
+  return title.empty() ? VESPERAL_APP_TITLE : title;
 }
 
 bool WantsDefaultIcon(UINT type) {
@@ -36,7 +36,7 @@ int AppMessageBox(HWND owner, const std::string& text, UINT type) {
   if (WantsDefaultIcon(type)) type |= MB_ICONEXCLAMATION;
   const std::string caption = AppTitle();
   if (Responder()) return Responder()(text, type, caption);
-  return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+  return ::MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), type);
 }
 
 int AppMessageBox(HWND owner, const MessageText& message, UINT type) {

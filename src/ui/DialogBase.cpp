@@ -15,17 +15,17 @@ CDialogBase::~CDialogBase() {
 }
 
 CDialogBase* CDialogBase::FromHandle(HWND hwnd) {
-  if (!hwnd || ::GetWindowLongPtrA(hwnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&CDialogBase::DialogProc))
+  if (!hwnd || ::GetWindowLongPtrW(hwnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&CDialogBase::DialogProc))
     return nullptr;
-  return reinterpret_cast<CDialogBase*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+  return reinterpret_cast<CDialogBase*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
 }
 
 HWND CDialogBase::CreateWindowFromTemplate(HWND owner) {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
   const LPARAM self = reinterpret_cast<LPARAM>(this);
   if (m_pMemoryTemplate)
-    return ::CreateDialogIndirectParamA(instance, m_pMemoryTemplate, owner, &CDialogBase::DialogProc, self);
-  return ::CreateDialogParamA(instance, MAKEINTRESOURCEA(m_nTemplateId), owner, &CDialogBase::DialogProc, self);
+    return ::CreateDialogIndirectParamW(instance, m_pMemoryTemplate, owner, &CDialogBase::DialogProc, self);
+  return ::CreateDialogParamW(instance, MAKEINTRESOURCEW(m_nTemplateId), owner, &CDialogBase::DialogProc, self);
 }
 
 bool CDialogBase::Create(HWND owner) {
@@ -50,7 +50,7 @@ INT_PTR CDialogBase::DoModal(HWND owner) {
 
   MSG msg;
   while (!m_bEndModal && m_hWnd) {
-    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
       // WM_QUIT belongs to the outer loop: hand it on and stop.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -59,7 +59,7 @@ INT_PTR CDialogBase::DoModal(HWND owner) {
     if (got == -1) break;
     if (!RouteMessage(msg)) {
       ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
+      ::DispatchMessageW(&msg);
     }
   }
   // The owner comes back before the dialog goes, so that activation returns to it.
@@ -77,7 +77,7 @@ void CDialogBase::EndDialog(INT_PTR result) {
   m_nModalResult = result;
   m_bEndModal = true;
   // Wakes the modal loop so that it sees the end at once.
-  if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+  if (m_hWnd) ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
 }
 
 void CDialogBase::DestroyWindow() {
@@ -92,7 +92,7 @@ bool CDialogBase::RouteMessage(MSG& msg) {
   const bool consumed = CallGuarded(root, false, true, [&] { return dialog->PreTranslateMessage(msg); });
   if (consumed) return true;
   // The hook may have closed the dialog.
-  return ::IsWindow(root) && ::IsDialogMessageA(root, &msg);
+  return ::IsWindow(root) && ::IsDialogMessageW(root, &msg);
 }
 
 bool CDialogBase::OnCommand(WORD id, WORD code, HWND control) {
@@ -115,9 +115,9 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   if (msg == WM_INITDIALOG) {
     self = reinterpret_cast<CDialogBase*>(lParam);
     self->m_hWnd = hwnd;
-    ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
   } else {
-    self = reinterpret_cast<CDialogBase*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    self = reinterpret_cast<CDialogBase*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
   }
   if (!self) return FALSE;
 
@@ -125,7 +125,7 @@ INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   const INT_PTR result = CallGuarded(hwnd, IsMenuCommand(msg, wParam, lParam), onError,
                                      [&] { return self->Dispatch(msg, wParam, lParam); });
   if (msg == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+    ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     self->m_hWnd = nullptr;
   }
   return result;
@@ -140,14 +140,14 @@ INT_PTR CDialogBase::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       LRESULT result = 0;
       if (!OnNotify(reinterpret_cast<NMHDR*>(lParam), result)) return FALSE;
-      ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+      ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
       return TRUE;
     }
     case WM_DRAWITEM: {
       // Owner-drawn controls draw themselves; menus and unknown controls fall through to OnMessage.
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item->CtlType != ODT_MENU && item->hwndItem &&
-          ::SendMessageA(item->hwndItem, WM_REFLECTED_DRAWITEM, wParam, lParam))
+          ::SendMessageW(item->hwndItem, WM_REFLECTED_DRAWITEM, wParam, lParam))
         return TRUE;
       break;
     }

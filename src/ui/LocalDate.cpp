@@ -42,15 +42,15 @@ SYSTEMTIME MakeLocalTime(int year, int month, int day, int hour, int minute, int
 
 void SetPickerYearRange(HWND picker, int firstYear, int lastYear) {
   SYSTEMTIME range[2] = {MakeLocalTime(firstYear, 1, 1), MakeLocalTime(lastYear, 12, 31, 23, 59, 59)};
-  ::SendMessageA(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+  ::SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
 }
 
 SYSTEMTIME GetPickerTime(HWND picker) {
   SYSTEMTIME time{};
-  ::SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+  ::SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
   return time;
 }
 
 void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
-  ::SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  ::SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }

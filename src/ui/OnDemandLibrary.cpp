@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/WideText.h"
+
 namespace {
 
 // GetProcAddress gives every function one generic type; this gives it back its own.
@@ -13,26 +15,26 @@ Function Resolve(const char* library, const char* function) {
 }  // namespace
 
 FARPROC LibraryFunction(const char* library, const char* function) {
-  HMODULE module = ::GetModuleHandleA(library);
+  HMODULE module = ::GetModuleHandleW(Widen(library).c_str());
   if (!module) {
     // Loaded by its full path in the system folder, so that a file of the same name in the program's folder
     // (which users can write to) is never loaded in its place.
-    char folder[MAX_PATH] = "";
-    const UINT length = ::GetSystemDirectoryA(folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) return nullptr;
-    module = ::LoadLibraryA((std::string(folder) + "\\" + library).c_str());
+    wchar_t folder[MAX_PATH] = L"";
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    module = ::LoadLibraryW((std::wstring(folder, length) + L"\\" + Widen(library)).c_str());
   }
   return module ? ::GetProcAddress(module, function) : nullptr;
 }
 
-BOOL WINAPI PlaySoundOnDemand(LPCSTR sound, HMODULE module, DWORD flags) {
-  using PlaySoundFn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-  const auto playSound = Resolve<PlaySoundFn>("winmm.dll", "PlaySoundA");
+BOOL WINAPI PlaySoundOnDemand(LPCWSTR sound, HMODULE module, DWORD flags) {
+  using PlaySoundFn = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
+  const auto playSound = Resolve<PlaySoundFn>("winmm.dll", "PlaySoundW");
   return playSound ? playSound(sound, module, flags) : FALSE;
 }
 
-BOOL WINAPI GetSaveFileNameOnDemand(OPENFILENAMEA* dialog) {
-  using GetSaveFileNameFn = BOOL(WINAPI*)(OPENFILENAMEA*);
-  const auto getSaveFileName = Resolve<GetSaveFileNameFn>("comdlg32.dll", "GetSaveFileNameA");
+BOOL WINAPI GetSaveFileNameOnDemand(OPENFILENAMEW* dialog) {
+  using GetSaveFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+  const auto getSaveFileName = Resolve<GetSaveFileNameFn>("comdlg32.dll", "GetSaveFileNameW");
   return getSaveFileName ? getSaveFileName(dialog) : FALSE;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Texts of the program's string table, in the ANSI code page as the program's windows show them.
+// Texts of the program's string table, in UTF-8 as the program holds all its text.
 #include <windows.h>
 
 #include <string>

@@ -3,6 +3,6 @@
 #include "ui/OnDemandLibrary.h"
 
 SystemCalls& TheSystemCalls() {
-  static SystemCalls calls{&::Shell_NotifyIconA, &::ShellExecuteA, &::WinHelpA, &PlaySoundOnDemand};
+  static SystemCalls calls{&::Shell_NotifyIconW, &::ShellExecuteW, &::WinHelpW, &PlaySoundOnDemand};
   return calls;
 }

@@ -7,11 +7,11 @@
 #include <shellapi.h>
 
 struct SystemCalls {
-  BOOL(WINAPI* notifyIcon)(DWORD message, PNOTIFYICONDATAA data);
-  HINSTANCE(WINAPI* shellExecute)(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+  BOOL(WINAPI* notifyIcon)(DWORD message, PNOTIFYICONDATAW data);
+  HINSTANCE(WINAPI* shellExecute)(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
                                   INT show);
-  BOOL(WINAPI* winHelp)(HWND owner, LPCSTR helpFile, UINT command, ULONG_PTR data);
-  BOOL(WINAPI* playSound)(LPCSTR sound, HMODULE module, DWORD flags);
+  BOOL(WINAPI* winHelp)(HWND owner, LPCWSTR helpFile, UINT command, ULONG_PTR data);
+  BOOL(WINAPI* playSound)(LPCWSTR sound, HMODULE module, DWORD flags);
 };
 
 // The table in use; it starts with the system's functions.

@@ -21,7 +21,7 @@ inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000) 
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
     if (done()) return true;
     if (std::chrono::steady_clock::now() > end) return false;
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 15, QS_ALLINPUT);
@@ -234,16 +234,16 @@ class ProgramProcess {
   // A message to the frame and back: everything the program was given before has been handled.
   bool Roundtrip() const {
     DWORD_PTR ignored = 0;
-    return ::SendMessageTimeoutA(MainFrame(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
+    return ::SendMessageTimeoutW(MainFrame(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
   }
 
-  void Tray(LPARAM mouseMessage) const { ::PostMessageA(MainFrame(), WM_TRAYNOTIFY, kTrayIconId, mouseMessage); }
-  void Command(WORD id) const { ::PostMessageA(MainFrame(), WM_COMMAND, id, 0); }
+  void Tray(LPARAM mouseMessage) const { ::PostMessageW(MainFrame(), WM_TRAYNOTIFY, kTrayIconId, mouseMessage); }
+  void Command(WORD id) const { ::PostMessageW(MainFrame(), WM_COMMAND, id, 0); }
   // Closes the reading window as its close button does and waits until it is gone.
   bool CloseReading() const {
     HWND reading = ReadingWindow();
     if (!reading) return false;
-    ::PostMessageA(reading, WM_COMMAND, IDOK, 0);
+    ::PostMessageW(reading, WM_COMMAND, IDOK, 0);
     return WaitUntil([this] { return ReadingWindow() == nullptr; });
   }
   // The exit command, as the tray menu gives it.

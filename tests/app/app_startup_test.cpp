@@ -51,12 +51,12 @@ class TitledWindow {
   explicit TitledWindow(const std::string& title) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = &TitledWindow::Proc;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = "VesperalTestTitled";
     ::RegisterClassA(&windowClass);
     m_hWnd = ::CreateWindowExA(0, "VesperalTestTitled", title.c_str(), WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                               nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+                               nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~TitledWindow() { ::DestroyWindow(m_hWnd); }
   TitledWindow(const TitledWindow&) = delete;
@@ -66,9 +66,9 @@ class TitledWindow {
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TitledWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<TitledWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self && msg == WM_TRAYNOTIFY) self->m_wakeUps.emplace_back(wParam, lParam);
-    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   HWND m_hWnd;
 };
@@ -209,7 +209,7 @@ TEST(MissingIcon, ShowsTheMessageAddsNoIconAndEnds) {
   char text[100] = "";
   ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
   EXPECT_STREQ(text, "아이콘이 없습니다");
-  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_NE(program.ExitCode(), -1);
   EXPECT_TRUE(folder.Calls("notify").empty());
   EXPECT_TRUE(folder.Calls("sound").empty()) << "no reading window";

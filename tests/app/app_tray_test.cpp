@@ -21,7 +21,7 @@ class TrayProgram : public ::testing::Test {
   }
   void TearDown() override {
     if (!m_program.IsRunning()) return;
-    if (m_program.Menu()) ::PostMessageA(m_frame, WM_KEYDOWN, VK_ESCAPE, 0);
+    if (m_program.Menu()) ::PostMessageW(m_frame, WM_KEYDOWN, VK_ESCAPE, 0);
     if (m_program.ReadingWindow()) m_program.CloseReading();
     EXPECT_EQ(m_program.Exit(), 0);
   }
@@ -30,13 +30,13 @@ class TrayProgram : public ::testing::Test {
   bool ChooseFromMenu(char letter) {
     m_program.Tray(WM_RBUTTONDOWN);
     if (!WaitUntil([this] { return m_program.Menu() != nullptr; })) return false;
-    ::PostMessageA(m_frame, WM_CHAR, static_cast<WPARAM>(letter), 1);
+    ::PostMessageW(m_frame, WM_CHAR, static_cast<WPARAM>(letter), 1);
     return WaitUntil([this] { return m_program.Menu() == nullptr; });
   }
   // Makes the program change its current directory, as a save dialog does when another folder is chosen.
   void ChangeProgramsCurrentDirectory(const std::string& dir) {
     TestFiles::Write(m_folder.Dir() + "chdir.txt", dir);
-    ::PostMessageA(m_frame, ::RegisterWindowMessageA("VesperalTestChangeDirectory"), 0, 0);
+    ::PostMessageW(m_frame, ::RegisterWindowMessageA("VesperalTestChangeDirectory"), 0, 0);
     ASSERT_TRUE(m_program.Roundtrip());
   }
   // The folder as the system gives a current directory: no separator at the end.
@@ -57,7 +57,7 @@ TEST_F(TrayProgram, RightPressOpensTheMenuWithItsBottomLeftCornerAtTheCursor) {
   ::GetWindowRect(m_program.Menu(), &menu);
   EXPECT_EQ(menu.left, 300);
   EXPECT_EQ(menu.bottom, 400);
-  ::PostMessageA(m_frame, WM_KEYDOWN, VK_ESCAPE, 0);
+  ::PostMessageW(m_frame, WM_KEYDOWN, VK_ESCAPE, 0);
   ASSERT_TRUE(WaitUntil([this] { return m_program.Menu() == nullptr; }));
   // Releasing the button does not open it again.
   m_program.Tray(WM_RBUTTONUP);
@@ -153,7 +153,7 @@ TEST_F(TrayProgram, F1InTheReadingWindowOpensTheProgramFoldersHelpAfterAChangeOf
   m_program.Tray(WM_LBUTTONDBLCLK);
   ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
   ChangeProgramsCurrentDirectory(exportDir);
-  ::PostMessageA(m_program.ReadingWindow(), WM_KEYDOWN, VK_F1, 1);
+  ::PostMessageW(m_program.ReadingWindow(), WM_KEYDOWN, VK_F1, 1);
   ASSERT_TRUE(WaitUntil([this] { return !m_folder.Calls("help").empty(); }));
   EXPECT_EQ(m_folder.Calls("help")[0],
             (std::vector<std::string>{"help", HandleText(m_frame), m_folder.Dir() + "psaltery.hlp", "1", "98393"}));
@@ -170,7 +170,7 @@ TEST_F(TrayProgram, RestartedTaskbarGetsTheIconAgain) {
   ::Shell_NotifyIconA(NIM_DELETE, &forget);
   ASSERT_TRUE(WaitUntil([] { return TrayIconCount() == 0; }));
   DWORD_PTR ignored;
-  ::SendMessageTimeoutA(m_frame, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
+  ::SendMessageTimeoutW(m_frame, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
   EXPECT_TRUE(WaitUntil([] { return TrayIconCount() == 1; }));
   const auto notify = m_folder.Calls("notify");
   ASSERT_EQ(notify.size(), 2u);
@@ -183,9 +183,9 @@ TEST_F(TrayProgram, EndOfSessionClosesTheReadingWindowRemovesTheIconAndEnds) {
   ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
   HWND reading = m_program.ReadingWindow();
   DWORD_PTR answer = 0;
-  ASSERT_TRUE(::SendMessageTimeoutA(m_frame, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
+  ASSERT_TRUE(::SendMessageTimeoutW(m_frame, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer));
   EXPECT_EQ(answer, TRUE) << "the program lets the session end";
-  ASSERT_TRUE(::SendMessageTimeoutA(m_frame, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer));
+  ASSERT_TRUE(::SendMessageTimeoutW(m_frame, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, &answer));
   // When the session's end returns, the program may be ended at once: by then the reading window is gone and
   // its diary database closed, so the file can be taken away while the program still exits.
   EXPECT_FALSE(::IsWindow(reading));

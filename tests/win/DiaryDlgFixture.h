@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "ReadingDlgFixture.h"
-#include "db/Cp949.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "diary/DiaryStore.h"
 #include "diary/FindDlg.h"
+#include "ui/WideText.h"
+#include "ui/WindowText.h"
 
 // Runs an action on the first shown dialog window (class #32770) of this thread that `accept` takes,
 // from inside whatever modal loop is running then; every dialog still found after the deadline is cancelled,
@@ -40,13 +41,9 @@ class CModalAnswerer {
   CModalAnswerer& operator=(const CModalAnswerer&) = delete;
   bool Answered() const { return m_nDone == m_steps.size(); }
 
-  // A dialog by its caption (code page 949).
+  // A dialog by its caption (UTF-8).
   static Accept Caption(const std::string& caption) {
-    return [caption](HWND window) {
-      char text[256] = "";
-      ::GetWindowTextA(window, text, sizeof text);
-      return caption == text;
-    };
+    return [caption](HWND window) { return caption == WindowTextUtf8(window); };
   }
 
  private:
@@ -56,11 +53,11 @@ class CModalAnswerer {
   }
   static BOOL CALLBACK Visit(HWND window, LPARAM param) {
     auto* self = reinterpret_cast<CModalAnswerer*>(param);
-    char name[32] = "";
-    ::GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != "#32770" || !::IsWindowVisible(window)) return TRUE;
+    wchar_t name[32] = L"";
+    ::GetClassNameW(window, name, 32);
+    if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
     if (static_cast<LONG>(::GetTickCount() - self->m_deadline) > 0) {
-      ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
       return TRUE;
     }
     if (self->Answered() || !self->m_steps[self->m_nDone].accept(window)) return TRUE;
@@ -112,7 +109,7 @@ class DiaryDlgTest : public ReadingDlgTest {
             const std::string& prayer) {
     CDiaryStore store;
     ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
-    store.WriteEntry(key, Utf8ToCp949(title), Utf8ToCp949(meditation), Utf8ToCp949(prayer));
+    store.WriteEntry(key, title, meditation, prayer);
   }
 
   // What the diary file holds for a key, read over a connection of its own.
@@ -121,7 +118,7 @@ class DiaryDlgTest : public ReadingDlgTest {
     if (!store.OpenDiaryDb(m_dir.ProgramDir())) return {false, "", "", ""};
     DiaryEntry entry;
     store.ReadEntry(key, entry);
-    return {entry.found, Cp949ToUtf8(entry.title), Cp949ToUtf8(entry.meditation), Cp949ToUtf8(entry.prayer)};
+    return {entry.found, entry.title, entry.meditation, entry.prayer};
   }
 
   // This year's plan, written once before the reading window first opens.
@@ -147,26 +144,22 @@ class DiaryDlgTest : public ReadingDlgTest {
   HWND FindItem(int id) const { return ::GetDlgItem(Find(), id); }
 
   void ClickReading(int id) {
-    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+    ::SendMessageW(Item(id), BM_CLICK, 0, 0);
     Settle();
   }
   void Click(HWND window, int id) {
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
     Settle();
   }
 
   // Replaces a field's text as typing over a selection of everything would (UTF-8).
   void Type(int id, const std::string& utf8) {
     HWND edit = DiaryItem(id);
-    ::SendMessageA(edit, EM_SETSEL, 0, -1);
-    ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Utf8ToCp949(utf8).c_str()));
+    ::SendMessageW(edit, EM_SETSEL, 0, -1);
+    ::SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(utf8).c_str()));
     Settle();
   }
-  static std::string Text(HWND window) {
-    char text[4096] = "";
-    ::GetWindowTextA(window, text, sizeof text);
-    return Cp949ToUtf8(text);
-  }
+  static std::string Text(HWND window) { return WindowTextUtf8(window); }
   std::vector<std::string> Fields() const {
     return {Text(DiaryItem(IDC_DIARY_TITLE)), Text(DiaryItem(IDC_DIARY_MEDITATION)), Text(DiaryItem(IDC_DIARY_PRAYER))};
   }
@@ -178,7 +171,7 @@ class DiaryDlgTest : public ReadingDlgTest {
   }
   // Types the text, sets the ticks and presses the search button of the open search window.
   void SearchFor(const std::string& utf8, bool title, bool meditation, bool prayer) {
-    ::SetWindowTextA(FindItem(IDC_FIND_TEXT), Utf8ToCp949(utf8).c_str());
+    SetWindowTextUtf8(FindItem(IDC_FIND_TEXT), utf8);
     ::CheckDlgButton(Find(), IDC_FIND_TITLE, title ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(Find(), IDC_FIND_MEDITATION, meditation ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(Find(), IDC_FIND_PRAYER, prayer ? BST_CHECKED : BST_UNCHECKED);
@@ -187,31 +180,31 @@ class DiaryDlgTest : public ReadingDlgTest {
   std::vector<std::string> ListedDates() const {
     HWND list = FindItem(IDC_FIND_RESULTS);
     std::vector<std::string> entries;
-    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-      char text[64] = "";
-      ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-      entries.push_back(Cp949ToUtf8(text));
+      wchar_t text[64] = L"";
+      ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      entries.push_back(Narrow(text));
     }
     return entries;
   }
   // Double-clicks the list entry (none: -1).
   void DoubleClickResult(int index) {
     HWND list = FindItem(IDC_FIND_RESULTS);
-    ::SendMessageA(list, LB_SETCURSEL, index, 0);
-    ::SendMessageA(Find(), WM_COMMAND, MAKEWPARAM(IDC_FIND_RESULTS, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    ::SendMessageW(list, LB_SETCURSEL, index, 0);
+    ::SendMessageW(Find(), WM_COMMAND, MAKEWPARAM(IDC_FIND_RESULTS, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
     Settle();
   }
-  // The selected part of a field (UTF-8), as the edit control reports its selection in characters.
-  std::string Selected(int id) const {
+  // The selection of a field in the edit control's own UTF-16 units.
+  std::pair<DWORD, DWORD> Selection(int id) const {
     DWORD start = 0, end = 0;
     ::SendMessageW(DiaryItem(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    wchar_t text[4096] = L"";
-    ::GetWindowTextW(DiaryItem(id), text, 4096);
-    const std::wstring part = std::wstring(text).substr(start, end - start);
-    char utf8[8192] = "";
-    ::WideCharToMultiByte(CP_UTF8, 0, part.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
-    return utf8;
+    return {start, end};
+  }
+  // The selected part of a field (UTF-8).
+  std::string Selected(int id) const {
+    const auto [start, end] = Selection(id);
+    return Narrow(Widen(Text(DiaryItem(id))).substr(start, end - start));
   }
 
   std::string ReadingKey() const { return m_dlg->ShownDay().DateKey(); }

@@ -16,6 +16,7 @@
 #include "res/Resource.h"
 #include "core/PlanTestDir.h"
 #include "ui/LocalDate.h"
+#include "ui/WindowText.h"
 #include "reading/ReadingDlg.h"
 
 // One day of a test plan; texts are UTF-8 and the verse numbers count from 1.
@@ -72,7 +73,7 @@ inline void ChoosePickerDate(HWND dialog, int pickerId, int year, int month, int
   change.dwFlags = GDT_VALID;
   change.st = MakeLocalTime(year, month, day, 9, 30);
   SetPickerTime(picker, change.st);
-  ::SendMessageA(dialog, WM_NOTIFY, static_cast<WPARAM>(pickerId), reinterpret_cast<LPARAM>(&change));
+  ::SendMessageW(dialog, WM_NOTIFY, static_cast<WPARAM>(pickerId), reinterpret_cast<LPARAM>(&change));
 }
 
 class CTestReadingDlg : public CReadingDlg {
@@ -127,10 +128,10 @@ class ReadingDlgTest : public ::testing::Test {
   // Delivers what is queued, the keys through the dialogs' own routing, and paints what is invalid.
   void Settle() {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (!CDialogBase::RouteMessage(msg)) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
       }
     }
     if (m_dlg && Hwnd()) ::UpdateWindow(Hwnd());
@@ -145,22 +146,18 @@ class ReadingDlgTest : public ::testing::Test {
   // A key pressed while `target` has the focus.
   void PressKey(HWND target, WPARAM key) {
     ::SetFocus(target);
-    ::PostMessageA(target, WM_KEYDOWN, key, 1);
+    ::PostMessageW(target, WM_KEYDOWN, key, 1);
     Settle();
   }
 
   void Scroll(int code, int pos = 0) {
-    ::SendMessageA(Hwnd(), WM_VSCROLL, MAKEWPARAM(code, pos), reinterpret_cast<LPARAM>(Item(IDC_READING_SCROLL)));
+    ::SendMessageW(Hwnd(), WM_VSCROLL, MAKEWPARAM(code, pos), reinterpret_cast<LPARAM>(Item(IDC_READING_SCROLL)));
     Settle();
   }
 
-  std::string Title() const {
-    char text[128] = "";
-    ::GetWindowTextA(Hwnd(), text, sizeof text);
-    return text;
-  }
+  std::string Title() const { return WindowTextUtf8(Hwnd()); }
 
-  std::string ShownBody(int index) const { return Cp949ToUtf8(m_dlg->ShownDay().verses.at(index).strBody); }
+  std::string ShownBody(int index) const { return m_dlg->ShownDay().verses.at(index).strBody; }
   const ReadingDay& Shown() const { return m_dlg->ShownDay(); }
   DiaryFace Face() const { return m_dlg->DiaryButtonShows(); }
 
@@ -187,7 +184,7 @@ class ReadingDlgTest : public ::testing::Test {
   // The texts of the message boxes shown so far, for failure messages.
   std::string BoxTexts() const {
     std::string texts;
-    for (const auto& box : m_boxes.Boxes()) texts += "[" + Cp949ToUtf8(box.text) + "] ";
+    for (const auto& box : m_boxes.Boxes()) texts += "[" + box.text + "] ";
     return texts;
   }
 
@@ -202,13 +199,13 @@ class ReadingDlgTest : public ::testing::Test {
 class CKeyCounter {
  public:
   explicit CKeyCounter(HWND window) : m_hWnd(window) {
-    ::SetPropA(window, "KeyCounter", this);
+    ::SetPropW(window, L"KeyCounter", this);
     m_previous = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CKeyCounter::Proc)));
+        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CKeyCounter::Proc)));
   }
   ~CKeyCounter() {
-    ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previous));
-    ::RemovePropA(m_hWnd, "KeyCounter");
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previous));
+    ::RemovePropW(m_hWnd, L"KeyCounter");
   }
   CKeyCounter(const CKeyCounter&) = delete;
   CKeyCounter& operator=(const CKeyCounter&) = delete;
@@ -216,9 +213,9 @@ class CKeyCounter {
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<CKeyCounter*>(::GetPropA(hwnd, "KeyCounter"));
+    auto* self = static_cast<CKeyCounter*>(::GetPropW(hwnd, L"KeyCounter"));
     if (msg == WM_KEYDOWN) ++self->m_nKeys;
-    return ::CallWindowProcA(self->m_previous, hwnd, msg, wParam, lParam);
+    return ::CallWindowProcW(self->m_previous, hwnd, msg, wParam, lParam);
   }
   HWND m_hWnd;
   WNDPROC m_previous = nullptr;

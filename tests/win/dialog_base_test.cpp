@@ -59,7 +59,7 @@ class CProbeDialog : public CDialogBase {
 };
 
 void SendCommand(HWND dialog, WORD id, WORD code, HWND control) {
-  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+  ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
 TEST(DialogBaseTest, HandlerErrorsAreShownWithStopIconAndTheDialogGoesOn) {
@@ -127,8 +127,8 @@ TEST(DialogBaseTest, HandlerResultsReachTheSender) {
     return true;
   };
   NMHDR header{dialog.GetDlgItem(kActionId), kActionId, 77};
-  EXPECT_EQ(5, ::SendMessageA(dialog.GetSafeHwnd(), WM_NOTIFY, kActionId, reinterpret_cast<LPARAM>(&header)));
-  EXPECT_EQ(42, ::SendMessageA(dialog.GetSafeHwnd(), WM_APP + 3, 0, 21));
+  EXPECT_EQ(5, ::SendMessageW(dialog.GetSafeHwnd(), WM_NOTIFY, kActionId, reinterpret_cast<LPARAM>(&header)));
+  EXPECT_EQ(42, ::SendMessageW(dialog.GetSafeHwnd(), WM_APP + 3, 0, 21));
 }
 
 TEST(DialogBaseTest, ModalRunDisablesTheOwnerAndReturnsTheEndValue) {
@@ -138,7 +138,7 @@ TEST(DialogBaseTest, ModalRunDisablesTheOwnerAndReturnsTheEndValue) {
   CProbeDialog dialog;
   bool ownerEnabledInside = true, visibleInside = false;
   HWND ownerInside = nullptr;
-  dialog.onInit = [](CProbeDialog& d) { ::PostMessageA(d.GetSafeHwnd(), WM_APP, 0, 0); };
+  dialog.onInit = [](CProbeDialog& d) { ::PostMessageW(d.GetSafeHwnd(), WM_APP, 0, 0); };
   dialog.onMessage = [&](UINT msg, WPARAM, LPARAM, LRESULT&) {
     if (msg != WM_APP) return false;
     ownerEnabledInside = ::IsWindowEnabled(owner) != FALSE;
@@ -162,8 +162,8 @@ TEST(DialogBaseTest, KeysReachPreTranslateMessageBeforeDialogNavigation) {
   std::vector<HWND> escapeTargets;
   dialog.onInit = [](CProbeDialog& d) {
     HWND button = d.GetDlgItem(kActionId);
-    ::PostMessageA(button, WM_KEYDOWN, VK_ESCAPE, 0);
-    ::PostMessageA(button, WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 0);
   };
   // The first Escape is consumed here; only the second reaches the dialog and cancels it.
   dialog.preTranslate = [&](MSG& msg) {
@@ -186,7 +186,7 @@ TEST(DialogBaseTest, QuitMessageEndsTheModalRunAndIsPassedOn) {
   dialog.onInit = [](CProbeDialog&) { ::PostQuitMessage(3); };
   EXPECT_EQ(-1, dialog.DoModal());
   MSG msg;
-  ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(3u, msg.wParam);
 }
 

@@ -22,20 +22,21 @@ const char kVerse6[] = u8"오월 여섯째 날의 구절";
 // exclusive transaction on it until this object goes.
 class CFileHolder {
  public:
-  explicit CFileHolder(const std::string& cp949Path) {
+  explicit CFileHolder(const std::string& path) {
     const std::string suffix = std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount());
     const std::string heldName = "VesperalTestHeld-" + suffix, releaseName = "VesperalTestRelease-" + suffix;
-    m_held = ::CreateEventA(nullptr, TRUE, FALSE, heldName.c_str());
-    m_release = ::CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
-    char program[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string folder = program;
+    m_held = ::CreateEventW(nullptr, TRUE, FALSE, Widen(heldName).c_str());
+    m_release = ::CreateEventW(nullptr, TRUE, FALSE, Widen(releaseName).c_str());
+    wchar_t program[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::string folder = Narrow(program);
     folder = folder.substr(0, folder.find_last_of('\\') + 1);
-    std::string line = "\"" + folder + "file_lock_holder.exe\" \"" + cp949Path + "\" " + heldName + " " + releaseName;
-    STARTUPINFOA startup{};
+    std::wstring line =
+        Widen("\"" + folder + "file_lock_holder.exe\" \"" + path + "\" " + heldName + " " + releaseName);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return;
     ::CloseHandle(process.hThread);
     m_process = process.hProcess;
@@ -61,18 +62,16 @@ class CFileHolder {
 };
 
 // The Linux path of a file under Wine, or empty outside Wine.
-std::string LinuxPath(const std::string& cp949Path) {
+std::string LinuxPath(const std::string& path) {
   using ToUnix = char*(CDECL*)(LPCWSTR);
   const auto toUnix = reinterpret_cast<ToUnix>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
   if (!toUnix) return "";
-  wchar_t wide[MAX_PATH] = L"";
-  ::MultiByteToWideChar(949, 0, cp949Path.c_str(), -1, wide, MAX_PATH);
-  char* unixName = toUnix(wide);
+  char* unixName = toUnix(Widen(path).c_str());
   if (!unixName) return "";
-  std::string path = unixName;
+  std::string unixPath = unixName;
   ::HeapFree(::GetProcessHeap(), 0, unixName);
-  return path;
+  return unixPath;
 }
 
 // Runs a Linux program from inside Wine, which starts programs that are not Windows programs itself.
@@ -81,10 +80,11 @@ int RunLinux(const std::string& program, const std::string& arguments) {
   std::string line = "Z:" + program + " " + arguments;
   for (size_t i = 0; i < program.size() + 2; ++i)
     if (line[i] == '/') line[i] = '\\';
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+  std::wstring wideLine = Widen(line);
+  if (!::CreateProcessW(nullptr, &wideLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
     return -1;
   ::WaitForSingleObject(process.hProcess, 20000);
   DWORD code = 1;
@@ -104,11 +104,11 @@ bool WaitFor(const std::function<bool()>& condition) {
 }
 
 // Whether a file can be opened for writing, or a file made in a folder (a path ending in a backslash).
-bool IsWritable(const std::string& cp949Path) {
-  const bool folder = !cp949Path.empty() && cp949Path.back() == '\\';
-  HANDLE file = folder ? ::CreateFileA((cp949Path + "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+bool IsWritable(const std::string& path) {
+  const bool folder = !path.empty() && path.back() == '\\';
+  HANDLE file = folder ? ::CreateFileW(Widen(path + "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_FLAG_DELETE_ON_CLOSE, nullptr)
-                       : ::CreateFileA(cp949Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       : ::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   ::CloseHandle(file);
@@ -119,22 +119,22 @@ bool IsWritable(const std::string& cp949Path) {
 // again however the test ends.
 class CImmutable {
  public:
-  explicit CImmutable(const std::string& cp949Path) : m_strCp949(cp949Path), m_strPath(LinuxPath(cp949Path)) {
+  explicit CImmutable(const std::string& path) : m_strWindowsPath(path), m_strPath(LinuxPath(path)) {
     if (m_strPath.empty()) return;
     RunLinux("/usr/bin/chattr", "+i \"" + m_strPath + "\"");
-    m_bSet = WaitFor([this] { return !IsWritable(m_strCp949); });
+    m_bSet = WaitFor([this] { return !IsWritable(m_strWindowsPath); });
   }
   ~CImmutable() {
     if (m_strPath.empty()) return;
     RunLinux("/usr/bin/chattr", "-i \"" + m_strPath + "\"");
-    WaitFor([this] { return IsWritable(m_strCp949); });
+    WaitFor([this] { return IsWritable(m_strWindowsPath); });
   }
   CImmutable(const CImmutable&) = delete;
   CImmutable& operator=(const CImmutable&) = delete;
   bool IsSet() const { return m_bSet; }
 
  private:
-  std::string m_strCp949, m_strPath;
+  std::string m_strWindowsPath, m_strPath;
   bool m_bSet = false;
 };
 
@@ -253,7 +253,7 @@ TEST_F(DiaryBadEnvironmentTest, WithoutAUsableDiaryReadingWorksAndTheDiaryButton
       RECT client;
       ::GetClientRect(Hwnd(), &client);
       CPixelSurface page(client.right, client.bottom, RGB(0, 0, 0));
-      ::SendMessageA(Hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(page.Dc()), PRF_CLIENT);
+      ::SendMessageW(Hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(page.Dc()), PRF_CLIENT);
       EXPECT_TRUE(page.SaveBmp(ProgramFolder() + "damaged-diary-reading.bmp"));
     }
 
@@ -262,9 +262,9 @@ TEST_F(DiaryBadEnvironmentTest, WithoutAUsableDiaryReadingWorksAndTheDiaryButton
     ClickReading(IDC_DIARY_BUTTON);
     ASSERT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
     for (const auto& box : m_boxes.Boxes()) {
-      const std::string text = Cp949ToUtf8(box.text);
+      const std::string& text = box.text;
       EXPECT_NE(text.find(row.says), std::string::npos) << text;
-      EXPECT_NE(text.find(Cp949ToUtf8(m_dir.ProgramDir())), std::string::npos) << text;
+      EXPECT_NE(text.find(m_dir.ProgramDir()), std::string::npos) << text;
       EXPECT_NE(text.find(u8"읽기는 일기 없이 그대로 할 수 있습니다."), std::string::npos) << text;
       EXPECT_EQ(box.type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
@@ -302,9 +302,9 @@ void DiaryBadEnvironmentTest::ExpectStoreFailureFlow(const char* says, bool hold
   // A change of date cannot store: the message, and both windows stay on the typed text's date.
   PickDiaryDate(5, 6);
   ASSERT_EQ(m_boxes.Boxes().size(), 1u) << BoxTexts();
-  const std::string failure = Cp949ToUtf8(m_boxes.Boxes()[0].text);
+  const std::string& failure = m_boxes.Boxes()[0].text;
   EXPECT_EQ(failure.rfind(u8"일기를 저장하지 못했습니다. 입력한 내용은 창에 그대로 있습니다.\n", 0), 0u) << failure;
-  EXPECT_NE(failure.find(Cp949ToUtf8(DiaryPath()) + says), std::string::npos) << failure;
+  EXPECT_NE(failure.find(DiaryPath() + says), std::string::npos) << failure;
   ExpectBothOn(5, 5);
   EXPECT_EQ(Fields()[0], u8"새로 쓴 글");
   ExpectReadingWorks(kVerse5);
@@ -316,11 +316,11 @@ void DiaryBadEnvironmentTest::ExpectStoreFailureFlow(const char* says, bool hold
 
   // 닫 기, and then the reading window's own close: each asks, and "no" keeps everything open.
   Click(Diary(), IDOK);
-  ::SendMessageA(Hwnd(), WM_COMMAND, IDCANCEL, 0);
+  ::SendMessageW(Hwnd(), WM_COMMAND, IDCANCEL, 0);
   Settle();
   ASSERT_EQ(m_boxes.Boxes().size(), 4u) << BoxTexts();
   for (size_t i = 2; i < 4; ++i) {
-    const std::string question = Cp949ToUtf8(m_boxes.Boxes()[i].text);
+    const std::string& question = m_boxes.Boxes()[i].text;
     EXPECT_NE(question.find(u8"저장하지 못한 내용을 버리고 일기 창을 닫을까요?"), std::string::npos) << question;
     EXPECT_EQ(m_boxes.Boxes()[i].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
     EXPECT_EQ(m_boxes.Boxes()[i].type & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
@@ -332,7 +332,7 @@ void DiaryBadEnvironmentTest::ExpectStoreFailureFlow(const char* says, bool hold
 
   // "Yes" gives the text up: the diary closes, and the reading window closes after it.
   m_boxes.SetAnswer(IDYES);
-  ::SendMessageA(Hwnd(), WM_COMMAND, IDCANCEL, 0);
+  ::SendMessageW(Hwnd(), WM_COMMAND, IDCANCEL, 0);
   Settle();
   m_boxes.SetAnswer(IDOK);
   EXPECT_EQ(m_boxes.Boxes().size(), 5u) << BoxTexts();
@@ -420,7 +420,7 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
     const std::string path = m_dir.ProgramDir() + std::to_string(m_year) + ".dat";
     {
       sqlite3* db = nullptr;
-      ASSERT_EQ(sqlite3_open(Cp949ToUtf8(path).c_str(), &db), SQLITE_OK);
+      ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
       const int rc = sqlite3_exec(db, row.sql.c_str(), nullptr, nullptr, nullptr);
       sqlite3_close(db);
       ASSERT_EQ(rc, SQLITE_OK);
@@ -431,7 +431,7 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
     PickDate(m_year, 5, 5);
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 3.0);
     ASSERT_GE(m_boxes.Boxes().size(), 2u) << BoxTexts();
-    EXPECT_EQ(Cp949ToUtf8(m_boxes.Boxes()[0].text), u8"베스페랄본문 파일을 열 수 없습니다.");
+    EXPECT_EQ(m_boxes.Boxes()[0].text, u8"베스페랄본문 파일을 열 수 없습니다.");
     EXPECT_EQ(m_boxes.Boxes()[1].text, path);
     EXPECT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
     for (int id : {IDC_PREV_DAY, IDC_NEXT_DAY, IDOK, IDC_DIARY_BUTTON}) EXPECT_TRUE(ShowsIcon(id)) << id;

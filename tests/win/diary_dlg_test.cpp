@@ -31,7 +31,7 @@ TEST_F(DiaryDlgTest, OpensWithTheDatesEntryOrEmptyFieldsAndTheDeleteButtonToMatc
     EXPECT_TRUE((Face() == DiaryFace::kOpen));
     EXPECT_EQ(DiaryFace::kOpen, Face());
     SYSTEMTIME range[2] = {};
-    ::SendMessageA(DiaryItem(IDC_DIARY_DATE), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range));
+    ::SendMessageW(DiaryItem(IDC_DIARY_DATE), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range));
     EXPECT_EQ(range[0].wYear, m_year);
     EXPECT_EQ(range[1].wYear, m_year);
     EXPECT_EQ(range[1].wMonth, 12);
@@ -97,7 +97,7 @@ TEST_F(DiaryDlgTest, DeleteAskedYesRemovesTheEntryAndNoKeepsIt) {
       CMessageBoxRecorder answers(c.answer);
       Click(Diary(), IDC_DIARY_DELETE);
       ASSERT_EQ(answers.Boxes().size(), 1u);
-      EXPECT_EQ(Cp949ToUtf8(answers.Boxes()[0].text), u8"이 날짜의 기도노트를 영구히 삭제하시겠습니까?");
+      EXPECT_EQ(answers.Boxes()[0].text, u8"이 날짜의 기도노트를 영구히 삭제하시겠습니까?");
       EXPECT_EQ(answers.Boxes()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
     }
     EXPECT_EQ(Stored(Key(4, 1)).found, c.kept);
@@ -120,12 +120,12 @@ TEST_F(DiaryDlgTest, TypedTextIsStoredOnEveryWayTheDiaryCloses) {
       {"Enter in the title", [this] { PressKey(DiaryItem(IDC_DIARY_TITLE), VK_RETURN); }},
       {"close box",
        [this] {
-         ::SendMessageA(Diary(), WM_SYSCOMMAND, SC_CLOSE, 0);
+         ::SendMessageW(Diary(), WM_SYSCOMMAND, SC_CLOSE, 0);
          Settle();
        }},
       {"diary button", [this] { ClickReading(IDC_DIARY_BUTTON); }},
       {"reading window closes", [this] { m_dlg.reset(); }},
-      {"session ends", [this] { ::SendMessageA(Diary(), WM_ENDSESSION, TRUE, 0); }},
+      {"session ends", [this] { ::SendMessageW(Diary(), WM_ENDSESSION, TRUE, 0); }},
       {"the shell at session end", [this] { m_dlg->StoreDiaryChanges(); }},
   };
   int day = 1;
@@ -148,7 +148,7 @@ TEST_F(DiaryDlgTest, F1InTheDiaryAndItsSearchWindowAsksTheMainWindowForHelp) {
   struct CommandSink {
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (msg == WM_COMMAND) Commands().push_back(wParam);
-      return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+      return ::DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     static std::vector<WPARAM>& Commands() {
       static std::vector<WPARAM> commands;
@@ -157,7 +157,7 @@ TEST_F(DiaryDlgTest, F1InTheDiaryAndItsSearchWindowAsksTheMainWindowForHelp) {
   };
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &CommandSink::Proc;
-  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
   windowClass.lpszClassName = "VesperalDiaryHelpSink";
   ::RegisterClassA(&windowClass);
   HWND main = ::CreateWindowA("VesperalDiaryHelpSink", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,

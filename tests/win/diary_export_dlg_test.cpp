@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "DiaryDlgFixture.h"
+#include "db/Cp949.h"
 
 namespace {
 
@@ -12,11 +13,11 @@ const char* const kChoiceCaption = "파일로 저장";
 CModalAnswerer::Step Choose(int scope) {
   return {CModalAnswerer::Caption(kChoiceCaption), [scope](HWND choice) {
             if (scope < 0) {
-              ::SendMessageA(choice, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+              ::SendMessageW(choice, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
               return;
             }
             ::CheckRadioButton(choice, IDC_SAVE_CURRENT, IDC_SAVE_ALL, IDC_SAVE_CURRENT + scope);
-            ::SendMessageA(choice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            ::SendMessageW(choice, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
           }};
 }
 
@@ -55,9 +56,9 @@ class DiaryExportDlgTest : public DiaryDlgTest {
     EXPECT_TRUE(answers.Answered());
   }
   static std::string CurrentDirectory() {
-    char dir[300] = "";
-    ::GetCurrentDirectoryA(sizeof dir, dir);
-    return dir;
+    wchar_t dir[MAX_PATH] = L"";
+    ::GetCurrentDirectoryW(MAX_PATH, dir);
+    return Narrow(dir);
   }
   std::vector<std::string> m_opened;
 };
@@ -122,22 +123,20 @@ TEST_F(DiaryExportDlgTest, TheCommonSaveDialogNamesTheFile) {
   const std::string typed = folder + "dialog";
   Export({Choose(0),
           {[](HWND window) {
-             char caption[128] = "";
-             ::GetWindowTextA(window, caption, sizeof caption);
-             return std::string(caption) != kChoiceCaption;
+             return WindowTextUtf8(window) != kChoiceCaption;
            },
            [typed](HWND dialog) {
              // The file name box: a combo box in newer dialogs, an edit field in older ones.
              HWND name = ::GetDlgItem(dialog, 0x47C);
              if (!name) name = ::GetDlgItem(dialog, 0x480);
-             ::SetWindowTextA(name, typed.c_str());
-             ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+             SetWindowTextUtf8(name, typed);
+             ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                             reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
            }}});
   // The dialog may move the current folder to the file's (Windows does, Wine does not); the file is opened
   // from whichever it is.
   const std::string current = CurrentDirectory();
-  ::SetCurrentDirectoryA(before.c_str());  // the test folder goes away afterwards
+  ::SetCurrentDirectoryW(Widen(before).c_str());  // the test folder goes away afterwards
   EXPECT_EQ(Cp949ToUtf8(TestFiles::Read(typed + ".txt")), March(m_year));
   EXPECT_EQ(m_opened, std::vector<std::string>{typed + ".txt|" + current});
 }

@@ -67,7 +67,7 @@ class IconButtonTest : public ::testing::Test {
   }
 
   void MoveMouse(HWND button, int x, int y, WPARAM flags = 0) {
-    ::SendMessageA(button, WM_MOUSEMOVE, flags, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+    ::SendMessageW(button, WM_MOUSEMOVE, flags, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
   }
 
   // Paints the button as the system would, into a surface of the button's size.
@@ -75,7 +75,7 @@ class IconButtonTest : public ::testing::Test {
     RECT client;
     ::GetClientRect(button, &client);
     auto surface = std::make_unique<CPixelSurface>(client.right, client.bottom, RGB(1, 2, 3));
-    ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface->Dc()), PRF_CLIENT);
+    ::SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface->Dc()), PRF_CLIENT);
     return surface;
   }
 
@@ -85,7 +85,7 @@ class IconButtonTest : public ::testing::Test {
 };
 
 TEST_F(IconButtonTest, AttachingMakesThePushButtonOwnerDrawnAndIdle) {
-  EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), ::GetWindowLongA(m_button, GWL_STYLE) & BS_TYPEMASK);
+  EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), ::GetWindowLongW(m_button, GWL_STYLE) & BS_TYPEMASK);
   EXPECT_FALSE(m_host.m_iconOnly.IsMouseOver());
   CIconButton second;
   EXPECT_FALSE(second.AttachButton(m_button)) << "a button is bound to one object only";
@@ -95,11 +95,11 @@ TEST_F(IconButtonTest, AttachingMakesThePushButtonOwnerDrawnAndIdle) {
 TEST_F(IconButtonTest, AButtonWhoseMakerKeepsDataInItIsBoundAndKeepsTheData) {
   HWND window = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 35, 30,
                                   m_host.GetSafeHwnd(), nullptr, nullptr, nullptr);
-  ::SetWindowLongPtrA(window, GWLP_USERDATA, 0x5A5A);
+  ::SetWindowLongPtrW(window, GWLP_USERDATA, 0x5A5A);
   {
     CIconButton button;
     ASSERT_TRUE(button.AttachButton(window));
-    EXPECT_EQ(0x5A5A, ::GetWindowLongPtrA(window, GWLP_USERDATA));
+    EXPECT_EQ(0x5A5A, ::GetWindowLongPtrW(window, GWLP_USERDATA));
     // Messages reach the icon button through its subclass: a pointer over it makes it hover.
     MoveMouse(window, 5, 5);
     EXPECT_TRUE(button.IsMouseOver());
@@ -145,7 +145,7 @@ TEST_F(IconButtonTest, HoverTakesCaptureShowsHoverIconAndRaisedFrameThenLeaves) 
 }
 
 TEST_F(IconButtonTest, PressedShowsHoverIconOnePixelDownRightInSunkenFrame) {
-  ::SendMessageA(m_button, BM_SETSTATE, TRUE, 0);
+  ::SendMessageW(m_button, BM_SETSTATE, TRUE, 0);
   auto s = Render(m_button);
   EXPECT_EQ(m_face, s->Pixel(1, 15)) << "the icon moved right by one";
   EXPECT_EQ(kHoverColour, s->Pixel(2, 0));
@@ -185,7 +185,7 @@ TEST_F(IconButtonTest, LeftButtonHeldDragInDoesNotHoverAndDragOffKeepsCapture) {
 TEST_F(IconButtonTest, FocusLossEndsHoverButKeepsCapture) {
   MoveMouse(m_button, 5, 5);
   ASSERT_TRUE(m_host.m_iconOnly.IsMouseOver());
-  ::SendMessageA(m_button, WM_KILLFOCUS, 0, 0);
+  ::SendMessageW(m_button, WM_KILLFOCUS, 0, 0);
   EXPECT_FALSE(m_host.m_iconOnly.IsMouseOver());
   EXPECT_EQ(m_button, ::GetCapture());
   EXPECT_EQ(kNormalColour, Render(m_button)->Pixel(1, 15));
@@ -201,7 +201,7 @@ TEST_F(IconButtonTest, NoHoverWhileAWindowOfAnotherThreadIsActive) {
     otherThread = ::GetCurrentThreadId();
     ::SetEvent(ready);
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
     ::DestroyWindow(other);
   });
   ::WaitForSingleObject(ready, 5000);
@@ -214,7 +214,7 @@ TEST_F(IconButtonTest, NoHoverWhileAWindowOfAnotherThreadIsActive) {
   MoveMouse(m_button, 5, 5);
   const bool hovered = m_host.m_iconOnly.IsMouseOver();
   const HWND capture = ::GetCapture();
-  ::PostThreadMessageA(otherThread, WM_QUIT, 0, 0);
+  ::PostThreadMessageW(otherThread, WM_QUIT, 0, 0);
   thread.join();
   ::CloseHandle(ready);
 

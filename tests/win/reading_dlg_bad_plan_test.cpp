@@ -66,7 +66,7 @@ class ReadingBadPlanTest : public ReadingDlgTest {
 
   int LineHeight() const {
     CWindowDC dc(Hwnd());
-    CSelectGuard font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
+    CSelectGuard font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc.Get(), &metrics);
     return metrics.tmHeight + metrics.tmExternalLeading;
@@ -76,7 +76,7 @@ class ReadingBadPlanTest : public ReadingDlgTest {
   int DateColumnDifferences(int year, int month, int day) {
     CScreenshot shot(Hwnd());
     CPixelSurface expected(shot.Width(), shot.Height(), kGrey);
-    CSelectGuard font(expected.Dc(), reinterpret_cast<HFONT>(::SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
+    CSelectGuard font(expected.Dc(), reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
     ::SetTextColor(expected.Dc(), kWhite);
     ::SetBkColor(expected.Dc(), kGrey);
     ::SetTextAlign(expected.Dc(), TA_RIGHT | TA_TOP);
@@ -176,7 +176,7 @@ TEST_P(BadPlanRows, PageSaysNoPassageDateColumnFollowsThePickerAndEachFileIsTold
     SCOPED_TRACE(DateKey(year, step.month, step.day));
     if (step.move == Move::kPick) PickDate(year, step.month, step.day);
     if (step.move != Move::kPick) {
-      ::SendMessageA(Item(step.move == Move::kNext ? IDC_NEXT_DAY : IDC_PREV_DAY), BM_CLICK, 0, 0);
+      ::SendMessageW(Item(step.move == Move::kNext ? IDC_NEXT_DAY : IDC_PREV_DAY), BM_CLICK, 0, 0);
       Settle();
     }
     const SYSTEMTIME picker = GetPickerTime(Item(IDC_READING_DATE));

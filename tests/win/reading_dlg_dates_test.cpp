@@ -26,7 +26,7 @@ class CCommandWindow {
   CCommandWindow() {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = &CCommandWindow::Proc;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = "VesperalTestCommands";
     ::RegisterClassA(&windowClass);
     m_hWnd = ::CreateWindowA("VesperalTestCommands", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
@@ -41,7 +41,7 @@ class CCommandWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_COMMAND)
       if (auto* self = static_cast<CCommandWindow*>(::GetPropA(hwnd, "Commands"))) self->commands.push_back(wParam);
-    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   HWND m_hWnd;
 };
@@ -54,7 +54,7 @@ class CFakeDiary : public IDiaryWindow {
   bool OpenDiaryWindow() override {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = &CFakeDiary::Proc;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = "VesperalTestDiary";
     ::RegisterClassA(&windowClass);
     m_hWnd = ::CreateWindowA("VesperalTestDiary", "diary", WS_POPUP | WS_CAPTION, 50, 60, 300, 200, nullptr, nullptr,
@@ -78,7 +78,7 @@ class CFakeDiary : public IDiaryWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_DATE_SYNC)
       if (auto* self = static_cast<CFakeDiary*>(::GetPropA(hwnd, "Diary"))) ++self->m_syncs;
-    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   HWND m_hWnd = nullptr;
   HWND& m_handleOut;
@@ -108,12 +108,12 @@ TEST_F(ReadingDatesTest, OpensOnTodayWithTheYearInTheTitleAndTheRangeOfTheNeighb
   EXPECT_EQ(KeyOf(today.wYear, today.wMonth, today.wDay), Shown().DateKey());
   EXPECT_EQ("verse of " + KeyOf(today.wYear, today.wMonth, today.wDay), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), today.wYear, today.wMonth, today.wDay));
-  EXPECT_NE(0, ::GetWindowLongA(Hwnd(), GWL_STYLE) & WS_CLIPCHILDREN);
-  EXPECT_NE(0, ::SendMessageA(Hwnd(), WM_GETICON, ICON_BIG, 0));
+  EXPECT_NE(0, ::GetWindowLongW(Hwnd(), GWL_STYLE) & WS_CLIPCHILDREN);
+  EXPECT_NE(0, ::SendMessageW(Hwnd(), WM_GETICON, ICON_BIG, 0));
 
   SYSTEMTIME range[2] = {};
   ASSERT_EQ(GDTR_MIN | GDTR_MAX,
-            ::SendMessageA(Item(IDC_READING_DATE), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range)));
+            ::SendMessageW(Item(IDC_READING_DATE), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(range)));
   EXPECT_TRUE(IsSameDate(range[0], m_year - 1, 1, 1));
   EXPECT_TRUE(IsSameDate(range[1], m_year + 1, 12, 31));
 }
@@ -125,7 +125,7 @@ TEST_F(ReadingDatesTest, StepsFromTheLastDayOfTheYearIntoTheNextYearsFile) {
   PickDate(m_year, 12, 31);
   EXPECT_EQ("verse of " + KeyOf(m_year, 12, 31), ShownBody(0));
 
-  ::SendMessageA(Item(IDC_NEXT_DAY), BM_CLICK, 0, 0);
+  ::SendMessageW(Item(IDC_NEXT_DAY), BM_CLICK, 0, 0);
   Settle();
   EXPECT_EQ(m_year + 1, Shown().nYear);
   EXPECT_EQ(1, Shown().nMonth);
@@ -134,7 +134,7 @@ TEST_F(ReadingDatesTest, StepsFromTheLastDayOfTheYearIntoTheNextYearsFile) {
   EXPECT_EQ("verse of " + KeyOf(m_year + 1, 1, 1), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year + 1, 1, 1));
 
-  ::SendMessageA(Item(IDC_PREV_DAY), BM_CLICK, 0, 0);
+  ::SendMessageW(Item(IDC_PREV_DAY), BM_CLICK, 0, 0);
   Settle();
   EXPECT_EQ(TitleOf(m_year), Title());
   EXPECT_EQ("verse of " + KeyOf(m_year, 12, 31), ShownBody(0));
@@ -147,10 +147,10 @@ TEST_F(ReadingDatesTest, AQuickDoubleClickOnADayButtonStepsTwice) {
   PickDate(m_year, 3, 10);
   const HWND next = Item(IDC_NEXT_DAY);
   const LPARAM inside = MAKELPARAM(5, 5);
-  ::SendMessageA(next, WM_LBUTTONDOWN, MK_LBUTTON, inside);
-  ::SendMessageA(next, WM_LBUTTONUP, 0, inside);
-  ::SendMessageA(next, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
-  ::SendMessageA(next, WM_LBUTTONUP, 0, inside);
+  ::SendMessageW(next, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  ::SendMessageW(next, WM_LBUTTONUP, 0, inside);
+  ::SendMessageW(next, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+  ::SendMessageW(next, WM_LBUTTONUP, 0, inside);
   Settle();
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year, 3, 12));
   EXPECT_EQ(12, Shown().nDay);
@@ -232,9 +232,9 @@ TEST_F(ReadingDatesTest, DiaryButtonShowsWhetherTheShownDateHasAnEntry) {
 TEST_F(ReadingDatesTest, WithoutADiaryWindowTheDiaryButtonAndItsCloseMessageDoNothing) {
   WriteYear(m_year, {});
   Open();
-  ::SendMessageA(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
-  ::SendMessageA(Hwnd(), WM_DIARY_CLOSE, 0, 0);
-  ::SendMessageA(Hwnd(), WM_DATE_SYNC, 0, 0);
+  ::SendMessageW(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
+  ::SendMessageW(Hwnd(), WM_DIARY_CLOSE, 0, 0);
+  ::SendMessageW(Hwnd(), WM_DATE_SYNC, 0, 0);
   Settle();
   EXPECT_FALSE((Face() == DiaryFace::kOpen));
   EXPECT_TRUE(::IsWindow(Hwnd()));
@@ -254,7 +254,7 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   PickDate(m_year, 6, 1);
   ASSERT_NE(nullptr, fake);
 
-  ::SendMessageA(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
+  ::SendMessageW(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
   Settle();
   ASSERT_TRUE(::IsWindow(diary));
   EXPECT_TRUE((Face() == DiaryFace::kOpen));
@@ -275,7 +275,7 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
 
   // A date chosen in the diary moves the reading window, without a sync back.
   m_dlg->DiarySession().SetShownDate({m_year, 6, 9});
-  ::SendMessageA(Hwnd(), WM_DATE_SYNC, 0, 0);
+  ::SendMessageW(Hwnd(), WM_DATE_SYNC, 0, 0);
   EXPECT_EQ(9, Shown().nDay);
   EXPECT_EQ("verse of " + KeyOf(m_year, 6, 9), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year, 6, 9));
@@ -283,7 +283,7 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
 
   // An entry stored meanwhile shows on the button once the diary closes.
   m_dlg->DiarySession().WriteEntry(KeyOf(m_year, 6, 9), "t", "", "");
-  ::SendMessageA(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
+  ::SendMessageW(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
   Settle();
   EXPECT_FALSE(::IsWindow(diary));
   EXPECT_FALSE((Face() == DiaryFace::kOpen));

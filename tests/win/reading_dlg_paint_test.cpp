@@ -18,7 +18,7 @@ std::unique_ptr<CPixelSurface> IconImage(int iconId, const RECT& button) {
   const int w = button.right - button.left, h = button.bottom - button.top;
   auto image = std::make_unique<CPixelSurface>(w, h, ::GetSysColor(COLOR_BTNFACE));
   CIconHandle icon(static_cast<HICON>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
   ::DrawIconEx(image->Dc(), (w - 32) / 2, (h - 32) / 2, icon.Get(), 32, 32, 0, nullptr, DI_NORMAL);
   return image;
 }
@@ -77,7 +77,7 @@ TEST_F(ReadingPaintTest, ScrollingRepaintsTheBodyFromTheNewFirstVerse) {
   Open();
   PickDate(m_year, 3, 7);
   CScreenshot top(Hwnd());
-  ::SendMessageA(Hwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 38),
+  ::SendMessageW(Hwnd(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 38),
                  reinterpret_cast<LPARAM>(Item(IDC_READING_SCROLL)));
   Settle();
   CScreenshot end(Hwnd());
@@ -106,7 +106,7 @@ TEST_F(ReadingPaintTest, HoveredButtonShowsItsHoverIcon) {
   const HWND next = Item(IDC_NEXT_DAY);
   const RECT place = ItemRect(IDC_NEXT_DAY);
   CScreenshot idle(Hwnd());
-  ::SendMessageA(next, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  ::SendMessageW(next, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   Settle();
   ASSERT_EQ(next, ::GetCapture());  // the button follows the mouse while it hovers
   CScreenshot hovered(Hwnd());
@@ -130,7 +130,7 @@ TEST_F(ReadingPaintTest, WrappedLinesOfAVerseLeaveARowWithoutInkBetweenThem) {
   CScreenshot shot(Hwnd());
   shot.SaveBmp(ProgramFolder() + "reading-wrapped.bmp");
   CWindowDC dc(Hwnd());
-  CSelectGuard font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
+  CSelectGuard font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
   TEXTMETRICA metrics{};
   ::GetTextMetricsA(dc.Get(), &metrics);
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
@@ -156,7 +156,7 @@ TEST_F(ReadingPaintTest, AnAmpersandInAVerseIsDrawn) {
   CScreenshot shot(Hwnd());
   shot.SaveBmp(ProgramFolder() + "reading-ampersand.bmp");
   const std::string body = Shown().verses.at(0).strBody;  // code page 949, as drawn
-  const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(Hwnd(), WM_GETFONT, 0, 0));
+  const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
   const RECT text{80, 80, shot.Width() - 31, shot.Height() - 55};
   auto reference = [&](UINT prefix) {
     auto image = std::make_unique<CPixelSurface>(shot.Width(), shot.Height(), kWhite);

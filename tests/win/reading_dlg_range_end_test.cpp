@@ -12,7 +12,7 @@ double SharedWithIcon(const CScreenshot& shot, const RECT& button, int iconId) {
   const int w = button.right - button.left, h = button.bottom - button.top;
   CPixelSurface image(w, h, ::GetSysColor(COLOR_BTNFACE));
   CIconHandle icon(static_cast<HICON>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
   ::DrawIconEx(image.Dc(), (w - 32) / 2, (h - 32) / 2, icon.Get(), 32, 32, 0, nullptr, DI_NORMAL);
   int same = 0;
   for (int y = 0; y < h; ++y)
@@ -31,8 +31,8 @@ class ReadingRangeEndTest : public ReadingDlgTest {
   // Space pressed and released on the focused button, as the keyboard clicks it.
   void PressSpace() {
     const HWND focus = ::GetFocus();
-    ::PostMessageA(focus, WM_KEYDOWN, VK_SPACE, 0x00390001);
-    ::PostMessageA(focus, WM_KEYUP, VK_SPACE, 0xC0390001);
+    ::PostMessageW(focus, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    ::PostMessageW(focus, WM_KEYUP, VK_SPACE, 0xC0390001);
     Settle();
   }
 };
@@ -66,7 +66,7 @@ TEST_F(ReadingRangeEndTest, KeyboardStepsToTheEndMoveTheFocusToTheOtherDayButton
   for (const auto& row : rows) {
     SCOPED_TRACE(row.toward == IDC_NEXT_DAY ? "last day" : "first day");
     PickDate(m_year + row.startOffset, row.startMonth, row.startDay);
-    ::SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(row.toward)), TRUE);
+    ::SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(row.toward)), TRUE);
     Settle();
     ASSERT_EQ(Item(row.toward), ::GetFocus());
     PressSpace();
@@ -84,10 +84,10 @@ TEST_F(ReadingRangeEndTest, KeyboardStepsToTheEndMoveTheFocusToTheOtherDayButton
 TEST_F(ReadingRangeEndTest, ADisabledButtonIsDrawnGreyedAndStopsHovering) {
   PickDate(m_year + 1, 12, 30);
   const HWND next = Item(IDC_NEXT_DAY);
-  ::SendMessageA(next, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  ::SendMessageW(next, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   Settle();
   ASSERT_EQ(next, ::GetCapture());  // the button follows the mouse while it hovers
-  ::SendMessageA(next, BM_CLICK, 0, 0);
+  ::SendMessageW(next, BM_CLICK, 0, 0);
   Settle();
   ASSERT_FALSE(Enabled(IDC_NEXT_DAY));
   EXPECT_NE(next, ::GetCapture());
