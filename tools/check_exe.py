@@ -6,7 +6,10 @@ Usage: check_exe.py PROGRAM.exe i386|amd64
 Checks that the file is a GUI program of the given machine type (PE32 for i386, PE32+ for amd64) and that it
 imports no DLL beyond the ones every Windows system has, so that the program folder needs nothing but the
 program itself, and that it does not import the libraries that the program loads on first use (the sound and
-the save-file dialog), which would be loaded before the first window. Exits 1 and says what is wrong otherwise.
+the save-file dialog), which would be loaded before the first window. The program's own calls that take or
+give text are the wide (W) ones: an ANSI (A) function among the imports is refused, but for the few that the
+MinGW runtime itself calls with names of its own, never the user's text. Exits 1 and says what is wrong
+otherwise.
 """
 
 import struct
@@ -20,6 +23,11 @@ SYSTEM_DLLS = {
 }
 # Loaded by the program when first needed (src/ui/OnDemandLibrary.h), not when it starts.
 ON_DEMAND_DLLS = {"winmm.dll", "comdlg32.dll"}
+# ANSI functions that the MinGW-w64 runtime (start-up, threads, its error output) imports itself.
+RUNTIME_ANSI_FUNCTIONS = {
+    "CreateEventA", "CreateSemaphoreA", "FormatMessageA", "GetModuleHandleA", "GetStartupInfoA", "LoadLibraryA",
+    "OutputDebugStringA",
+}
 
 
 def read_c_string(data, offset):
@@ -27,7 +35,7 @@ def read_c_string(data, offset):
 
 
 def describe(data):
-    """Returns (machine, optional-header magic, subsystem, imported DLL names) of a PE file."""
+    """Returns (machine, optional-header magic, subsystem, imported DLL names, imported function names)."""
     if data[:2] != b"MZ":
         raise ValueError("no MZ header")
     pe = struct.unpack_from("<I", data, 0x3C)[0]
@@ -49,22 +57,36 @@ def describe(data):
                 return rawptr + rva - vaddr
         raise ValueError("address 0x%x lies in no section" % rva)
 
-    dlls = []
+    thunk_size, ordinal_flag = (4, 1 << 31) if magic == 0x10B else (8, 1 << 63)
+    dlls, functions = [], []
     if import_rva:
         entry = file_offset(import_rva)
         while True:
-            name_rva = struct.unpack_from("<I", data, entry + 12)[0]
+            lookup_rva, _, _, name_rva, address_rva = struct.unpack_from("<IIIII", data, entry)
             if name_rva == 0:
                 break
             dlls.append(read_c_string(data, file_offset(name_rva)))
+            thunk = file_offset(lookup_rva or address_rva)
+            while True:
+                value = struct.unpack_from("<Q" if thunk_size == 8 else "<I", data, thunk)[0]
+                if value == 0:
+                    break
+                if not value & ordinal_flag:
+                    functions.append(read_c_string(data, file_offset(value & 0x7FFFFFFF) + 2))
+                thunk += thunk_size
             entry += 20
-    return machine, magic, subsystem, dlls
+    return machine, magic, subsystem, dlls, functions
+
+
+def is_ansi_text_function(name):
+    """True for the A twin of a W function, e.g. MessageBoxA (not a name that merely ends in A)."""
+    return len(name) > 2 and name.endswith("A") and name[-2].islower()
 
 
 def problems(path, machine_name):
     with open(path, "rb") as f:
         data = f.read()
-    machine, magic, subsystem, dlls = describe(data)
+    machine, magic, subsystem, dlls, functions = describe(data)
     want_machine, want_magic = MACHINES[machine_name]
     found = []
     if machine != want_machine or magic != want_magic:
@@ -74,6 +96,8 @@ def problems(path, machine_name):
     found += ["imports %s, which Windows does not ship" % d for d in dlls if d.lower() not in SYSTEM_DLLS]
     found += ["imports %s, which it should load on first use, not at start" % d for d in dlls
               if d.lower() in ON_DEMAND_DLLS]
+    found += ["imports %s, an ANSI call: the program's text goes through the wide calls" % f for f in functions
+              if is_ansi_text_function(f) and f not in RUNTIME_ANSI_FUNCTIONS]
     return found, dlls
 
 

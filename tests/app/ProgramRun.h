@@ -14,6 +14,8 @@
 #include "app/TrayIcon.h"
 #include "core/PlanTestDir.h"
 #include "res/Resource.h"
+#include "ui/WideText.h"
+#include "ui/WindowText.h"
 
 // Runs `done` until it holds or `timeoutMs` passes, delivering the test's own messages meanwhile, since a
 // program may be waiting on a message sent to one of our windows.
@@ -29,16 +31,12 @@ inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000) 
 }
 
 inline std::string ClassOf(HWND window) {
-  char name[64] = "";
-  ::GetClassNameA(window, name, sizeof name);
-  return name;
+  wchar_t name[64] = L"";
+  ::GetClassNameW(window, name, 64);
+  return Narrow(name);
 }
 
-inline std::string TitleOf(HWND window) {
-  char title[400] = "";
-  ::GetWindowTextA(window, title, sizeof title);
-  return title;
-}
+inline std::string TitleOf(HWND window) { return WindowTextUtf8(window); }
 
 struct WindowSearch {
   DWORD processId;
@@ -111,21 +109,23 @@ class CoverWindow {
 };
 
 // A program folder: a test build of the program, its call log, and a plan for this year so that the
-// reading window opens without a message.
+// reading window opens without a message. The folder may be a subfolder named by UTF-8 text.
 class ProgramFolder {
  public:
-  explicit ProgramFolder(const char* exeName = "VesperalRecording.exe") : m_exeName(exeName) {
+  explicit ProgramFolder(const char* exeName = "VesperalRecording.exe", const std::string& subDir = {})
+      : m_exeName(exeName) {
+    if (!subDir.empty()) m_dir.UseSubDir(subDir);
     SYSTEMTIME now;
     ::GetLocalTime(&now);
     m_dir.WritePlan(now.wYear,
                     "INSERT INTO YEAR VALUES(" + std::to_string(now.wYear) + ", 'plan');" +
                         "INSERT INTO DAYRANGE VALUES(" + std::to_string(now.wMonth) + ", " + std::to_string(now.wDay) +
                         ", 1, 'range');" + "INSERT INTO DAY VALUES(1, 1, '1', 'first verse');");
-    char self[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string built(self);
-    built = built.substr(0, built.find_last_of('\\') + 1) + exeName;
-    m_copied = ::CopyFileA(built.c_str(), ExePath().c_str(), FALSE) != FALSE;
+    wchar_t self[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring built(self);
+    built = built.substr(0, built.find_last_of(L'\\') + 1) + Widen(exeName);
+    m_copied = ::CopyFileW(built.c_str(), Widen(ExePath()).c_str(), FALSE) != FALSE;
   }
 
   bool Ready() const { return m_copied; }
@@ -180,20 +180,16 @@ class ProgramProcess {
   // Starts the program with `arguments` after its name; the current directory is `workDir`, or the
   // program folder.
   bool Start(const ProgramFolder& folder, const std::string& arguments, const std::string& workDir = {}) {
-    std::string commandLine = "\"" + folder.ExePath() + "\"" + (arguments.empty() ? "" : " " + arguments);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    const std::string dir = workDir.empty() ? folder.Dir() : workDir;
-    return ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &startup,
-                            &m_info) != FALSE;
+    return StartRaw(folder, arguments.empty() ? "" : " " + arguments, workDir);
   }
   // The same with the exact text after the program name, blanks included.
-  bool StartRaw(const ProgramFolder& folder, const std::string& afterName) {
-    std::string commandLine = "\"" + folder.ExePath() + "\"" + afterName;
-    STARTUPINFOA startup{};
+  bool StartRaw(const ProgramFolder& folder, const std::string& afterName, const std::string& workDir = {}) {
+    std::wstring commandLine = Widen("\"" + folder.ExePath() + "\"" + afterName);
+    const std::wstring dir = Widen(workDir.empty() ? folder.Dir() : workDir);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    return ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.Dir().c_str(),
-                            &startup, &m_info) != FALSE;
+    return ::CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &startup,
+                            &m_info) != FALSE;
   }
 
   DWORD Id() const { return m_info.dwProcessId; }

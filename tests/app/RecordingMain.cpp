@@ -11,52 +11,55 @@
 
 #include "app/VesperalApp.h"
 #include "ui/SystemCalls.h"
+#include "ui/WideText.h"
 
 namespace {
 
-std::string BesideExe(const char* name) {
-  char path[MAX_PATH] = "";
-  ::GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string dir(path);
-  return dir.substr(0, dir.find_last_of('\\') + 1) + name;
+std::wstring BesideExe(const wchar_t* name) {
+  wchar_t path[MAX_PATH] = L"";
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dir(path);
+  return dir.substr(0, dir.find_last_of(L'\\') + 1) + name;
 }
 
 unsigned long long Number(const void* handle) { return static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(handle)); }
 
 void Record(const std::string& line) {
-  if (FILE* log = std::fopen(BesideExe("calls.log").c_str(), "ab")) {
+  // The log is UTF-8, one call a line, the texts narrowed from the wide calls.
+  if (FILE* log = _wfopen(BesideExe(L"calls.log").c_str(), L"ab")) {
     std::fprintf(log, "%s\n", line.c_str());
     std::fclose(log);
   }
 }
 
-std::string Text(const char* text) { return text ? text : "(null)"; }
+std::string Text(const wchar_t* text) { return text ? Narrow(text) : "(null)"; }
 
-BOOL(WINAPI* g_realNotifyIcon)(DWORD, PNOTIFYICONDATAA) = nullptr;
+BOOL(WINAPI* g_realNotifyIcon)(DWORD, PNOTIFYICONDATAW) = nullptr;
 
-BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAA data) {
-  char line[400];
-  std::snprintf(line, sizeof line, "notify|%lu|%lu|%llu|%u|%u|%u|%d|%s", static_cast<unsigned long>(message),
+BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data) {
+  char line[200];
+  std::snprintf(line, sizeof line, "notify|%lu|%lu|%llu|%u|%u|%u|%d|", static_cast<unsigned long>(message),
                 static_cast<unsigned long>(data->cbSize), Number(data->hWnd), data->uID, data->uFlags,
-                data->uCallbackMessage, data->hIcon ? 1 : 0, (data->uFlags & NIF_TIP) ? data->szTip : "");
-  Record(line);
+                data->uCallbackMessage, data->hIcon ? 1 : 0);
+  // The tip as far as the first record layout holds it, 64 units.
+  Record(line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string()));
   return g_realNotifyIcon(message, data);
 }
 
-HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
-                                    INT show) {
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
+                                    LPCWSTR directory, INT show) {
   Record("browser|" + std::to_string(Number(owner)) + "|" + Text(verb) + "|" + Text(file) + "|" + Text(parameters) +
          "|" + Text(directory) + "|" + std::to_string(show));
   return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
 }
 
-BOOL WINAPI RecordWinHelp(HWND owner, LPCSTR helpFile, UINT command, ULONG_PTR data) {
+BOOL WINAPI RecordWinHelp(HWND owner, LPCWSTR helpFile, UINT command, ULONG_PTR data) {
   Record("help|" + std::to_string(Number(owner)) + "|" + Text(helpFile) + "|" + std::to_string(command) + "|" +
          std::to_string(static_cast<unsigned long long>(data)));
   return TRUE;
 }
 
-BOOL WINAPI RecordPlaySound(LPCSTR sound, HMODULE module, DWORD flags) {
+BOOL WINAPI RecordPlaySound(LPCWSTR sound, HMODULE module, DWORD flags) {
   Record("sound|" + Text(sound) + "|" + std::to_string(Number(module)) + "|" + std::to_string(flags));
   return TRUE;
 }
@@ -66,12 +69,13 @@ UINT g_changeDirectoryMessage = 0;
 LRESULT CALLBACK WatchPostedMessages(int code, WPARAM removal, LPARAM message) {
   const MSG* msg = reinterpret_cast<const MSG*>(message);
   if (code == HC_ACTION && removal == PM_REMOVE && msg->message == g_changeDirectoryMessage) {
-    char folder[MAX_PATH] = "";
-    if (FILE* file = std::fopen(BesideExe("chdir.txt").c_str(), "rb")) {
+    // chdir.txt holds the folder in UTF-8.
+    char folder[4 * MAX_PATH] = "";
+    if (FILE* file = _wfopen(BesideExe(L"chdir.txt").c_str(), L"rb")) {
       const size_t length = std::fread(folder, 1, sizeof folder - 1, file);
       folder[length] = '\0';
       std::fclose(file);
-      ::SetCurrentDirectoryA(folder);
+      ::SetCurrentDirectoryW(Widen(folder).c_str());
     }
   }
   return ::CallNextHookEx(nullptr, code, removal, message);
@@ -86,8 +90,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   calls.shellExecute = &RecordShellExecute;
   calls.winHelp = &RecordWinHelp;
   calls.playSound = &RecordPlaySound;
-  g_changeDirectoryMessage = ::RegisterWindowMessageA("VesperalTestChangeDirectory");
-  HHOOK hook = ::SetWindowsHookExA(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());
+  g_changeDirectoryMessage = ::RegisterWindowMessageW(L"VesperalTestChangeDirectory");
+  HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());
   const int code = VesperalMain(instance);
   if (hook) ::UnhookWindowsHookEx(hook);
   return code;

@@ -9,12 +9,13 @@
 
 TEST(TrayRecord, HasTheFirstPublishedLayoutsSizeOfThisArchitecture) {
 #if defined(__i386__)
-  EXPECT_EQ(kTrayRecordSize, 88u);
+  EXPECT_EQ(kTrayRecordSize, 152u);
 #elif defined(__x86_64__)
   // The same fields with 8-byte window and icon handles and their padding.
-  EXPECT_EQ(kTrayRecordSize, 104u);
+  EXPECT_EQ(kTrayRecordSize, 168u);
 #endif
-  EXPECT_EQ(kTrayRecordSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
+  // The wide record, with its tip of 64 UTF-16 units.
+  EXPECT_EQ(kTrayRecordSize, offsetof(NOTIFYICONDATAW, szTip) + 64 * sizeof(WCHAR));
 }
 
 struct StartCase {
@@ -49,13 +50,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, CommandLineStart,
 class TitledWindow {
  public:
   explicit TitledWindow(const std::string& title) {
-    WNDCLASSA windowClass{};
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &TitledWindow::Proc;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = "VesperalTestTitled";
-    ::RegisterClassA(&windowClass);
-    m_hWnd = ::CreateWindowExA(0, "VesperalTestTitled", title.c_str(), WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                               nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    windowClass.lpszClassName = L"VesperalTestTitled";
+    ::RegisterClassW(&windowClass);
+    m_hWnd = ::CreateWindowExW(0, L"VesperalTestTitled", Widen(title).c_str(), WS_OVERLAPPED, 0, 0, 100, 100,
+                               nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~TitledWindow() { ::DestroyWindow(m_hWnd); }
@@ -206,9 +207,7 @@ TEST(MissingIcon, ShowsTheMessageAddsNoIconAndEnds) {
     return box != nullptr;
   }));
   EXPECT_EQ(TitleOf(box), kAppTitle);
-  char text[100] = "";
-  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  EXPECT_STREQ(text, "아이콘이 없습니다");
+  EXPECT_EQ(WindowTextUtf8(::GetDlgItem(box, 0xFFFF)), "아이콘이 없습니다");
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_NE(program.ExitCode(), -1);
   EXPECT_TRUE(folder.Calls("notify").empty());

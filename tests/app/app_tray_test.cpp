@@ -36,7 +36,7 @@ class TrayProgram : public ::testing::Test {
   // Makes the program change its current directory, as a save dialog does when another folder is chosen.
   void ChangeProgramsCurrentDirectory(const std::string& dir) {
     TestFiles::Write(m_folder.Dir() + "chdir.txt", dir);
-    ::PostMessageW(m_frame, ::RegisterWindowMessageA("VesperalTestChangeDirectory"), 0, 0);
+    ::PostMessageW(m_frame, ::RegisterWindowMessageW(L"VesperalTestChangeDirectory"), 0, 0);
     ASSERT_TRUE(m_program.Roundtrip());
   }
   // The folder as the system gives a current directory: no separator at the end.
@@ -112,7 +112,7 @@ TEST_F(TrayProgram, DoubleClickOpensTheReadingWindowAndASecondOnlyRaisesIt) {
 
 TEST_F(TrayProgram, HelpAndHomepageUseTheProgramFolderWhateverTheCurrentDirectory) {
   const std::string subDir = m_folder.Dir() + "later";
-  ASSERT_TRUE(::CreateDirectoryA(subDir.c_str(), nullptr));
+  ASSERT_TRUE(::CreateDirectoryW(Widen(subDir).c_str(), nullptr));
   const std::string currentDirs[] = {WithoutSeparator(m_folder.Dir()), subDir};
   size_t count = 0;
   for (const std::string& currentDir : currentDirs) {
@@ -149,7 +149,7 @@ TEST_F(TrayProgram, ExitItemRemovesTheIconAndEndsTheProgram) {
 
 TEST_F(TrayProgram, F1InTheReadingWindowOpensTheProgramFoldersHelpAfterAChangeOfCurrentDirectory) {
   const std::string exportDir = m_folder.Dir() + "export";
-  ASSERT_TRUE(::CreateDirectoryA(exportDir.c_str(), nullptr));
+  ASSERT_TRUE(::CreateDirectoryW(Widen(exportDir).c_str(), nullptr));
   m_program.Tray(WM_LBUTTONDBLCLK);
   ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
   ChangeProgramsCurrentDirectory(exportDir);
@@ -163,14 +163,14 @@ TEST_F(TrayProgram, F1InTheReadingWindowOpensTheProgramFoldersHelpAfterAChangeOf
 TEST_F(TrayProgram, RestartedTaskbarGetsTheIconAgain) {
   ASSERT_TRUE(WaitUntil([] { return TrayIconCount() == 1; }));
   // The taskbar forgets the icon, as a restarted one has never known it.
-  NOTIFYICONDATAA forget{};
+  NOTIFYICONDATAW forget{};
   forget.cbSize = kTrayRecordSize;
   forget.hWnd = m_frame;
   forget.uID = kTrayIconId;
-  ::Shell_NotifyIconA(NIM_DELETE, &forget);
+  ::Shell_NotifyIconW(NIM_DELETE, &forget);
   ASSERT_TRUE(WaitUntil([] { return TrayIconCount() == 0; }));
   DWORD_PTR ignored;
-  ::SendMessageTimeoutW(m_frame, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
+  ::SendMessageTimeoutW(m_frame, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
   EXPECT_TRUE(WaitUntil([] { return TrayIconCount() == 1; }));
   const auto notify = m_folder.Calls("notify");
   ASSERT_EQ(notify.size(), 2u);
@@ -189,7 +189,33 @@ TEST_F(TrayProgram, EndOfSessionClosesTheReadingWindowRemovesTheIconAndEnds) {
   // When the session's end returns, the program may be ended at once: by then the reading window is gone and
   // its diary database closed, so the file can be taken away while the program still exits.
   EXPECT_FALSE(::IsWindow(reading));
-  EXPECT_TRUE(::DeleteFileA((m_folder.Dir() + "memo.mdb").c_str())) << ::GetLastError();
+  EXPECT_TRUE(::DeleteFileW(Widen(m_folder.Dir() + "memo.mdb").c_str())) << ::GetLastError();
   EXPECT_EQ(TrayIconCount(), 0);
   EXPECT_EQ(m_program.ExitCode(), 0);
+}
+
+// A program folder whose name code page 949 cannot spell (Cyrillic, an emoji, a CJK Extension A Hanja): the
+// program finds its plan there (the reading window opens with no message), makes memo.mdb there, and hands
+// the folder whole to help and the browser.
+TEST(ProgramFolderName, OutsideTheAnsiCodePageWorksAsAnyOther) {
+  ProgramFolder folder("VesperalRecording.exe", "Москва \xF0\x9F\x98\x80 \xE3\x90\x80");
+  ASSERT_TRUE(folder.Ready());
+  ProgramProcess program;
+  ASSERT_TRUE(program.Start(folder, ""));
+  ASSERT_TRUE(program.WaitUntilIdle(folder));
+  ASSERT_NE(program.ReadingWindow(), nullptr);
+  EXPECT_EQ(program.Dialogs().size(), 1u) << "no message beside the reading window";
+  EXPECT_TRUE(TestFiles::Exists(folder.Dir() + "memo.mdb"));
+  // SND_FILENAME | SND_ASYNC
+  EXPECT_EQ(folder.Calls("sound"), (std::vector<std::vector<std::string>>{{"sound", "Vesperal.wav", "0", "131073"}}));
+
+  HWND frame = program.MainFrame();
+  program.Command(ID_HELP_OPEN);
+  program.Command(ID_HOMEPAGE_OPEN);
+  ASSERT_TRUE(WaitUntil([&] { return !folder.Calls("help").empty() && !folder.Calls("browser").empty(); }));
+  EXPECT_EQ(folder.Calls("help")[0],
+            (std::vector<std::string>{"help", HandleText(frame), folder.Dir() + "psaltery.hlp", "1", "98393"}));
+  EXPECT_EQ(folder.Calls("browser")[0][5], folder.Dir().substr(0, folder.Dir().size() - 1));
+  ASSERT_TRUE(program.CloseReading());
+  EXPECT_EQ(program.Exit(), 0);
 }
