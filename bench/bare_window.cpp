@@ -14,13 +14,13 @@ LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  WNDCLASSA bareClass{};
+  WNDCLASSW bareClass{};
   bareClass.lpfnWndProc = &BareProc;
   bareClass.hInstance = instance;
   bareClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-  bareClass.lpszClassName = "BareWindow";
-  ::RegisterClassA(&bareClass);
-  HWND window = ::CreateWindowExA(0, "BareWindow", "bare", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
+  bareClass.lpszClassName = L"BareWindow";
+  ::RegisterClassW(&bareClass);
+  HWND window = ::CreateWindowExW(0, L"BareWindow", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 640, 400, nullptr, nullptr,
                                   instance, nullptr);
   ::ShowWindow(window, SW_SHOWNORMAL);
   ::UpdateWindow(window);

@@ -52,7 +52,7 @@ endif()
 
 # A developer tool: how the installed Korean fonts fit the page's line height (see scripts/wine-prefix.sh).
 add_executable(font_fit tools/fontfit/font_fit.cpp)
-target_link_libraries(font_fit PRIVATE gdi32 user32)
+target_link_libraries(font_fit PRIVATE vesperal_core shell32 gdi32 user32)
 
 include(${CMAKE_SOURCE_DIR}/installer/installer.cmake)
 include(tests/app/app_tests.cmake OPTIONAL)

@@ -285,7 +285,9 @@ class CompiledResourcesTest(unittest.TestCase):
                                                    | 0x00010000 | 0x40))
         self.assertEqual(dialog["rect"][2:], (378, 225))
         self.assertEqual(dialog["caption"], "베스페랄읽기")
-        self.assertEqual(dialog["font"][:2], (9, "굴림체"))
+        # 9 pt, the face, and the Korean character set (0x81), by which Windows picks a Korean font where
+        # the face is not installed.
+        self.assertEqual(dialog["font"][:2] + dialog["font"][4:], (9, "굴림체", 0x81))
         pushbutton = WS_CHILD | WS_VISIBLE | WS_TABSTOP  # BS_PUSHBUTTON is 0
         expected = [
             (4, BUTTON_CLASS, pushbutton, (191, 199, 34, 20)),
@@ -317,7 +319,7 @@ class CompiledResourcesTest(unittest.TestCase):
                 self.assertEqual(hex(dialog["style"]), hex(style))
                 self.assertEqual(dialog["rect"][2:], size)
                 self.assertEqual(dialog["caption"], caption)
-                self.assertEqual(dialog["font"][:2], (9, "굴림"))
+                self.assertEqual(dialog["font"][:2] + dialog["font"][4:], (9, "굴림", 0x81))
                 actual = [(c["id"], class_of(c["klass"]), c["text"] if c["text"] is not None else "", hex(c["style"]),
                            c["rect"]) for c in dialog["controls"]]
                 self.assertEqual(actual, [(i, k, t, hex(st), r) for i, k, t, st, r in controls])

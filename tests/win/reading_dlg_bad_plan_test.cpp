@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ReadingDlgFixture.h"
+#include "ui/WideText.h"
 #include "Screenshot.h"
 
 namespace {
@@ -67,8 +68,8 @@ class ReadingBadPlanTest : public ReadingDlgTest {
   int LineHeight() const {
     CWindowDC dc(Hwnd());
     CSelectGuard font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(dc.Get(), &metrics);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc.Get(), &metrics);
     return metrics.tmHeight + metrics.tmExternalLeading;
   }
 
@@ -80,10 +81,10 @@ class ReadingBadPlanTest : public ReadingDlgTest {
     ::SetTextColor(expected.Dc(), kWhite);
     ::SetBkColor(expected.Dc(), kGrey);
     ::SetTextAlign(expected.Dc(), TA_RIGHT | TA_TOP);
-    const std::string lines[] = {NumberWithWord(year, "%d년"), NumberWithWord(month, "%d월"),
-                                 NumberWithWord(day, "%d일")};
+    const std::wstring lines[] = {Widen(NumberWithWord(year, "%d년")), Widen(NumberWithWord(month, "%d월")),
+                                  Widen(NumberWithWord(day, "%d일"))};
     for (int i = 0; i < 3; ++i)
-      ::TextOutA(expected.Dc(), 65, 20 + 20 * i, lines[i].c_str(), static_cast<int>(lines[i].size()));
+      ::TextOutW(expected.Dc(), 65, 20 + 20 * i, lines[i].c_str(), static_cast<int>(lines[i].size()));
     return Differences(shot, expected, RECT{15, 15, 75, 60 + LineHeight()});
   }
 };

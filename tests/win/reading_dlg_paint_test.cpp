@@ -1,6 +1,7 @@
 // What a person sees of the reading window: screenshots of the real window, checked pixel by pixel and
 // left in the build folder as reading-*.bmp.
 #include "ReadingDlgFixture.h"
+#include "ui/WideText.h"
 #include "Screenshot.h"
 
 #include <memory>
@@ -131,8 +132,8 @@ TEST_F(ReadingPaintTest, WrappedLinesOfAVerseLeaveARowWithoutInkBetweenThem) {
   shot.SaveBmp(ProgramFolder() + "reading-wrapped.bmp");
   CWindowDC dc(Hwnd());
   CSelectGuard font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc.Get(), &metrics);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc.Get(), &metrics);
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
 
   const int top = 80;
@@ -164,7 +165,8 @@ TEST_F(ReadingPaintTest, AnAmpersandInAVerseIsDrawn) {
     ::SetTextColor(image->Dc(), kBlack);
     ::SetBkColor(image->Dc(), kWhite);
     RECT r = text;
-    ::DrawTextA(image->Dc(), body.c_str(), static_cast<int>(body.size()), &r,
+    const std::wstring wide = Widen(body);
+    ::DrawTextW(image->Dc(), wide.c_str(), static_cast<int>(wide.size()), &r,
                 DT_WORDBREAK | DT_EXTERNALLEADING | prefix);
     return image;
   };

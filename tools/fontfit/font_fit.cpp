@@ -6,10 +6,15 @@
 // Run under Wine: wine-run.sh font_fit.exe FACE...
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "db/Cp949.h"
+#include "ui/WideText.h"
 
 namespace {
 
@@ -24,8 +29,9 @@ std::vector<std::string> SampleLines(bool withAscii) {
       all += static_cast<char>(lead);
       all += static_cast<char>(trail);
     }
+  // 120 bytes of code page 949 a line, drawn as the UTF-8 text they spell.
   std::vector<std::string> lines;
-  for (size_t i = 0; i < all.size(); i += 120) lines.push_back(all.substr(i, 120));
+  for (size_t i = 0; i < all.size(); i += 120) lines.push_back(Cp949ToUtf8(all.substr(i, 120)));
   return lines;
 }
 
@@ -44,17 +50,18 @@ Fit Measure(const char* face, bool withAscii) {
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
-  HFONT font = ::CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, FIXED_PITCH, face);
+  HFONT font = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, FIXED_PITCH,
+                             Widen(face).c_str());
   HGDIOBJ oldFont = ::SelectObject(dc, font);
   RECT all{0, 0, kWidth, kHeight};
   ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
 
   Fit fit;
-  char actual[LF_FACESIZE] = {};
-  ::GetTextFaceA(dc, sizeof actual, actual);
-  fit.actualFace = actual;
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
+  wchar_t actual[LF_FACESIZE] = {};
+  ::GetTextFaceW(dc, LF_FACESIZE, actual);
+  fit.actualFace = Narrow(actual);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
   fit.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   // Each sample line alone, unclipped, with a line of room above and below, so ink outside the line's own
   // cell is seen too.
@@ -65,7 +72,8 @@ Fit Measure(const char* face, bool withAscii) {
   for (const std::string& line : SampleLines(withAscii)) {
     ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     RECT text{4, top, kWidth - 4, kHeight};
-    ::DrawTextA(dc, line.c_str(), static_cast<int>(line.size()), &text,
+    const std::wstring wide = Widen(line);
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
                 DT_SINGLELINE | DT_EXTERNALLEADING | DT_NOCLIP | DT_NOPREFIX);
     ::GdiFlush();
     for (int y = 0; y < kHeight; ++y)
@@ -89,12 +97,17 @@ Fit Measure(const char* face, bool withAscii) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
+  // Face names are read in UTF-16, whatever the system's code page, and printed in UTF-8.
+  int argc = 0;
+  wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
   std::printf("%-24s %5s %6s %6s %5s %10s\n", "face", "line", "inkTop", "inkBot", "gap", "gapHangul");
-  for (int i = 1; i < argc; ++i) {
-    const Fit fit = Measure(argv[i], true), hangul = Measure(argv[i], false);
+  for (int i = 1; argv && i < argc; ++i) {
+    const std::string face = Narrow(argv[i]);
+    const Fit fit = Measure(face.c_str(), true), hangul = Measure(face.c_str(), false);
     std::printf("%-24s %5d %6d %6d %5d %10d\n", fit.actualFace.c_str(), fit.lineHeight, fit.inkTop, fit.inkBottom,
                 fit.gapRows, hangul.gapRows);
   }
+  ::LocalFree(argv);
   return 0;
 }
