@@ -145,7 +145,9 @@ void CMainFrame::ShowTrayMenu() {
   ::GetCursorPos(&cursor);
   CPopupMenu menu;
   if (!menu.Get()) return;
-  const auto item = [&](UINT id, UINT text) { ::AppendMenuW(menu.Get(), MF_STRING, id, Widen(LoadText(text)).c_str()); };
+  const auto item = [&](UINT id, UINT text) {
+    ::AppendMenuW(menu.Get(), MF_STRING, id, Widen(LoadText(text)).c_str());
+  };
   item(ID_READING_OPEN, IDS_MENU_READING_OPEN);
   item(ID_HOMEPAGE_OPEN, IDS_MENU_HOMEPAGE_OPEN);
   item(ID_HELP_OPEN, IDS_MENU_HELP_OPEN);

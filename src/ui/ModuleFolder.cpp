@@ -10,7 +10,8 @@ std::string ModuleFolder() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
-    if (length < path.size() || path.size() >= 0x10000) return ProgramFolderOf(Narrow(std::wstring_view(path.data(), length < path.size() ? length : 0)));
+    if (length < path.size() || path.size() >= 0x10000)
+      return ProgramFolderOf(Narrow(std::wstring_view(path.data(), length < path.size() ? length : 0)));
     path.resize(path.size() * 2);
   }
 }

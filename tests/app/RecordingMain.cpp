@@ -22,7 +22,9 @@ std::wstring BesideExe(const wchar_t* name) {
   return dir.substr(0, dir.find_last_of(L'\\') + 1) + name;
 }
 
-unsigned long long Number(const void* handle) { return static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(handle)); }
+unsigned long long Number(const void* handle) {
+  return static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(handle));
+}
 
 void Record(const std::string& line) {
   // The log is UTF-8, one call a line, the texts narrowed from the wide calls.
@@ -46,8 +48,8 @@ BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data) {
   return g_realNotifyIcon(message, data);
 }
 
-HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
-                                    LPCWSTR directory, INT show) {
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
+                                    INT show) {
   Record("browser|" + std::to_string(Number(owner)) + "|" + Text(verb) + "|" + Text(file) + "|" + Text(parameters) +
          "|" + Text(directory) + "|" + std::to_string(show));
   return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));

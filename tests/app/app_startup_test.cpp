@@ -55,8 +55,8 @@ class TitledWindow {
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"VesperalTestTitled";
     ::RegisterClassW(&windowClass);
-    m_hWnd = ::CreateWindowExW(0, L"VesperalTestTitled", Widen(title).c_str(), WS_OVERLAPPED, 0, 0, 100, 100,
-                               nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    m_hWnd = ::CreateWindowExW(0, L"VesperalTestTitled", Widen(title).c_str(), WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                               nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~TitledWindow() { ::DestroyWindow(m_hWnd); }
@@ -76,9 +76,7 @@ class TitledWindow {
 
 class SecondStart : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_folder.Ready());
-  }
+  void SetUp() override { ASSERT_TRUE(m_folder.Ready()); }
   // Starts a second program, closing whatever reading window the wake-up opens in the first, until the
   // second ends; returns its exit code.
   long StartSecond(ProgramProcess& first) {
@@ -86,8 +84,8 @@ class SecondStart : public ::testing::Test {
     if (!second.Start(m_folder, "")) return -1;
     WaitUntil([&] {
       if (!first.ReadingWindow()) return !second.IsRunning();
-      m_bSecondShowedNothing = m_bSecondShowedNothing && WindowsOf(second.Id(), "#32770", false).empty() &&
-                               second.MainFrame() == nullptr;
+      m_bSecondShowedNothing =
+          m_bSecondShowedNothing && WindowsOf(second.Id(), "#32770", false).empty() && second.MainFrame() == nullptr;
       m_nReadingOpened++;
       first.CloseReading();
       return false;

@@ -24,8 +24,10 @@ TEST(WideText, WellFormedTextRoundTrips) {
       {"기도", Units({0xAE30, 0xB3C4})},
       {"\xE1\x84\x92\xE1\x86\x9E\xE1\x86\xAB", Units({0x1112, 0x119E, 0x11AB})},  // old Hangul, three jamo
       {"\xE3\x90\x80", Units({0x3400})},                                          // CJK Extension A
-      {"a\xF0\x9F\x99\x8F" "b", Units({'a', 0xD83D, 0xDE4F, 'b'})},                // U+1F64F, a surrogate pair
-      {"\xF4\x8F\xBF\xBF", Units({0xDBFF, 0xDFFF})},                              // the last code point
+      {"a\xF0\x9F\x99\x8F"
+       "b",
+       Units({'a', 0xD83D, 0xDE4F, 'b'})},            // U+1F64F, a surrogate pair
+      {"\xF4\x8F\xBF\xBF", Units({0xDBFF, 0xDFFF})},  // the last code point
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.utf8);
@@ -42,7 +44,10 @@ TEST(WideText, BadInputBecomesReplacementCharacters) {
     std::wstring utf16;
     std::string narrowed;
   } rows[] = {
-      {"stray continuation byte", "a\x80" "b", Units({'a', 0xFFFD, 'b'}), "a" + replacement + "b"},
+      {"stray continuation byte",
+       "a\x80"
+       "b",
+       Units({'a', 0xFFFD, 'b'}), "a" + replacement + "b"},
       {"cut-off sequence at the end", "a\xE3\x90", Units({'a', 0xFFFD, 0xFFFD}), "a" + replacement + replacement},
       {"overlong slash", "\xC0\xAF", Units({0xFFFD, 0xFFFD}), replacement + replacement},
       {"encoded surrogate", "\xED\xA0\x80", Units({0xFFFD, 0xFFFD, 0xFFFD}), replacement + replacement + replacement},
@@ -69,12 +74,13 @@ TEST(WideText, BadInputBecomesReplacementCharacters) {
 }
 
 TEST(WideText, Utf16OffsetCountsUnitsOfWholeCharacters) {
-  const std::string text = "a기\xF0\x9F\x99\x8F" "b";  // bytes: a=0, 기=1..3, emoji=4..7, b=8
+  const std::string text =
+      "a기\xF0\x9F\x99\x8F"
+      "b";  // bytes: a=0, 기=1..3, emoji=4..7, b=8
   struct Row {
     size_t bytes;
     size_t units;
-  } rows[] = {{0, 0}, {1, 1}, {4, 2}, {8, 4}, {9, 5}, {100, 5},
-              {2, 2},   // inside 기: the character counts whole
+  } rows[] = {{0, 0}, {1, 1}, {4, 2}, {8, 4}, {9, 5}, {100, 5}, {2, 2},  // inside 기: the character counts whole
               {5, 4}};  // inside the emoji: both halves of the pair, never one
   for (const Row& row : rows) {
     SCOPED_TRACE(row.bytes);

@@ -96,8 +96,9 @@ TEST(DialogBaseTest, HandlerErrorsAreShownWithStopIconAndTheDialogGoesOn) {
   EXPECT_EQ("명령 실패.", boxes.Boxes()[2].text);
   EXPECT_EQ("잘못된 연산입니다.", boxes.Boxes()[3].text);
   EXPECT_EQ("내부 응용프로그램 오류.", boxes.Boxes()[4].text);
-  EXPECT_EQ("C:\\p\\memo.mdb 파일이 있는 디스크에 빈 공간이 없습니다.\n디스크에 공간을 만든 뒤 다시 하십시오.\ndisk is full",
-            boxes.Boxes()[5].text);
+  EXPECT_EQ(
+      "C:\\p\\memo.mdb 파일이 있는 디스크에 빈 공간이 없습니다.\n디스크에 공간을 만든 뒤 다시 하십시오.\ndisk is full",
+      boxes.Boxes()[5].text);
   EXPECT_EQ("no such table: AWAY", boxes.Boxes()[6].text);
   for (const auto& box : boxes.Boxes()) EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONSTOP), box.type);
   EXPECT_TRUE(::IsWindow(hwnd));

@@ -36,8 +36,7 @@ class CFileHolder {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-      return;
+    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
     ::CloseHandle(process.hThread);
     m_process = process.hProcess;
     const HANDLE either[] = {m_held, m_process};
@@ -289,8 +288,8 @@ TEST_F(DiaryBadEnvironmentTest, WithoutAUsableDiaryReadingWorksAndTheDiaryButton
 // the store fails with a message naming the file and the cause, both windows stay on the date of the typed
 // text, and closing asks whether to give the text up; only a yes lets it go. The file is never changed.
 void DiaryBadEnvironmentTest::ExpectStoreFailureFlow(const char* says, bool holdBeforeOpen,
-                                                    const std::function<bool()>& hold,
-                                                    const std::function<void()>& release) {
+                                                     const std::function<bool()>& hold,
+                                                     const std::function<void()>& release) {
   Seed(Key(5, 5), u8"지난 글", u8"묵상", u8"기도");
   if (holdBeforeOpen && !hold()) return;
   OpenOn(5, 5);
@@ -403,17 +402,16 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
     const char* name;
     std::string sql;
   } rows[] = {
-      {"a view in place of a table",
-       "CREATE VIEW YEAR AS SELECT 1 AS year, 'y' AS ytitle;" + tables.substr(tables.find("CREATE TABLE MONTH")) +
-           "CREATE TABLE DAY(order1, order2, sec, body);"},
+      {"a view in place of a table", "CREATE VIEW YEAR AS SELECT 1 AS year, 'y' AS ytitle;" +
+                                         tables.substr(tables.find("CREATE TABLE MONTH")) +
+                                         "CREATE TABLE DAY(order1, order2, sec, body);"},
       {"an endless recursive view named DAY",
        tables + oneDay +
            "CREATE VIEW DAY AS WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r)"
            " SELECT 505 AS order1, n AS order2, '1' AS sec, 'v' AS body FROM r ORDER BY n DESC;"},
-      {"a verse of 100 MB",
-       tables + oneDay +
-           "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
-           "INSERT INTO DAY VALUES(505, 1, '1', printf('%.*c', 100 * 1000 * 1000, 'a'));"},
+      {"a verse of 100 MB", tables + oneDay +
+                                "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
+                                "INSERT INTO DAY VALUES(505, 1, '1', printf('%.*c', 100 * 1000 * 1000, 'a'));"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -122,9 +122,7 @@ TEST_F(DiaryExportDlgTest, TheCommonSaveDialogNamesTheFile) {
   std::filesystem::create_directory(TestFiles::FsPath(folder));
   const std::string typed = folder + "dialog";
   Export({Choose(0),
-          {[](HWND window) {
-             return WindowTextUtf8(window) != kChoiceCaption;
-           },
+          {[](HWND window) { return WindowTextUtf8(window) != kChoiceCaption; },
            [typed](HWND dialog) {
              // The file name box: a combo box in newer dialogs, an edit field in older ones.
              HWND name = ::GetDlgItem(dialog, 0x47C);

@@ -46,8 +46,8 @@ class DiaryTypedTextTest : public DiaryDlgTest {
     sqlite3* db = nullptr;
     std::string bytes = "(not found)";
     if (sqlite3_open_v2((m_dir.ProgramDir() + "memo.mdb").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-      const std::string sql = std::string("SELECT ") + column + " FROM " + diary_table::kTable + " WHERE " +
-                              diary_table::kKeyDate + " = ?";
+      const std::string sql =
+          std::string("SELECT ") + column + " FROM " + diary_table::kTable + " WHERE " + diary_table::kKeyDate + " = ?";
       sqlite3_stmt* statement = nullptr;
       if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK) {
         sqlite3_bind_text(statement, 1, key.c_str(), -1, SQLITE_TRANSIENT);
@@ -95,16 +95,15 @@ TEST_F(DiaryTypedTextTest, TextOutsideCodePage949IsStoredFoundShownAgainAndExpor
     DoubleClickResult(0);
     EXPECT_EQ(DiaryKey(), Key(5, 5));
     const size_t start = Widen(meditation.substr(0, meditation.find(typed.text))).size();
-    EXPECT_EQ(Selection(IDC_DIARY_MEDITATION), std::make_pair(static_cast<DWORD>(start),
-                                                              static_cast<DWORD>(start + Widen(typed.text).size())));
+    EXPECT_EQ(Selection(IDC_DIARY_MEDITATION),
+              std::make_pair(static_cast<DWORD>(start), static_cast<DWORD>(start + Widen(typed.text).size())));
     EXPECT_EQ(Selected(IDC_DIARY_MEDITATION), typed.text);
   }
   Click(Find(), IDCANCEL);
 
   // The export keeps every character: UTF-8 with a byte order mark, in the usual layout with CR LF.
   std::vector<std::string> opened;
-  DiaryObject().SetExportFileOpener(
-      [&opened](const std::string& path, const std::string&) { opened.push_back(path); });
+  DiaryObject().SetExportFileOpener([&opened](const std::string& path, const std::string&) { opened.push_back(path); });
   const std::string path = m_dir.ProgramDir() + "typed.txt";
   DiaryObject().SetExportFileChooser([path](HWND, std::string& chosen) {
     chosen = path;

@@ -50,8 +50,8 @@ Fit Measure(const char* face, bool withAscii) {
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
-  HFONT font = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, FIXED_PITCH,
-                             Widen(face).c_str());
+  HFONT font =
+      ::CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, FIXED_PITCH, Widen(face).c_str());
   HGDIOBJ oldFont = ::SelectObject(dc, font);
   RECT all{0, 0, kWidth, kHeight};
   ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
