@@ -141,8 +141,8 @@ class CImmutable {
 // test ends. A file made before the mount is hidden by it, which tells whether it is in place.
 class CSmallDisk {
  public:
-  CSmallDisk(const std::string& cp949Folder, const std::string& size)
-      : m_strMarker(cp949Folder + "before-mount"), m_strPath(LinuxPath(cp949Folder)) {
+  CSmallDisk(const std::string& folder, const std::string& size)
+      : m_strMarker(folder + "before-mount"), m_strPath(LinuxPath(folder)) {
     if (m_strPath.empty()) return;
     TestFiles::Write(m_strMarker, "x");
     RunLinux("/usr/bin/mount", "-t tmpfs -o size=" + size + " vesperal-test \"" + m_strPath + "\"");

@@ -44,9 +44,9 @@ class DiaryExportDlgTest : public DiaryDlgTest {
     DiaryObject().SetExportFileOpener(
         [this](const std::string& path, const std::string& directory) { m_opened.push_back(path + "|" + directory); });
   }
-  void GivePath(const std::string& cp949Path, bool cancel = false) {
-    DiaryObject().SetExportFileChooser([cp949Path, cancel](HWND, std::string& path) {
-      path = cp949Path;
+  void GivePath(const std::string& chosenPath, bool cancel = false) {
+    DiaryObject().SetExportFileChooser([chosenPath, cancel](HWND, std::string& path) {
+      path = chosenPath;
       return !cancel;
     });
   }

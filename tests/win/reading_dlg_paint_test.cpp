@@ -156,7 +156,7 @@ TEST_F(ReadingPaintTest, AnAmpersandInAVerseIsDrawn) {
   PickDate(m_year, 3, 7);
   CScreenshot shot(Hwnd());
   shot.SaveBmp(ProgramFolder() + "reading-ampersand.bmp");
-  const std::string body = Shown().verses.at(0).strBody;  // code page 949, as drawn
+  const std::string body = Shown().verses.at(0).strBody;  // UTF-8, drawn in UTF-16
   const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
   const RECT text{80, 80, shot.Width() - 31, shot.Height() - 55};
   auto reference = [&](UINT prefix) {
