@@ -10,6 +10,8 @@
 
 #include "ui/ModuleFolder.h"
 #include "ui/ProgramFolder.h"
+#include "ui/WideText.h"
+#include "ui/WindowText.h"
 #include "win/Screenshot.h"  // ProgramFolder
 
 namespace {
@@ -19,17 +21,7 @@ const DWORD kContentsContext = 98393;
 const int kViewerTextId = 0x701;
 const int kViewerButtonBarId = 0x700;
 
-std::wstring Wide(const char* cp949) {
-  wchar_t buffer[512] = L"";
-  ::MultiByteToWideChar(949, 0, cp949, -1, buffer, 512);
-  return buffer;
-}
-
-std::string WindowTextA(HWND window) {
-  char buffer[512] = "";
-  ::GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
+std::wstring Wide(const char* utf8) { return Widen(utf8); }
 
 // The text of the viewer's text control. Its length message counts a paragraph end as one character while
 // its text brings CR LF, so the buffer is given room to spare.
@@ -59,7 +51,7 @@ bool WaitFor(Condition condition, DWORD milliseconds = 15000) {
   return true;
 }
 
-// The window that stands for the program's main frame: WinHelpA names it as the caller.
+// The window that stands for the program's main frame: WinHelpW names it as the caller.
 class COwnerWindow {
  public:
   COwnerWindow() {
@@ -99,9 +91,9 @@ class HelpViewer : public ::testing::Test {
     }
   }
 
-  // The help command's call: the program folder's psaltery.hlp, WinHelpA at the context number.
+  // The help command's call: the program folder's psaltery.hlp, WinHelpW at the context number.
   BOOL RunHelpCommand(HWND owner) {
-    return ::WinHelpA(owner, HelpFilePath(ModuleFolder()).c_str(), HELP_CONTEXT, kContentsContext);
+    return ::WinHelpW(owner, Widen(HelpFilePath(ModuleFolder())).c_str(), HELP_CONTEXT, kContentsContext);
   }
 
   HWND ViewerText() const { return ::GetDlgItem(m_viewer, kViewerTextId); }
@@ -152,7 +144,7 @@ class HelpViewer : public ::testing::Test {
         [&] {
           HWND bar = ::GetDlgItem(m_viewer, kViewerButtonBarId);
           for (HWND child = ::GetWindow(bar, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (WindowTextA(child) == text && ::IsWindowEnabled(child)) button = child;
+            if (WindowTextUtf8(child) == text && ::IsWindowEnabled(child)) button = child;
           return button != nullptr;
         },
         5000);
@@ -169,7 +161,7 @@ TEST_F(HelpViewer, HelpCommandOpensTheContentsTopicAndAJumpLeadsToItsTopic) {
 
   ASSERT_TRUE(ViewerShows("어느 창에서나 F1 키를 누르면 이 도움말이 열립니다."))
       << "the viewer does not show the contents topic; " << Seen();
-  std::string caption = WindowTextA(m_viewer);
+  std::string caption = WindowTextUtf8(m_viewer);
   EXPECT_EQ(kHelpTitle, caption) << "the main window's caption of the help file";
   EXPECT_EQ(std::wstring::npos, ControlText(ViewerText()).find(Wide("Page Down 키는")))
       << "the contents topic shows another topic's text";
