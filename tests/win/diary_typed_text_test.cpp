@@ -98,6 +98,7 @@ TEST_F(DiaryTypedTextTest, TextOutsideCodePage949IsStoredFoundShownAgainAndExpor
     EXPECT_EQ(Selection(IDC_DIARY_MEDITATION),
               std::make_pair(static_cast<DWORD>(start), static_cast<DWORD>(start + Widen(typed.text).size())));
     EXPECT_EQ(Selected(IDC_DIARY_MEDITATION), typed.text);
+    if (&typed == &kTyped[0]) CScreenshot(Diary()).SaveBmp(ProgramFolder() + "typed-search-hit.bmp");
   }
   Click(Find(), IDCANCEL);
 
