@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program and starts it under Wine.
 #  - builds Vesperal.exe (32-bit Windows, the product) and the plan compiler, and makes one program folder,
-#    build/program, with the exe, its greeting sound, and the sample reading plan compiled for last, this and
-#    next year;
+#    build/program, with the exe, its greeting sound, its help (psaltery.hlp and the page psaltery.html), and
+#    the sample reading plan compiled for last, this and next year;
 #  - on a machine that cannot run 32-bit programs (or with VESPERAL_WIN64=1) the 32-bit exe is still built and
 #    checked, and the program folder gets the 64-bit build of the same sources instead, which Wine can run there;
 #  - starts the program on $DISPLAY, or on an Xvfb of its own when there is none, and saves a screenshot
@@ -39,7 +39,7 @@ quietly cmake --build build/tools --target plancompile -j "$jobs"
 program=build/program
 mkdir -p "$program" build/screenshots
 cp "build/$windows_build/Vesperal.exe" "$program/"
-for extra in Vesperal.wav psaltery.hlp; do
+for extra in Vesperal.wav psaltery.hlp psaltery.html; do
   [ -f "build/$windows_build/$extra" ] && cp "build/$windows_build/$extra" "$program/"
 done
 year=$(date +%Y)
