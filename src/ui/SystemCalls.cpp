@@ -1,8 +1,10 @@
 #include "ui/SystemCalls.h"
 
 #include "ui/OnDemandLibrary.h"
+#include "ui/WinHelpViewer.h"
 
 SystemCalls& TheSystemCalls() {
-  static SystemCalls calls{&::Shell_NotifyIconA, &::ShellExecuteA, &::WinHelpA, &PlaySoundOnDemand};
+  static SystemCalls calls{&::Shell_NotifyIconA, &::ShellExecuteA, &::WinHelpA, &PlaySoundOnDemand,
+                              &SystemHasWinHelpViewer};
   return calls;
 }

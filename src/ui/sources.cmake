@@ -1,5 +1,6 @@
-# Sources of src/ui, the thin Win32 layer: Windows-only but for the paths beside the program.
-list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp)
+# Sources of src/ui, the thin Win32 layer: Windows-only but for the paths beside the program and the help's
+# route.
+list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp ${CMAKE_CURRENT_LIST_DIR}/HelpRoute.cpp)
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ModuleFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
@@ -8,4 +9,5 @@ list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DialogBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LocalDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OnDemandLibrary.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SystemCalls.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/SystemCalls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WinHelpViewer.cpp)
