@@ -173,8 +173,7 @@ void CMainFrame::OnHelp() {
   const std::string page = HelpPagePath(folder);
   if (ChooseHelpRoute(TheSystemCalls().hasWinHelpViewer(), FileExistsAt(page)) == HelpRoute::kBrowser) {
     // The page opens at its top, the contents topic.
-    TheSystemCalls().shellExecute(m_hWnd, "open", page.c_str(), nullptr, WorkingFolder(folder).c_str(),
-                                  SW_SHOWNORMAL);
+    TheSystemCalls().shellExecute(m_hWnd, "open", page.c_str(), nullptr, WorkingFolder(folder).c_str(), SW_SHOWNORMAL);
     return;
   }
   TheSystemCalls().winHelp(m_hWnd, HelpFilePath(folder).c_str(), HELP_CONTEXT, kHelpContext);

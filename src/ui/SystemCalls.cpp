@@ -5,6 +5,6 @@
 
 SystemCalls& TheSystemCalls() {
   static SystemCalls calls{&::Shell_NotifyIconA, &::ShellExecuteA, &::WinHelpA, &PlaySoundOnDemand,
-                              &SystemHasWinHelpViewer};
+                           &SystemHasWinHelpViewer};
   return calls;
 }

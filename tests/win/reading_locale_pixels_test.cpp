@@ -23,7 +23,9 @@ class ReadingLocalePixels : public ReadingDlgTest {
  protected:
   // A day with Korean in every text the page draws: year and month titles, range and verses.
   std::string DrawKoreanDay(const char* fileName) {
-    WritePlan(m_year, {{3, 7, u8"창세기 1:1-5",
+    WritePlan(m_year, {{3,
+                        7,
+                        u8"창세기 1:1-5",
                         {u8"태초에 하나님이 천지를 창조하시니라.",
                          u8"땅이 혼돈하고 공허하며 흑암이 깊음 위에 있고 하나님의 영은 수면 위에 운행하시니라.",
                          u8"하나님이 이르시되 빛이 있으라 하시니 빛이 있었고"}}});
