@@ -46,8 +46,28 @@ if(WIN_TEST_SOURCES)
   add_executable(file_lock_holder tests/winhelpers/FileLockHolder.cpp)
   target_link_libraries(file_lock_holder PRIVATE sqlite3_amalgamation shell32)
   add_dependencies(win_tests file_lock_holder)
-  add_test(NAME win_tests_wine COMMAND win_tests --gtest_brief=1)
+  # A stand-in for the help viewer stub of newer Windows, which the help viewer probe's test reads.
+  add_executable(winhelp_stub tests/winhelpers/WinHelpStub.cpp tests/winhelpers/WinHelpStub.rc)
+  set_property(TARGET winhelp_stub PROPERTY COMPILE_OPTIONS "")
+  add_dependencies(win_tests winhelp_stub)
+  # The comparison of the page across locales runs in the entries below, in their order.
+  add_test(NAME win_tests_wine COMMAND win_tests --gtest_brief=1 --gtest_filter=-ReadingLocalePixels.*)
   set_tests_properties(win_tests_wine PROPERTIES TIMEOUT 600)
+  # A group of the window tests again under an English system locale (code page 1252): the reading window,
+  # its painting, the diary and its search. SystemLocale checks that the run really has that code page.
+  set(VESPERAL_EN_US "VESPERAL_LANG=en_US.UTF-8;VESPERAL_EXPECTED_ACP=1252")
+  add_test(NAME win_tests_en_US COMMAND win_tests --gtest_brief=1
+           --gtest_filter=SystemLocale.*:ReadingDatesTest.*:ReadingPaintTest.*:ReadingScrollTest.*:DiaryDlgTest.*:DiaryFindTest.*)
+  set_tests_properties(win_tests_en_US PROPERTIES TIMEOUT 300 ENVIRONMENT "${VESPERAL_EN_US}")
+  # The reading window's page of a Korean day drawn under code page 949 and saved, then drawn under 1252 and
+  # compared with it pixel for pixel.
+  add_test(NAME win_page_ko_KR COMMAND win_tests --gtest_brief=1
+           --gtest_filter=SystemLocale.*:ReadingLocalePixels.KoreanRunSavesThePage)
+  set_tests_properties(win_page_ko_KR PROPERTIES TIMEOUT 120 FIXTURES_SETUP korean_page)
+  add_test(NAME win_page_en_US COMMAND win_tests --gtest_brief=1
+           --gtest_filter=SystemLocale.*:ReadingLocalePixels.OtherCodePageDrawsThePageAsTheKoreanRun)
+  set_tests_properties(win_page_en_US PROPERTIES TIMEOUT 120 FIXTURES_REQUIRED korean_page
+                                                  ENVIRONMENT "${VESPERAL_EN_US}")
 endif()
 
 # A developer tool: how the installed Korean fonts fit the page's line height (see scripts/wine-prefix.sh).

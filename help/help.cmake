@@ -1,6 +1,8 @@
-# The help file psaltery.hlp, compiled from help/psaltery.txt by tools/helpcompile.
-#  - native build: the compiler's own tests (the file read back, faulty sources refused);
-#  - Windows build: psaltery.hlp beside Vesperal.exe, and the test that opens it in Wine's help viewer.
+# The help file psaltery.hlp and the same help as the page psaltery.html, compiled from help/psaltery.txt by
+# tools/helpcompile.
+#  - native build: the compiler's own tests (both files read back, faulty sources refused);
+#  - Windows build: psaltery.hlp and psaltery.html beside Vesperal.exe, and the test that opens the help file in
+#    Wine's help viewer.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(VESPERAL_HELPCOMPILE_DIR ${CMAKE_SOURCE_DIR}/tools/helpcompile)
 file(GLOB VESPERAL_HELPCOMPILE_SOURCES CONFIGURE_DEPENDS ${VESPERAL_HELPCOMPILE_DIR}/*.py)
@@ -13,14 +15,15 @@ if(NOT WIN32)
 endif()
 
 set(VESPERAL_HELP_FILE ${CMAKE_BINARY_DIR}/psaltery.hlp)
+set(VESPERAL_HELP_PAGE ${CMAKE_BINARY_DIR}/psaltery.html)
 add_custom_command(
-  OUTPUT ${VESPERAL_HELP_FILE}
+  OUTPUT ${VESPERAL_HELP_FILE} ${VESPERAL_HELP_PAGE}
   COMMAND ${Python3_EXECUTABLE} ${VESPERAL_HELPCOMPILE_DIR}/helpcompile.py
           ${CMAKE_CURRENT_LIST_DIR}/psaltery.txt ${VESPERAL_HELP_FILE}
   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/psaltery.txt ${VESPERAL_HELPCOMPILE_SOURCES}
-  COMMENT "Compiling the help file psaltery.hlp"
+  COMMENT "Compiling the help file psaltery.hlp and its page psaltery.html"
   VERBATIM)
-add_custom_target(psaltery_help ALL DEPENDS ${VESPERAL_HELP_FILE})
+add_custom_target(psaltery_help ALL DEPENDS ${VESPERAL_HELP_FILE} ${VESPERAL_HELP_PAGE})
 # Building the program makes its help file too.
 if(TARGET Vesperal)
   add_dependencies(Vesperal psaltery_help)

@@ -6,7 +6,7 @@
 ;   ICON      the program's icon
 ;   OUTFILE   where the setup goes
 ; The program keeps memo.mdb and reads <year>.dat beside itself, so the folder must be the user's own and
-; writable; and its ANSI file calls must be able to name the folder (IsAnsiFolder).
+; writable. Its name may hold any character: the program names its files with the wide calls.
 Unicode true
 SetCompressor /SOLID lzma
 ; Solid: the yearly plans repeat the same verses, and LZMA's default 8 MB dictionary reaches back over a
@@ -43,7 +43,6 @@ ShowUninstDetails show
 !define MUI_UNCOMPONENTSPAGE_NODESC
 
 !insertmacro MUI_PAGE_WELCOME
-!define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckChosenFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
@@ -63,27 +62,6 @@ VIAddVersionKey /LANG=${LANG_KOREAN} "LegalCopyright" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_KOREAN} "FileDescription" "${APP_TITLE} 설치"
 VIAddVersionKey /LANG=${LANG_KOREAN} "FileVersion" "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_KOREAN} "ProductVersion" "${VERSION}.0"
-
-; Sets $0 to 1 when the ANSI code page can spell $INSTDIR exactly, else to 0. The program finds its plans
-; and diary through ANSI calls; a folder they cannot name (a Korean user name on a system whose code page
-; is not 949, say) would leave it without its files.
-Function IsAnsiFolder
-  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0x400, w "$INSTDIR", i -1, i 0, i 0, i 0, *i 0 r1) i .r0'
-  ${If} $0 <> 0
-  ${AndIf} $1 = 0
-    StrCpy $0 1
-  ${Else}
-    StrCpy $0 0
-  ${EndIf}
-FunctionEnd
-
-Function CheckChosenFolder
-  Call IsAnsiFolder
-  ${If} $0 = 0
-    MessageBox MB_OK|MB_ICONEXCLAMATION "이 폴더 이름은 이 컴퓨터의 문자 코드로 나타낼 수 없어 프로그램이 자기 파일을 찾지 못합니다.$\r$\n영문 이름의 폴더를 골라 주십시오.$\r$\n$\r$\n$INSTDIR"
-    Abort
-  ${EndIf}
-FunctionEnd
 
 ; A running program cannot be replaced or removed; the user ends it from its tray menu first. A silent run
 ; gives up with exit code 2 instead of leaving a half-replaced folder.
@@ -140,14 +118,6 @@ FunctionEnd
 
 Section "${APP_TITLE} (필수)" SecProgram
   SectionIn RO
-  ; A silent install skips the folder page, so the folder is checked here as well.
-  Call IsAnsiFolder
-  ${If} $0 = 0
-    MessageBox MB_OK|MB_ICONSTOP "이 폴더 이름은 이 컴퓨터의 문자 코드로 나타낼 수 없습니다: $INSTDIR" /SD IDOK
-    SetErrorLevel 2
-    Abort
-  ${EndIf}
-
   !insertmacro WaitForProgramToEnd
   SetOutPath "$INSTDIR"
   !insertmacro ProgramFiles

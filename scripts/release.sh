@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes a release of the program from this tree:
 #  - builds Vesperal.exe (32-bit Windows) and its greeting sound, and the plan compiler;
-#  - fills the program folder build/release/Vesperal with the exe, Vesperal.wav, the help file psaltery.hlp
-#    when the tree has its source, the reading plans of the release's year and the four years after it, and
+#  - fills the program folder build/release/Vesperal with the exe, Vesperal.wav, the help file psaltery.hlp and
+#    its page psaltery.html when the tree has their source, the reading plans of the release's year and the four years after it, and
 #    BibleText.txt, which names the Bible text of the plans;
 #  - writes dist/Vesperal-<version>-setup.exe (makensis, installer/Vesperal.nsi), dist/Vesperal-<version>.zip
 #    of the same folder, and dist/Vesperal-<version>-files.txt listing the folder's files with their SHA-256
@@ -48,11 +48,13 @@ stage=$work/Vesperal
 rm -rf "$stage"
 mkdir -p "$stage" "$dist"
 cp "$win32/Vesperal.exe" "$win32/Vesperal.wav" "$stage/"
-# The help file ships whenever the tree has its source (building the program makes it); a file left in the
-# build folder by another tree's build is not shipped.
+# The help file and its page ship whenever the tree has their source (building the program makes them); a
+# file left in the build folder by another tree's build is not shipped.
 if [ -f help/psaltery.txt ]; then
-  [ -f "$win32/psaltery.hlp" ] || { echo "release: the build made no $win32/psaltery.hlp" >&2; exit 1; }
-  cp "$win32/psaltery.hlp" "$stage/"
+  for help in psaltery.hlp psaltery.html; do
+    [ -f "$win32/$help" ] || { echo "release: the build made no $win32/$help" >&2; exit 1; }
+    cp "$win32/$help" "$stage/"
+  done
 fi
 plans=()
 for y in $plan_years; do plans+=("$y.dat"); done

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Builds the program and starts it under Wine.
 #  - builds Vesperal.exe (32-bit Windows, the product) and the plan compiler, and makes one program folder,
-#    build/program, with the exe, its greeting sound, and the sample reading plan compiled for last, this and
-#    next year;
+#    build/program, with the exe, its greeting sound, its help (psaltery.hlp and the page psaltery.html), and
+#    the sample reading plan compiled for last, this and next year;
 #  - on a machine that cannot run 32-bit programs (or with VESPERAL_WIN64=1) the 32-bit exe is still built and
 #    checked, and the program folder gets the 64-bit build of the same sources instead, which Wine can run there;
 #  - starts the program on $DISPLAY, or on an Xvfb of its own when there is none, and saves a screenshot
 #    to build/screenshots/ (its name is printed).
 # With a display of your own the program keeps running until you close it; on the private Xvfb it is
 # stopped after the screenshot.
+# The system locale is Korean (LANG=ko_KR.UTF-8, code page 949); VESPERAL_LANG=en_US.UTF-8 starts the program
+# under an English one (code page 1252) instead, as on a Windows whose display language is not Korean.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -39,7 +41,7 @@ quietly cmake --build build/tools --target plancompile -j "$jobs"
 program=build/program
 mkdir -p "$program" build/screenshots
 cp "build/$windows_build/Vesperal.exe" "$program/"
-for extra in Vesperal.wav psaltery.hlp; do
+for extra in Vesperal.wav psaltery.hlp psaltery.html; do
   [ -f "build/$windows_build/$extra" ] && cp "build/$windows_build/$extra" "$program/"
 done
 year=$(date +%Y)
@@ -50,7 +52,11 @@ echo "run: program folder $root/$program"
 
 use_wine_for "$(pe_machine "$program/Vesperal.exe")"
 export VESPERAL_WINEPREFIX="$root/build/$windows_build/wineprefix"
-export WINEPREFIX=$VESPERAL_WINEPREFIX WINEDEBUG=-all LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
+lang=${VESPERAL_LANG:-ko_KR.UTF-8}
+locale -a 2>/dev/null | grep -qix "$(sed 's/UTF-8$/utf8/I' <<<"$lang")" ||
+  { echo "run: the locale $lang is not installed (scripts/setup.sh makes ko_KR.UTF-8 and en_US.UTF-8)" >&2; exit 1; }
+echo "run: system locale $lang"
+export WINEPREFIX=$VESPERAL_WINEPREFIX WINEDEBUG=-all LANG=$lang LC_ALL=$lang
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 own_display=0
 if [ -z "${DISPLAY:-}" ]; then
@@ -60,7 +66,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 "$root/scripts/wine-prefix.sh"
 
-shot="$root/build/screenshots/vesperal-$(date +%Y%m%d-%H%M%S).png"
+shot="$root/build/screenshots/vesperal-${lang%%.*}-$(date +%Y%m%d-%H%M%S).png"
 take_shot() {
   sleep "${VESPERAL_SHOT_DELAY:-8}"
   if import -display "$DISPLAY" -window root "$shot"; then echo "run: screenshot $shot"

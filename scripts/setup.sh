@@ -28,13 +28,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Wine takes its ANSI code page from LANG; non-ASCII file names need the glibc locale itself.
-if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
-  if [ -f /etc/locale.gen ] && ! grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen; then
-    echo 'ko_KR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+# Wine takes its ANSI code page from LANG (949 under ko_KR, 1252 under en_US); non-ASCII file names need the
+# glibc locale itself. The tests run in both locales.
+for wanted in ko_KR en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8\$"; then
+    if [ -f /etc/locale.gen ] && ! grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen; then
+      echo "$wanted.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+    fi
+    $SUDO locale-gen "$wanted.UTF-8" >/dev/null 2>&1 || $SUDO localedef -i "$wanted" -f UTF-8 "$wanted.UTF-8"
   fi
-  $SUDO locale-gen ko_KR.UTF-8 >/dev/null 2>&1 || $SUDO localedef -i ko_KR -f UTF-8 ko_KR.UTF-8
-fi
+done
 
 # SQLite for the Windows build is compiled from Debian's own source package.
 "$(dirname "$0")/fetch-sqlite-source.sh"

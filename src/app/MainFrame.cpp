@@ -7,11 +7,13 @@
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/HandlerError.h"
+#include "ui/HelpRoute.h"
 #include "ui/ModuleFolder.h"
 #include "ui/ProgramFolder.h"
 #include "ui/ResourceText.h"
 #include "ui/SystemCalls.h"
 #include "ui/WideText.h"
+#include "ui/WinHelpViewer.h"
 
 CReadingDlg* g_pReadingDlg = nullptr;
 
@@ -170,8 +172,16 @@ void CMainFrame::OnHomepage() {
 }
 
 void CMainFrame::OnHelp() {
-  // The help file lies beside the program; the current directory may be wherever a save dialog left it.
-  TheSystemCalls().winHelp(m_hWnd, Widen(HelpFilePath(ModuleFolder())).c_str(), HELP_CONTEXT, kHelpContext);
+  // The help lies beside the program; the current directory may be wherever a save dialog left it.
+  const std::string folder = ModuleFolder();
+  const std::string page = HelpPagePath(folder);
+  if (ChooseHelpRoute(TheSystemCalls().hasWinHelpViewer(), FileExistsAt(page)) == HelpRoute::kBrowser) {
+    // The page opens at its top, the contents topic.
+    TheSystemCalls().shellExecute(m_hWnd, L"open", Widen(page).c_str(), nullptr, Widen(WorkingFolder(folder)).c_str(),
+                                  SW_SHOWNORMAL);
+    return;
+  }
+  TheSystemCalls().winHelp(m_hWnd, Widen(HelpFilePath(folder)).c_str(), HELP_CONTEXT, kHelpContext);
 }
 
 void CMainFrame::OnClose() {

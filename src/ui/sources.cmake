@@ -1,6 +1,7 @@
-# Sources of src/ui, the thin Win32 layer: Windows-only but for the paths beside the program and the
-# UTF-8/UTF-16 conversion.
-list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp ${CMAKE_CURRENT_LIST_DIR}/WideText.cpp)
+# Sources of src/ui, the thin Win32 layer: Windows-only but for the paths beside the program, the help's
+# route and the UTF-8/UTF-16 conversion.
+list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp ${CMAKE_CURRENT_LIST_DIR}/HelpRoute.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/WideText.cpp)
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ModuleFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
@@ -10,4 +11,5 @@ list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/LocalDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OnDemandLibrary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemCalls.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/WindowText.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/WindowText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WinHelpViewer.cpp)

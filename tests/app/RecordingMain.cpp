@@ -2,7 +2,8 @@
 // lies outside it. Each call goes as one line to calls.log beside the exe; the tray calls are also made for
 // real, the browser, help and sound calls are not. A posted "VesperalTestChangeDirectory" message makes the
 // program change its current directory to the folder named in chdir.txt beside the exe, as a save dialog
-// would.
+// would. A file helpviewer.txt beside the exe plays the system's help viewer: "none" a system without one,
+// anything else a system with one; without the file the real probe answers.
 #include <windows.h>
 
 #include <cstdint>
@@ -66,6 +67,17 @@ BOOL WINAPI RecordPlaySound(LPCWSTR sound, HMODULE module, DWORD flags) {
   return TRUE;
 }
 
+bool (*g_realHasWinHelpViewer)() = nullptr;
+
+bool PlayedWinHelpViewer() {
+  FILE* file = _wfopen(BesideExe(L"helpviewer.txt").c_str(), L"rb");
+  if (!file) return g_realHasWinHelpViewer();
+  char answer[8] = "";
+  const size_t length = std::fread(answer, 1, sizeof answer - 1, file);
+  std::fclose(file);
+  return std::string(answer, length) != "none";
+}
+
 UINT g_changeDirectoryMessage = 0;
 
 LRESULT CALLBACK WatchPostedMessages(int code, WPARAM removal, LPARAM message) {
@@ -92,6 +104,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   calls.shellExecute = &RecordShellExecute;
   calls.winHelp = &RecordWinHelp;
   calls.playSound = &RecordPlaySound;
+  g_realHasWinHelpViewer = calls.hasWinHelpViewer;
+  calls.hasWinHelpViewer = &PlayedWinHelpViewer;
   g_changeDirectoryMessage = ::RegisterWindowMessageW(L"VesperalTestChangeDirectory");
   HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());
   const int code = VesperalMain(instance);

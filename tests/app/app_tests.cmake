@@ -39,4 +39,5 @@ add_dependencies(app_tests VesperalRecording VesperalNoIcon)
 add_test(NAME app_tests_wine COMMAND app_tests --gtest_brief=1)
 set_tests_properties(app_tests_wine PROPERTIES TIMEOUT 300)
 # Both suites move windows to the front and read the desktop's z-order and activation: never at once.
-set_tests_properties(app_tests_wine win_tests_wine PROPERTIES RESOURCE_LOCK desktop)
+set_tests_properties(app_tests_wine win_tests_wine win_tests_en_US win_page_ko_KR win_page_en_US
+                     PROPERTIES RESOURCE_LOCK desktop)

@@ -2,6 +2,7 @@
 // in the reading window, the taskbar's restart and the end of the session.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "ProgramRun.h"
@@ -135,6 +136,41 @@ TEST_F(TrayProgram, HelpAndHomepageUseTheProgramFolderWhateverTheCurrentDirector
   }
   EXPECT_EQ(m_folder.Calls("help").size(), 2u);
   EXPECT_EQ(m_folder.Calls("browser").size(), 2u);
+}
+
+TEST_F(TrayProgram, HelpOpensThePageInTheBrowserOnlyWhereTheSystemHasNoWinHelpViewer) {
+  const std::string page = m_folder.Dir() + "psaltery.html";
+  const std::vector<std::string> winHelp{"help", HandleText(m_frame), m_folder.Dir() + "psaltery.hlp", "1", "98393"};
+  const std::vector<std::string> browser{
+      "browser", HandleText(m_frame), "open", page, "(null)", WithoutSeparator(m_folder.Dir()), "1"};
+  struct Case {
+    const char* viewer;  // what the played system's probe answers
+    bool pageThere;
+    const std::vector<std::string>& call;
+  } const cases[] = {
+      {"none", true, browser},     // Windows 10: the page, at its top, the contents
+      {"none", false, winHelp},    // no page either: the call of old, and whatever the system says to it
+      {"present", true, winHelp},  // a viewer: the help file as always
+  };
+  size_t count = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.viewer) + (c.pageThere ? " with the page" : " without the page"));
+    TestFiles::Write(m_folder.Dir() + "helpviewer.txt", c.viewer);
+    if (c.pageThere) {
+      TestFiles::Write(page, "<!DOCTYPE html>");
+    } else {
+      ::DeleteFileW(Widen(page).c_str());
+    }
+    ASSERT_TRUE(ChooseFromMenu('h'));
+    ++count;
+    ASSERT_TRUE(WaitUntil([&] { return m_folder.Calls("help").size() + m_folder.Calls("browser").size() == count; }));
+    const auto calls = m_folder.Calls();
+    const auto last = std::find_if(calls.rbegin(), calls.rend(), [](const std::vector<std::string>& call) {
+      return call[0] == "help" || call[0] == "browser";
+    });
+    ASSERT_NE(last, calls.rend());
+    EXPECT_EQ(*last, c.call);
+  }
 }
 
 TEST_F(TrayProgram, ExitItemRemovesTheIconAndEndsTheProgram) {

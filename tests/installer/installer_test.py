@@ -13,7 +13,8 @@
    plan of the user's; the user changes one of its plans and removes another. The new setup replaces the
    unchanged sample plans by the Bible's, writes the missing one and keeps the user's plans and the diary; the
    program starts from the Startup shortcut's command line; a silent uninstall takes the program and its plans
-   away and leaves the diary and the user's plans. A folder the ANSI code page cannot spell is refused.
+   away and leaves the diary and the user's plans. Folders whose names the ANSI code page cannot spell take the
+   files too: one with a character outside code page 949 under 949, a Korean one under 1252.
 
 Usage: installer_test.py WIN32_BUILD_DIR
 Exit code 77: the release was checked, but the setup could not be run here (one line says why).
@@ -185,7 +186,7 @@ def check_release(build, work, sample_bodies):
     version = version_of_release()
     listed = [line.split("  ", 1)[1] for line in first["list"].read_text().splitlines() if not line.startswith("#")]
     plans = [f"{y}.dat" for y in release_years()]
-    shipped_help = ["psaltery.hlp"] if (ROOT / "help" / "psaltery.txt").exists() else []  # when the tree has it
+    shipped_help = ["psaltery.hlp", "psaltery.html"] if (ROOT / "help" / "psaltery.txt").exists() else []
     check(listed == sorted(plans + ["BibleText.txt", "Vesperal.exe", "Vesperal.wav"] + shipped_help),
           f"unexpected program folder {listed}")
     say(f"release script: {time.monotonic() - started:.0f} s")
@@ -450,26 +451,31 @@ def install_upgrade_uninstall(prefix, release, earlier, work):
     say(f"silent uninstall removed the program, its plans and the shortcuts; left {', '.join(left)}")
 
 
-def korean_folder_only_where_the_code_page_spells_it(prefix, release):
-    """A Korean folder name reaches the program's ANSI calls under code page 949 and not under 1252."""
-    code, out = prefix.run("cmd", "/c", "echo %LOCALAPPDATA%")
-    korean_win = out.split()[0] + r"\Programs\베스페랄"
-    code, _ = prefix.run(str(release["setup"]), "/S", "/D=" + korean_win)
-    check(code == 0 and (prefix.unix(korean_win) / "Vesperal.exe").is_file(),
-          f"under code page 949 the setup did not install into {korean_win} (exit code {code})")
-    make_diary(prefix.unix(korean_win) / "memo.mdb")
-    code, _ = prefix.run(str(prefix.unix(korean_win) / "uninstall.exe"), "/S", "/REMOVEDIARY")
-    check(code == 0 and not prefix.unix(korean_win).exists(),
-          "uninstalling with /REMOVEDIARY left the folder or the diary")
-
-    prefix.lang = "C.UTF-8"
-    code, out = prefix.run("reg", "query", r"HKLM\System\CurrentControlSet\Control\Nls\CodePage", "/v", "ACP")
-    check(out.split()[-1:] == ["1252"], f"the C locale does not give code page 1252 under Wine: {out.strip()}")
-    code, _ = prefix.run(str(release["setup"]), "/S", "/D=" + korean_win)
-    check(code != 0, "the setup installed into a folder the ANSI code page cannot name")
-    check(not (prefix.unix(korean_win) / "Vesperal.exe").exists(), "the setup wrote the program there")
-    say(f"{korean_win}: installed, and uninstalled with the diary, under code page 949; refused under 1252 "
-        f"(exit code {code})")
+def folders_the_code_page_cannot_spell(prefix, release):
+    """The setup installs into a folder whose name the ANSI code page cannot spell, and the uninstaller clears
+    it: a name with a character outside code page 949 (U+2135) under 949, a Korean name under 1252."""
+    cases = [
+        ("ko_KR.UTF-8", "949", "\u2135베스페랄"),  # no blank: NSIS takes /D= only unquoted
+        ("en_US.UTF-8", "1252", "베스페랄"),
+    ]
+    stage = release["stage"]
+    for lang, code_page, name in cases:
+        prefix.lang = lang
+        code, out = prefix.run("reg", "query", r"HKLM\System\CurrentControlSet\Control\Nls\CodePage", "/v", "ACP")
+        check(out.split()[-1:] == [code_page], f"{lang} does not give code page {code_page} under Wine: {out.strip()}")
+        code, out = prefix.run("cmd", "/c", "echo %LOCALAPPDATA%")
+        folder_win = out.split()[0] + "\\Programs\\" + name
+        folder = prefix.unix(folder_win)
+        code, _ = prefix.run(str(release["setup"]), "/S", "/D=" + folder_win)
+        check(code == 0, f"under code page {code_page} the setup did not install into {folder_win} (exit code {code})")
+        for path in stage.iterdir():
+            check((folder / path.name).is_file() and (folder / path.name).read_bytes() == path.read_bytes(),
+                  f"under code page {code_page} {path.name} did not land in {folder_win} as released")
+        make_diary(folder / "memo.mdb")
+        code, _ = prefix.run(str(folder / "uninstall.exe"), "/S", "/REMOVEDIARY")
+        check(code == 0 and not folder.exists(), f"uninstalling from {folder_win} with /REMOVEDIARY left the folder")
+        say(f"{folder_win}: installed under code page {code_page} with every file of the release, and uninstalled")
+    prefix.lang = "ko_KR.UTF-8"
 
 
 def main():
@@ -489,7 +495,7 @@ def main():
             say(f"setup not run: {reason}")
             return SKIP
         install_upgrade_uninstall(prefix, release, earlier, work)
-        korean_folder_only_where_the_code_page_spells_it(prefix, release)
+        folders_the_code_page_cannot_spell(prefix, release)
     except Failure as failure:
         say(f"FAILED: {failure}")
         return 1

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""Checks of helpcompile: the help file it writes is read back with an independent reader, and faulty
-sources are refused with FILE:LINE and a reason."""
+"""Checks of helpcompile: the help file it writes is read back with an independent reader, the HTML page
+holds the same topics with working links, and faulty sources are refused with FILE:LINE and a reason."""
 
 import os
 import subprocess
 import sys
 import tempfile
 import unittest
+from html.parser import HTMLParser
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -17,6 +18,7 @@ sys.path[:0] = [HERE, TOOL_DIR]
 from hlp_reader import HelpFile  # noqa: E402
 from help_source import parse_help_source  # noqa: E402
 from hlp_writer import build_help_file, context_hash  # noqa: E402
+from html_writer import build_help_page  # noqa: E402
 
 HELP_SOURCE = os.path.join(ROOT, "help", "psaltery.txt")
 TOOL = os.path.join(TOOL_DIR, "helpcompile.py")
@@ -28,7 +30,8 @@ def compile_text(text):
 
 
 def run_tool(source_bytes, existing_output=None):
-    """Runs the command line tool; returns (exit code, stderr, output bytes or None, source path)."""
+    """Runs the command line tool; returns (exit code, stderr, (help file, page) bytes or None each, source path,
+    other files left in the folder)."""
     with tempfile.TemporaryDirectory() as folder:
         source = os.path.join(folder, "help.txt")
         output = os.path.join(folder, "out.hlp")
@@ -42,8 +45,12 @@ def run_tool(source_bytes, existing_output=None):
         if os.path.exists(output):
             with open(output, "rb") as stream:
                 data = stream.read()
-        leftovers = sorted(set(os.listdir(folder)) - {"help.txt", "out.hlp"})
-        return done.returncode, done.stderr, data, source, leftovers
+        page = None
+        if os.path.exists(os.path.join(folder, "out.html")):
+            with open(os.path.join(folder, "out.html"), "rb") as stream:
+                page = stream.read()
+        leftovers = sorted(set(os.listdir(folder)) - {"help.txt", "out.hlp", "out.html"})
+        return done.returncode, done.stderr, (data, page), source, leftovers
 
 
 class ProgramHelpFile(unittest.TestCase):
@@ -136,6 +143,106 @@ class ProgramHelpFile(unittest.TestCase):
                     self.assertIsNotNone(self.help.topic_at(self.help.context.get(value, -1)))
 
 
+class PageReader(HTMLParser):
+    """Reads the help page back: its sections (id, heading, paragraphs' text, links) and its head."""
+
+    def __init__(self, data):
+        super().__init__(convert_charrefs=True)
+        self.sections, self.charset, self.title = [], None, ""
+        self._in, self._text, self._link = None, "", None
+        self.feed(data.decode("utf-8"))  # strict: a page that is not UTF-8 fails here
+
+    def handle_starttag(self, tag, attrs):
+        attrs = dict(attrs)
+        if tag == "meta" and "charset" in attrs:
+            self.charset = attrs["charset"]
+        elif tag == "section":
+            self.sections.append({"id": attrs.get("id"), "paragraphs": [], "links": []})
+        elif tag in ("title", "h1", "h2", "p"):
+            self._in, self._text = tag, ""
+        elif tag == "a":
+            self._link = [attrs.get("href"), ""]
+
+    def handle_endtag(self, tag):
+        if tag == "a" and self._link:
+            self.sections[-1]["links"].append(tuple(self._link))
+            self._link = None
+        elif tag == self._in:
+            if tag == "title":
+                self.title = self._text
+            else:
+                self.sections[-1]["paragraphs"].append(self._text)
+            self._in = None
+
+    def handle_data(self, data):
+        if self._in:
+            self._text += data
+        if self._link:
+            self._link[1] += data
+
+
+class ProgramHelpPage(unittest.TestCase):
+    """The page made from help/psaltery.txt, checked against the help file of the same source."""
+
+    @classmethod
+    def setUpClass(cls):
+        with open(HELP_SOURCE, "rb") as stream:
+            source = parse_help_source(stream.read())
+        cls.help = HelpFile(build_help_file(source, when=0))
+        cls.page = PageReader(build_help_page(source))
+        cls.by_id = {s["id"]: s for s in cls.page.sections}
+
+    def test_head_names_utf8_and_the_title(self):
+        self.assertEqual(("utf-8", "베스페랄읽기 도움말"), (self.page.charset, self.page.title))
+
+    def test_contents_opens_the_page_and_every_topic_has_its_anchor(self):
+        hlp_titles = [t.title for t in self.help.topics]
+        page_titles = [s["paragraphs"][0] for s in self.page.sections]
+        self.assertEqual("contents", self.page.sections[0]["id"])
+        self.assertEqual(self.help.topic_at(self.help.context_map[CONTENTS_NUMBER]).title, page_titles[0])
+        self.assertEqual(sorted(hlp_titles), sorted(page_titles))
+        self.assertEqual(len(self.page.sections), len(self.by_id), "anchors are unique")
+        for section in self.page.sections:
+            with self.subTest(anchor=section["id"]):
+                # The anchor is the name the help file's jumps use for the topic.
+                self.assertEqual(section["paragraphs"][0],
+                                 self.help.topic_at(self.help.context[context_hash(section["id"])]).title)
+
+    def test_each_topic_has_the_same_text_as_in_the_help_file(self):
+        sections = {s["paragraphs"][0]: s for s in self.page.sections}
+        for topic in self.help.topics:
+            with self.subTest(topic=topic.title):
+                self.assertEqual(topic.paragraphs, sections[topic.title]["paragraphs"])
+
+    def test_every_link_leads_where_the_help_files_jump_does(self):
+        sections = {s["paragraphs"][0]: s for s in self.page.sections}
+        count = 0
+        for topic in self.help.topics:
+            links = sections[topic.title]["links"]
+            expected = [(shown, self.help.topic_at(self.help.context[value]).title) for shown, value in topic.jumps]
+            with self.subTest(topic=topic.title):
+                self.assertTrue(all(href.startswith("#") and href[1:] in self.by_id for href, _ in links), links)
+                self.assertEqual(expected, [(shown, self.by_id[href[1:]]["paragraphs"][0]) for href, shown in links])
+            count += len(links)
+        self.assertGreaterEqual(count, 8, "the contents topic alone links to eight topics")
+
+
+class PageText(unittest.TestCase):
+    def test_text_that_looks_like_markup_stays_text(self):
+        cases = [
+            ("angle brackets", "a <b>굵게</b> c"),
+            ("ampersand", "A & B &amp; C"),
+            ("quotes", "\"인용\" 'x'"),
+        ]
+        for name, text in cases:
+            with self.subTest(name):
+                source = "@title T <&>\n@contents a 1\n@topic a 제목 <i>\n" + text + " [[a|<처음>]]\n"
+                page = PageReader(build_help_page(parse_help_source(source.encode("utf-8"))))
+                self.assertEqual("T <&>", page.title)
+                self.assertEqual(["제목 <i>", text + " <처음>"], page.sections[0]["paragraphs"])
+                self.assertEqual([("#a", "<처음>")], page.sections[0]["links"])
+
+
 class LayoutOverBlocks(unittest.TestCase):
     """Topic offsets stay right when the topics fill several 4 KB blocks."""
 
@@ -211,17 +318,17 @@ class Refusals(unittest.TestCase):
                 self.assertEqual(1, code)
                 self.assertTrue(stderr.startswith("%s:%d: " % (source, line)), stderr)
                 self.assertIn(reason, stderr)
-                self.assertIsNone(data)
+                self.assertEqual((None, None), data)
                 self.assertEqual([], leftovers)
 
     def test_bad_utf8_is_refused(self):
         code, stderr, data, source, _ = run_tool(self.HEAD.encode("utf-8") + b"\xc3\x28\n")
-        self.assertEqual((1, None), (code, data))
+        self.assertEqual((1, (None, None)), (code, data))
         self.assertIn("%s:4: bad UTF-8" % source, stderr)
 
     def test_existing_output_is_left_as_it_was(self):
         code, _, data, _, _ = run_tool(b"@title T\n", existing_output=b"old help")
-        self.assertEqual((1, b"old help"), (code, data))
+        self.assertEqual((1, b"old help", None), (code, data[0], data[1]))
 
     def test_output_that_is_no_regular_file_is_refused(self):
         with tempfile.TemporaryDirectory() as folder:
@@ -237,7 +344,8 @@ class Refusals(unittest.TestCase):
     def test_good_source_writes_the_file(self):
         code, stderr, data, _, leftovers = run_tool((self.HEAD + "글\n").encode("utf-8"))
         self.assertEqual((0, "", []), (code, stderr, leftovers))
-        self.assertEqual(["처음", "글"], HelpFile(data).topics[0].paragraphs)
+        self.assertEqual(["처음", "글"], HelpFile(data[0]).topics[0].paragraphs)
+        self.assertEqual(["처음", "글"], PageReader(data[1]).sections[0]["paragraphs"], "the page beside it")
 
 
 if __name__ == "__main__":
