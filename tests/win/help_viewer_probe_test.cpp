@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "core/TestFiles.h"
-#include "db/Cp949.h"
 #include "ui/WinHelpViewer.h"
 
 namespace {
@@ -22,7 +21,7 @@ std::string BesideTests(const char* name) {
 
 TEST(WinHelpViewerProbe, TellsAViewerFromWhatIsNone) {
   TestFiles files;
-  const std::string folder = Cp949ToUtf8(files.ProgramDir());
+  const std::string folder = files.ProgramDir();
   // A folder that code page 949 cannot spell: the probe takes UTF-8 paths.
   const std::string foreign = folder + u8"\u2135\u0414\uB3C4\uC6C0\\";
   std::filesystem::create_directory(std::filesystem::u8path(foreign));
