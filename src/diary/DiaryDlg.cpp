@@ -170,6 +170,7 @@ void CDiaryDlg::FollowDate() {
 // ---- Handlers
 
 BOOL CDiaryDlg::OnInitDialog() {
+  UseKoreanDateWhereTheLocaleIsNot(GetDlgItem(IDC_DIARY_DATE));
   UpdateData(false);
   m_strKey = Session().ShownKey();
   m_shownDate = Session().ShownDate();

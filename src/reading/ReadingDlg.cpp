@@ -65,6 +65,7 @@ BOOL CReadingDlg::OnInitDialog() {
   m_btnDiary.SubclassDlgItem(IDC_DIARY_BUTTON, m_hWnd);
   m_scrollBar = GetDlgItem(IDC_READING_SCROLL);
   m_datePicker = GetDlgItem(IDC_READING_DATE);
+  UseKoreanDateWhereTheLocaleIsNot(m_datePicker);
 
   // The page is painted around the controls, never over them.
   ::SetWindowLongW(m_hWnd, GWL_STYLE, ::GetWindowLongW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);

@@ -45,6 +45,11 @@ void SetPickerYearRange(HWND picker, int firstYear, int lastYear) {
   ::SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
 }
 
+void UseKoreanDateWhereTheLocaleIsNot(HWND picker) {
+  if (PRIMARYLANGID(LANGIDFROMLCID(::GetUserDefaultLCID())) == LANG_KOREAN) return;
+  ::SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"yyyy'년' M'월' d'일'"));
+}
+
 SYSTEMTIME GetPickerTime(HWND picker) {
   SYSTEMTIME time{};
   ::SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));

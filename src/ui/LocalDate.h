@@ -12,5 +12,9 @@ SYSTEMTIME MakeLocalTime(int year, int month, int day, int hour = 0, int minute 
 
 // The date picker's range for the years first..last: 1 January 00:00:00 to 31 December 23:59:59.
 void SetPickerYearRange(HWND picker, int firstYear, int lastYear);
+// Where the user's locale is not Korean, the picker writes the date the Korean way, "2026년 3월 7일",
+// instead of the user's long date ("Saturday, March 7, 2026"), which reads oddly among the Korean texts and
+// does not fit the picker. A Korean locale keeps its own long date.
+void UseKoreanDateWhereTheLocaleIsNot(HWND picker);
 SYSTEMTIME GetPickerTime(HWND picker);
 void SetPickerTime(HWND picker, const SYSTEMTIME& time);

@@ -5,6 +5,7 @@
 #include "ReadingDlgFixture.h"
 #include "diary/DiarySession.h"
 #include "diary/DiaryStore.h"
+#include "ui/WindowText.h"
 
 namespace {
 
@@ -288,4 +289,19 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   EXPECT_FALSE(::IsWindow(diary));
   EXPECT_FALSE((Face() == DiaryFace::kOpen));
   EXPECT_EQ(DiaryFace::kWritten, Face());
+}
+
+// The picker writes a Korean date in either locale: the Korean long date under a Korean locale, and under
+// any other the Korean year-month-day rather than the user's English long date.
+TEST_F(ReadingDatesTest, ThePickerWritesTheDateTheKoreanWayInEveryLocale) {
+  WriteYear(m_year, {});
+  Open();
+  PickDate(m_year, 3, 7);
+  const std::string shown = WindowTextUtf8(Item(IDC_READING_DATE));
+  const std::string korean = std::to_string(m_year) + "년 3월 7일";
+  if (PRIMARYLANGID(LANGIDFROMLCID(::GetUserDefaultLCID())) == LANG_KOREAN) {
+    EXPECT_NE(std::string::npos, shown.find(std::to_string(m_year) + "년")) << shown;
+  } else {
+    EXPECT_EQ(korean, shown);
+  }
 }
