@@ -44,10 +44,14 @@ std::string Cp949ToUtf8(std::string_view cp949) {
   return out;
 }
 
-std::string Utf8ToCp949(std::string_view text) {
+namespace {
+
+// Writes the text in code page 949 into `out`. A character that code page 949 lacks, or a byte that is not
+// UTF-8, becomes '?', or ends the conversion with false when `stopAtMissing`.
+bool ConvertToCp949(std::string_view text, std::string& out, bool stopAtMissing) {
   // Never longer than the UTF-8: a byte below 0x80 stays one byte, a longer sequence gives two bytes or
   // '?', and a bad byte gives '?'. So the bytes are written straight into a text of the input's size.
-  std::string out(text.size(), '\0');
+  out.assign(text.size(), '\0');
   char* const begin = out.data();
   char* dest = begin;
   const char* const src = text.data();
@@ -70,7 +74,8 @@ std::string Utf8ToCp949(std::string_view text) {
       const auto second = static_cast<unsigned char>(src[pos + 1]);
       const auto third = static_cast<unsigned char>(src[pos + 2]);
       cp = (char32_t{lead & 0x0Fu} << 12) | (char32_t{second & 0x3Fu} << 6) | (third & 0x3Fu);
-      const bool valid = (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80 && cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF);
+      const bool valid =
+          (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80 && cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF);
       if (valid)
         pos += 3;
       else
@@ -78,21 +83,28 @@ std::string Utf8ToCp949(std::string_view text) {
     } else {
       cp = utf8::Next(text, pos);
     }
+    // U+FFFD, the reading of a bad byte, is not in code page 949 either.
     const uint16_t code = cp < 0x10000 ? kEncodePages[kEncodePageIndex[cp >> 8]][cp & 0xFF] : 0;
     if (code != 0) {
       *dest++ = static_cast<char>(code >> 8);
       *dest++ = static_cast<char>(code & 0xFF);
+    } else if (stopAtMissing) {
+      out.clear();
+      return false;
     } else {
       *dest++ = '?';
     }
   }
   out.resize(static_cast<size_t>(dest - begin));
+  return true;
+}
+
+}  // namespace
+
+std::string Utf8ToCp949(std::string_view text) {
+  std::string out;
+  ConvertToCp949(text, out, false);
   return out;
 }
 
-size_t Cp949CharLength(std::string_view text, size_t pos) {
-  if (pos + 1 < text.size() &&
-      DecodePair(static_cast<unsigned char>(text[pos]), static_cast<unsigned char>(text[pos + 1])) != 0)
-    return 2;
-  return 1;
-}
+bool Utf8ToWholeCp949(std::string_view utf8, std::string& cp949) { return ConvertToCp949(utf8, cp949, true); }

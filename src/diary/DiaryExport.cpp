@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 void AppendCrLf(std::string& out, const char* text, size_t size) {
@@ -45,19 +47,32 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Binary mode: the text carries its own CR LF line ends.
-FilePtr CreateFile(const std::string& cp949Path) {
+FilePtr CreateFile(const std::string& path) {
 #ifdef _WIN32
-  return FilePtr(_wfopen(FileSystemPath(cp949Path).c_str(), L"w+b"));
+  return FilePtr(_wfopen(FileSystemPath(path).c_str(), L"w+b"));
 #else
-  return FilePtr(std::fopen(FileSystemPath(cp949Path).c_str(), "w+b"));
+  return FilePtr(std::fopen(FileSystemPath(path).c_str(), "w+b"));
 #endif
+}
+
+// The file's bytes for the export's UTF-8 text: code page 949, as such files have always been, when it
+// holds every character; otherwise the UTF-8 itself after a byte order mark, so that no character is lost
+// and editors know the encoding. `text` is converted in place.
+const std::string& EncodeExport(std::string& text) {
+  std::string cp949;
+  if (Utf8ToWholeCp949(text, cp949)) {
+    text.swap(cp949);
+    return text;
+  }
+  text.insert(0, kUtf8ByteOrderMark);
+  return text;
 }
 
 }  // namespace
 
 std::string TrimTrailingWhiteSpace(const std::string& text) {
-  // White-space bytes are all below 0x41, the smallest second byte of a double-byte character, so a
-  // white-space byte at the end is always a character of its own and can go.
+  // In UTF-8 every byte of a longer character is 0x80 or above, so a white-space byte at the end is always
+  // a character of its own and can go.
   size_t keep = text.size();
   while (keep > 0 && IsWhiteSpace(text[keep - 1])) --keep;
   return text.substr(0, keep);
@@ -83,13 +98,13 @@ void AppendExportEntry(std::string& out, const std::string& key, const std::stri
 }
 
 std::string WithTxtExtension(const std::string& path) {
-  std::string lower = path;
-  for (size_t pos = 0; pos < lower.size();) {
-    const size_t length = Cp949CharLength(lower, pos);
-    if (length == 1 && lower[pos] >= 'A' && lower[pos] <= 'Z') lower[pos] = static_cast<char>(lower[pos] + 32);
-    pos += length;
-  }
-  if (lower.size() >= 3 && lower.compare(lower.size() - 3, 3, "txt") == 0) return path;
+  // Only T and X lower-case to "t" and "x", and in UTF-8 those bytes are whole characters: the last three
+  // characters read "txt" exactly when the last three bytes do.
+  const size_t size = path.size();
+  const auto lower = [&](size_t i) {
+    return static_cast<char>(path[i] >= 'A' && path[i] <= 'Z' ? path[i] + 32 : path[i]);
+  };
+  if (size >= 3 && lower(size - 3) == 't' && lower(size - 2) == 'x' && lower(size - 1) == 't') return path;
   return path + ".txt";
 }
 
@@ -104,23 +119,23 @@ std::string ExportStatement(bool allDates, const std::string& key) {
 ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path) {
   FilePtr file = CreateFile(path);
   if (!file) return ExportOutcome::kCannotCreate;
-  std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
-  CRecordsetCloser closer(set);
-  set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
-  std::string entry;  // one buffer for every entry
-  bool written = true;
-  while (!set.IsEOF()) {
-    // The fields in the order the entry shows them.
-    const std::string key = FieldValueToText(set.GetFieldValue(diary_table::kKeyDate));
-    const std::string title = FieldValueToText(set.GetFieldValue(diary_table::kTitle));
-    const std::string meditation = FieldValueToText(set.GetFieldValue(diary_table::kMeditation));
-    const std::string prayer = FieldValueToText(set.GetFieldValue(diary_table::kPrayer));
-    entry.clear();
-    AppendExportEntry(entry, key, title, meditation, prayer);
-    written = std::fwrite(entry.data(), 1, entry.size(), file.get()) == entry.size() && written;
-    set.MoveNext();
+  // The whole export is laid out in one buffer first: its characters decide the file's encoding.
+  std::string text;
+  {
+    CRecordsetCloser closer(set);
+    set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
+    while (!set.IsEOF()) {
+      // The fields in the order the entry shows them.
+      const std::string key = FieldValueToText(set.GetFieldValue(diary_table::kKeyDate));
+      const std::string title = FieldValueToText(set.GetFieldValue(diary_table::kTitle));
+      const std::string meditation = FieldValueToText(set.GetFieldValue(diary_table::kMeditation));
+      const std::string prayer = FieldValueToText(set.GetFieldValue(diary_table::kPrayer));
+      AppendExportEntry(text, key, title, meditation, prayer);
+      set.MoveNext();
+    }
+    set.Close();
   }
-  written = std::fclose(file.release()) == 0 && written;
-  set.Close();
-  return written ? ExportOutcome::kWritten : ExportOutcome::kWriteFailed;
+  const std::string& bytes = EncodeExport(text);
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  return std::fclose(file.release()) == 0 && written ? ExportOutcome::kWritten : ExportOutcome::kWriteFailed;
 }
