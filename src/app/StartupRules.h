@@ -6,7 +6,7 @@
 
 #include "res/AppTitle.h"
 
-// The application title, code page 949: the main frame's title, the tray tip and every message box caption.
+// The application title, UTF-8: the main frame's title, the tray tip and every message box caption.
 inline constexpr char kAppTitle[] = VESPERAL_APP_TITLE;
 
 // The arguments of a full command line: what follows the program name (quoted or not) and the blanks after

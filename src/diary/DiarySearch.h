@@ -1,6 +1,6 @@
 #pragma once
 // The diary search: the statement made from the ticked fields and the typed text, the rule that decides
-// whether a stored field holds the text, and the run over the diary's recordset. Text is code page 949.
+// whether a stored field holds the text, and the run over the diary's recordset. Text is UTF-8.
 #include <string>
 #include <vector>
 
