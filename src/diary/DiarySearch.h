@@ -28,5 +28,3 @@ size_t FindSearchText(const std::string& field, const std::string& text);
 // recordset; nothing is run when nothing is ticked.
 std::vector<std::string> SearchDiary(CDaoRecordset& set, const SearchRequest& request);
 
-// The number of characters in the first `bytes` bytes of the text, a double-byte character counting one.
-int CountCharacters(const std::string& text, size_t bytes);
