@@ -1,7 +1,6 @@
 #include "db/Cp949.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "db/Utf8.h"
 
@@ -46,30 +45,28 @@ std::string Cp949ToUtf8(std::string_view cp949) {
 
 namespace {
 
-// Writes the text in code page 949 into `out`. A character that code page 949 lacks, or a byte that is not
-// UTF-8, becomes '?', or ends the conversion with false when `stopAtMissing`.
-bool ConvertToCp949(std::string_view text, std::string& out, bool stopAtMissing) {
+// Appends the text in code page 949 to `out`. A character that code page 949 lacks, or a byte that is not
+// UTF-8, becomes '?', or ends the conversion with false and `out` as it was when `stopAtMissing`.
+bool AppendCp949(std::string_view text, std::string& out, bool stopAtMissing) {
   // Never longer than the UTF-8: a byte below 0x80 stays one byte, a longer sequence gives two bytes or
-  // '?', and a bad byte gives '?'. So the bytes are written straight into a text of the input's size.
-  out.assign(text.size(), '\0');
+  // '?', and a bad byte gives '?'. So the bytes are written straight into room of the input's size.
+  const size_t kept = out.size();
+  out.resize(kept + text.size());
   char* const begin = out.data();
-  char* dest = begin;
+  char* dest = begin + kept;
   const char* const src = text.data();
   const size_t size = text.size();
   size_t pos = 0;
   while (pos < size) {
-    // Runs of ASCII, the most of most texts, are copied as they are.
-    size_t run = pos;
-    while (run < size && static_cast<unsigned char>(src[run]) < 0x80) ++run;
-    if (run != pos) {
-      std::memcpy(dest, src + pos, run - pos);
-      dest += run - pos;
-      pos = run;
-      if (pos == size) break;
+    // ASCII stays as it is. Byte by byte: in Korean text its runs are mostly a single blank.
+    const auto lead = static_cast<unsigned char>(src[pos]);
+    if (lead < 0x80) {
+      *dest++ = static_cast<char>(lead);
+      ++pos;
+      continue;
     }
     // Three-byte sequences (Hangul among them) are read here; anything else, or anything bad, by Next.
     char32_t cp = 0;
-    const auto lead = static_cast<unsigned char>(src[pos]);
     if (lead >= 0xE0 && lead <= 0xEF && pos + 2 < size) {
       const auto second = static_cast<unsigned char>(src[pos + 1]);
       const auto third = static_cast<unsigned char>(src[pos + 2]);
@@ -89,7 +86,7 @@ bool ConvertToCp949(std::string_view text, std::string& out, bool stopAtMissing)
       *dest++ = static_cast<char>(code >> 8);
       *dest++ = static_cast<char>(code & 0xFF);
     } else if (stopAtMissing) {
-      out.clear();
+      out.resize(kept);
       return false;
     } else {
       *dest++ = '?';
@@ -103,8 +100,8 @@ bool ConvertToCp949(std::string_view text, std::string& out, bool stopAtMissing)
 
 std::string Utf8ToCp949(std::string_view text) {
   std::string out;
-  ConvertToCp949(text, out, false);
+  AppendCp949(text, out, false);
   return out;
 }
 
-bool Utf8ToWholeCp949(std::string_view utf8, std::string& cp949) { return ConvertToCp949(utf8, cp949, true); }
+bool AppendWholeCp949(std::string_view utf8, std::string& cp949) { return AppendCp949(utf8, cp949, true); }

@@ -1,28 +1,31 @@
 #include "diary/DiaryExport.h"
 
-#include <cstdio>
-#include <memory>
+#include <cstring>
 
-#include "db/Cp949.h"
 #include "db/DaoRecordset.h"
-#include "db/DatabaseFileCheck.h"
 #include "db/FieldValue.h"
 #include "diary/DiaryDate.h"
+#include "diary/DiaryExportFile.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
 
 namespace {
 
-constexpr const char* kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The first CR or LF in text[pos, size), or size.
+size_t NextLineEnd(const char* text, size_t pos, size_t size) {
+  const void* lf = std::memchr(text + pos, '\n', size - pos);
+  const size_t lfAt = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text) : size;
+  const void* cr = std::memchr(text + pos, '\r', lfAt - pos);
+  return cr ? static_cast<size_t>(static_cast<const char*>(cr) - text) : lfAt;
+}
 
 void AppendCrLf(std::string& out, const char* text, size_t size) {
   size_t pos = 0;
   while (pos < size) {
     // The run up to the next line end goes over whole.
-    size_t end = pos;
-    while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
+    const size_t end = NextLineEnd(text, pos, size);
     out.append(text + pos, end - pos);
     if (end == size) break;
     out += "\r\n";
@@ -39,33 +42,6 @@ void AppendBlock(std::string& out, const char* label, const std::string& field, 
     AppendCrLf(out, field.data(), keep);
   }
   out += end;
-}
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// Binary mode: the text carries its own CR LF line ends.
-FilePtr CreateFile(const std::string& path) {
-#ifdef _WIN32
-  return FilePtr(_wfopen(FileSystemPath(path).c_str(), L"w+b"));
-#else
-  return FilePtr(std::fopen(FileSystemPath(path).c_str(), "w+b"));
-#endif
-}
-
-// The file's bytes for the export's UTF-8 text: code page 949, as such files have always been, when it
-// holds every character; otherwise the UTF-8 itself after a byte order mark, so that no character is lost
-// and editors know the encoding. `text` is converted in place.
-const std::string& EncodeExport(std::string& text) {
-  std::string cp949;
-  if (Utf8ToWholeCp949(text, cp949)) {
-    text.swap(cp949);
-    return text;
-  }
-  text.insert(0, kUtf8ByteOrderMark);
-  return text;
 }
 
 }  // namespace
@@ -117,25 +93,23 @@ std::string ExportStatement(bool allDates, const std::string& key) {
 }
 
 ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path) {
-  FilePtr file = CreateFile(path);
-  if (!file) return ExportOutcome::kCannotCreate;
-  // The whole export is laid out in one buffer first: its characters decide the file's encoding.
-  std::string text;
-  {
-    CRecordsetCloser closer(set);
-    set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
-    while (!set.IsEOF()) {
-      // The fields in the order the entry shows them.
-      const std::string key = FieldValueToText(set.GetFieldValue(diary_table::kKeyDate));
-      const std::string title = FieldValueToText(set.GetFieldValue(diary_table::kTitle));
-      const std::string meditation = FieldValueToText(set.GetFieldValue(diary_table::kMeditation));
-      const std::string prayer = FieldValueToText(set.GetFieldValue(diary_table::kPrayer));
-      AppendExportEntry(text, key, title, meditation, prayer);
-      set.MoveNext();
-    }
-    set.Close();
+  CDiaryExportFile file(path);
+  if (!file.IsOpen()) return ExportOutcome::kCannotCreate;
+  CRecordsetCloser closer(set);
+  set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
+  std::string entry;  // one buffer for every entry
+  while (!set.IsEOF()) {
+    // The fields in the order the entry shows them.
+    const std::string key = FieldValueToText(set.GetFieldValue(diary_table::kKeyDate));
+    const std::string title = FieldValueToText(set.GetFieldValue(diary_table::kTitle));
+    const std::string meditation = FieldValueToText(set.GetFieldValue(diary_table::kMeditation));
+    const std::string prayer = FieldValueToText(set.GetFieldValue(diary_table::kPrayer));
+    entry.clear();
+    AppendExportEntry(entry, key, title, meditation, prayer);
+    file.Append(entry);
+    set.MoveNext();
   }
-  const std::string& bytes = EncodeExport(text);
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return std::fclose(file.release()) == 0 && written ? ExportOutcome::kWritten : ExportOutcome::kWriteFailed;
+  const bool written = file.Close();
+  set.Close();
+  return written ? ExportOutcome::kWritten : ExportOutcome::kWriteFailed;
 }

@@ -24,5 +24,5 @@ enum class ExportOutcome { kWritten, kCannotCreate, kWriteFailed };
 // in code page 949 when it holds every character of them, otherwise in UTF-8 after a byte order mark
 // (EF BB BF), the layout the same. kCannotCreate when the file could not be made: then no statement has
 // run; kWriteFailed when the bytes did not all reach the file (a full disk). An engine error while rows
-// are read propagates and leaves the file empty: nothing is written before every entry has been read.
+// are read propagates; the file keeps what was written before it.
 ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path);

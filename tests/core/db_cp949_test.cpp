@@ -98,11 +98,11 @@ TEST(Cp949, AWholeConversionIsAllOrNothing) {
       {"\xEF\xBF\xBD", false, ""},                                      // the replacement character itself
   };
   for (const auto& c : cases) {
-    std::string out = "left over";
-    EXPECT_EQ(Utf8ToWholeCp949(c.utf8, out), c.whole) << c.utf8;
-    EXPECT_EQ(out, c.cp949) << c.utf8;
+    std::string out = "before ";
+    EXPECT_EQ(AppendWholeCp949(c.utf8, out), c.whole) << c.utf8;
+    EXPECT_EQ(out, "before " + std::string(c.cp949)) << c.utf8;
     if (c.whole) {
-      EXPECT_EQ(Cp949ToUtf8(out), c.utf8);
+      EXPECT_EQ(Cp949ToUtf8(out), "before " + std::string(c.utf8));
     }
   }
 }

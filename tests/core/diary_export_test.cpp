@@ -2,6 +2,7 @@
 // ".txt" rule, and a file that cannot be created.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "DbTestData.h"
@@ -110,6 +111,28 @@ TEST_F(DiaryExportTest, APathThatCannotBeCreatedWritesNothing) {
   EXPECT_EQ(WriteDiaryExport(set, true, "20000305", path), ExportOutcome::kCannotCreate);
   EXPECT_FALSE(set.IsOpen());
   EXPECT_FALSE(TestFiles::Exists(path));
+}
+
+// Entries written in code page 949 before the first character outside it are rewritten in UTF-8.
+TEST_F(DiaryExportTest, ALongExportTurnsUtf8AtItsLastEntry) {
+  std::string sql = "BEGIN;", expected = kByteOrderMark;
+  for (int i = 0; i < 600; ++i) {  // some 150 KB: the file has been written to before the last entry
+    const int year = 1900 + i / 336, month = 1 + i % 336 / 28, day = 1 + i % 28;
+    char key[16], date[32];
+    std::snprintf(key, sizeof key, "%04d%02d%02d", year, month, day);
+    std::snprintf(date, sizeof date, "%4d년 %2d월 %2d일", year, month, day);
+    const std::string title = "일기 " + std::to_string(i) + " " + std::string(200, '.');
+    sql += "INSERT INTO VESPERAL VALUES('" + std::string(key) + "', '" + title + "', 'x', 'x');";
+    expected += Entry(date, title, "", "");
+  }
+  dbtest::RawExec(m_dbPath, sql + "INSERT INTO VESPERAL VALUES('20270101', 'x', '\U0001F64F', 'x'); COMMIT;");
+  expected += Entry("1999년 12월 31일", "", "한 해를 보내며", "은혜") +
+              Entry("2000년  3월  5일", "봄날의 감사", "a\r\nb", "주님") +
+              Entry("2027년  1월  1일", "", "\U0001F64F", "");
+  const std::string path = m_dir.Path("long.txt");
+  CDaoRecordset set(&m_db);
+  EXPECT_EQ(WriteDiaryExport(set, true, "", path), ExportOutcome::kWritten);
+  EXPECT_EQ(TestFiles::Read(path), expected);
 }
 
 #ifndef _WIN32
