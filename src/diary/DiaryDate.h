@@ -9,8 +9,8 @@ struct DiaryDate {
 
 // "%04d%02d%02d".
 std::string MakeDateKey(int year, int month, int day);
-// "%4d년 %2d월 %2d일": sixteen characters (nineteen bytes of UTF-8), the month at characters 7-8 and the
-// day at characters 12-13.
+// "%4d년 %2d월 %2d일": sixteen characters (nineteen bytes of UTF-8), the month at characters 6-7 and the
+// day at characters 10-11.
 std::string FormatDisplayDate(int year, int month, int day);
 
 // Reads a date key's bytes 0-3, 4-5 and 6-7 as numbers, as atoi reads them.
