@@ -71,8 +71,9 @@ bool AppendCp949(std::string_view text, std::string& out, bool stopAtMissing) {
       const auto second = static_cast<unsigned char>(src[pos + 1]);
       const auto third = static_cast<unsigned char>(src[pos + 2]);
       cp = (char32_t{lead & 0x0Fu} << 12) | (char32_t{second & 0x3Fu} << 6) | (third & 0x3Fu);
-      const bool valid =
-          (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80 && cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF);
+      // Only E0 can start an overlong form and only ED a surrogate: other leads need no range check.
+      const bool valid = (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80 &&
+                         ((lead != 0xE0 && lead != 0xED) || (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)));
       if (valid)
         pos += 3;
       else

@@ -66,7 +66,7 @@ void AppendExportEntry(std::string& out, const std::string& key, const std::stri
   const DiaryDate date = ParseDateKey(key);
   out.reserve(out.size() + 96 + title.size() + meditation.size() + prayer.size());
   out += "날짜 : ";
-  out += FormatDisplayDate(date.year, date.month, date.day);
+  AppendDisplayDate(out, date.year, date.month, date.day);
   out += "\r\n\r\n";
   AppendBlock(out, "제목 : ", title, "\r\n\r\n");
   AppendBlock(out, "묵상 : ", meditation, "\r\n\r\n");

@@ -78,6 +78,19 @@ TEST(DiarySearchText, DateKeysAndListEntriesHaveFixedWidths) {
   }
 }
 
+// Keys are read piece by piece as atoi reads them, whatever they hold.
+TEST(DiarySearchText, DateKeysAreReadAsAtoiReadsThem) {
+  const struct {
+    const char* key;
+    int y, m, d;
+  } cases[] = {{"20260305", 2026, 3, 5}, {"00010101", 1, 1, 1}, {"2026 3 5", 2026, 3, 5}, {"2026-3-5", 2026, -3, -5},
+               {"202603", 2026, 3, 0},   {"", 0, 0, 0},         {"abcd1234", 0, 12, 34},  {"202603051", 2026, 3, 5}};
+  for (const auto& c : cases) {
+    const DiaryDate date = ParseDateKey(c.key);
+    EXPECT_EQ(date.year * 10000 + date.month * 100 + date.day, c.y * 10000 + c.m * 100 + c.d) << c.key;
+  }
+}
+
 TEST(DiarySearchText, StatementHasOneConditionPerTickedFieldJoinedByOr) {
   const struct {
     bool t, m, p;
