@@ -48,7 +48,8 @@ std::string MakePlanFolder(int firstYear, int lastYear, int versesPerDay) {
 }
 
 std::string MakeDiaryFolder(int entries, const std::string& needleUtf8) {
-  std::string dir = NewFolder("diary");
+  static int made = 0;  // each diary in a folder of its own
+  std::string dir = NewFolder(("diary" + std::to_string(++made)).c_str());
   {
     CDiaryStore store;
     if (!store.OpenDiaryDb(dir)) throw std::runtime_error("no diary in " + dir);

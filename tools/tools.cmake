@@ -41,7 +41,7 @@ if(TOOL_TEST_SOURCES)
 endif()
 
 # Tests over an installed Bible module; they open the year file with the program's own day lookup, so
-# their narrow literals are code page 949 like the program's (u8 literals stay UTF-8).
+# they are compiled with the program's character set flags.
 file(GLOB SWORD_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tools/sword/*.cpp)
 if(SWORD_FOUND AND SWORD_TEST_SOURCES)
   add_executable(sword_tests ${SWORD_TEST_SOURCES})

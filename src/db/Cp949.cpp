@@ -1,7 +1,6 @@
 #include "db/Cp949.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "db/Utf8.h"
 
@@ -44,33 +43,37 @@ std::string Cp949ToUtf8(std::string_view cp949) {
   return out;
 }
 
-std::string Utf8ToCp949(std::string_view text) {
+namespace {
+
+// Appends the text in code page 949 to `out`. A character that code page 949 lacks, or a byte that is not
+// UTF-8, becomes '?', or ends the conversion with false and `out` as it was when `stopAtMissing`.
+bool AppendCp949(std::string_view text, std::string& out, bool stopAtMissing) {
   // Never longer than the UTF-8: a byte below 0x80 stays one byte, a longer sequence gives two bytes or
-  // '?', and a bad byte gives '?'. So the bytes are written straight into a text of the input's size.
-  std::string out(text.size(), '\0');
+  // '?', and a bad byte gives '?'. So the bytes are written straight into room of the input's size.
+  const size_t kept = out.size();
+  out.resize(kept + text.size());
   char* const begin = out.data();
-  char* dest = begin;
+  char* dest = begin + kept;
   const char* const src = text.data();
   const size_t size = text.size();
   size_t pos = 0;
   while (pos < size) {
-    // Runs of ASCII, the most of most texts, are copied as they are.
-    size_t run = pos;
-    while (run < size && static_cast<unsigned char>(src[run]) < 0x80) ++run;
-    if (run != pos) {
-      std::memcpy(dest, src + pos, run - pos);
-      dest += run - pos;
-      pos = run;
-      if (pos == size) break;
+    // ASCII stays as it is. Byte by byte: in Korean text its runs are mostly a single blank.
+    const auto lead = static_cast<unsigned char>(src[pos]);
+    if (lead < 0x80) {
+      *dest++ = static_cast<char>(lead);
+      ++pos;
+      continue;
     }
     // Three-byte sequences (Hangul among them) are read here; anything else, or anything bad, by Next.
     char32_t cp = 0;
-    const auto lead = static_cast<unsigned char>(src[pos]);
     if (lead >= 0xE0 && lead <= 0xEF && pos + 2 < size) {
       const auto second = static_cast<unsigned char>(src[pos + 1]);
       const auto third = static_cast<unsigned char>(src[pos + 2]);
       cp = (char32_t{lead & 0x0Fu} << 12) | (char32_t{second & 0x3Fu} << 6) | (third & 0x3Fu);
-      const bool valid = (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80 && cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF);
+      // Only E0 can start an overlong form and only ED a surrogate: other leads need no range check.
+      const bool valid = (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80 &&
+                         ((lead != 0xE0 && lead != 0xED) || (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)));
       if (valid)
         pos += 3;
       else
@@ -78,21 +81,28 @@ std::string Utf8ToCp949(std::string_view text) {
     } else {
       cp = utf8::Next(text, pos);
     }
+    // U+FFFD, the reading of a bad byte, is not in code page 949 either.
     const uint16_t code = cp < 0x10000 ? kEncodePages[kEncodePageIndex[cp >> 8]][cp & 0xFF] : 0;
     if (code != 0) {
       *dest++ = static_cast<char>(code >> 8);
       *dest++ = static_cast<char>(code & 0xFF);
+    } else if (stopAtMissing) {
+      out.resize(kept);
+      return false;
     } else {
       *dest++ = '?';
     }
   }
   out.resize(static_cast<size_t>(dest - begin));
+  return true;
+}
+
+}  // namespace
+
+std::string Utf8ToCp949(std::string_view text) {
+  std::string out;
+  AppendCp949(text, out, false);
   return out;
 }
 
-size_t Cp949CharLength(std::string_view text, size_t pos) {
-  if (pos + 1 < text.size() &&
-      DecodePair(static_cast<unsigned char>(text[pos]), static_cast<unsigned char>(text[pos + 1])) != 0)
-    return 2;
-  return 1;
-}
+bool AppendWholeCp949(std::string_view utf8, std::string& cp949) { return AppendCp949(utf8, cp949, true); }

@@ -1,5 +1,6 @@
 #include "diary/DiaryDate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,25 +37,37 @@ void AppendPadded(std::string& out, int number, int width) {
 }  // namespace
 
 std::string FormatDisplayDate(int year, int month, int day) {
+  std::string text;
+  AppendDisplayDate(text, year, month, day);
+  return text;
+}
+
+void AppendDisplayDate(std::string& out, int year, int month, int day) {
   // The dates of the diary are formatted without the C library (the export formats thousands of them);
   // anything out of range goes through it.
   if (year < 0 || year > 9999 || month < 0 || month > 99 || day < 0 || day > 99) {
     char text[64];
     std::snprintf(text, sizeof text, "%4d년 %2d월 %2d일", year, month, day);
-    return text;
+    out += text;
+    return;
   }
-  std::string text;
-  text.reserve(24);
-  AppendPadded(text, year, 4);
-  text += "년 ";
-  AppendPadded(text, month, 2);
-  text += "월 ";
-  AppendPadded(text, day, 2);
-  text += "일";
-  return text;
+  AppendPadded(out, year, 4);
+  out += "년 ";
+  AppendPadded(out, month, 2);
+  out += "월 ";
+  AppendPadded(out, day, 2);
+  out += "일";
 }
 
 DiaryDate ParseDateKey(const std::string& key) {
+  // Keys made by the diary are eight digits, read here directly (the export reads thousands of them).
+  if (key.size() == 8 && std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const auto digits = [&](size_t pos, size_t count) {
+      int number = 0;
+      for (size_t i = pos; i < pos + count; ++i) number = number * 10 + (key[i] - '0');
+      return number;
+    };
+    return DiaryDate{digits(0, 4), digits(4, 2), digits(6, 2)};
+  }
   return DiaryDate{NumberAt(key, 0, 4), NumberAt(key, 4, 2), NumberAt(key, 6, 2)};
 }
-

@@ -1,13 +1,11 @@
 #include "diary/DiaryExport.h"
 
-#include <cstdio>
-#include <memory>
+#include <cstring>
 
-#include "db/Cp949.h"
 #include "db/DaoRecordset.h"
-#include "db/DatabaseFileCheck.h"
 #include "db/FieldValue.h"
 #include "diary/DiaryDate.h"
+#include "diary/DiaryExportFile.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
 
@@ -15,12 +13,19 @@ namespace {
 
 bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// The first CR or LF in text[pos, size), or size.
+size_t NextLineEnd(const char* text, size_t pos, size_t size) {
+  const void* lf = std::memchr(text + pos, '\n', size - pos);
+  const size_t lfAt = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text) : size;
+  const void* cr = std::memchr(text + pos, '\r', lfAt - pos);
+  return cr ? static_cast<size_t>(static_cast<const char*>(cr) - text) : lfAt;
+}
+
 void AppendCrLf(std::string& out, const char* text, size_t size) {
   size_t pos = 0;
   while (pos < size) {
     // The run up to the next line end goes over whole.
-    size_t end = pos;
-    while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
+    const size_t end = NextLineEnd(text, pos, size);
     out.append(text + pos, end - pos);
     if (end == size) break;
     out += "\r\n";
@@ -39,25 +44,11 @@ void AppendBlock(std::string& out, const char* label, const std::string& field, 
   out += end;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// Binary mode: the text carries its own CR LF line ends.
-FilePtr CreateFile(const std::string& cp949Path) {
-#ifdef _WIN32
-  return FilePtr(_wfopen(FileSystemPath(cp949Path).c_str(), L"w+b"));
-#else
-  return FilePtr(std::fopen(FileSystemPath(cp949Path).c_str(), "w+b"));
-#endif
-}
-
 }  // namespace
 
 std::string TrimTrailingWhiteSpace(const std::string& text) {
-  // White-space bytes are all below 0x41, the smallest second byte of a double-byte character, so a
-  // white-space byte at the end is always a character of its own and can go.
+  // In UTF-8 every byte of a longer character is 0x80 or above, so a white-space byte at the end is always
+  // a character of its own and can go.
   size_t keep = text.size();
   while (keep > 0 && IsWhiteSpace(text[keep - 1])) --keep;
   return text.substr(0, keep);
@@ -75,7 +66,7 @@ void AppendExportEntry(std::string& out, const std::string& key, const std::stri
   const DiaryDate date = ParseDateKey(key);
   out.reserve(out.size() + 96 + title.size() + meditation.size() + prayer.size());
   out += "날짜 : ";
-  out += FormatDisplayDate(date.year, date.month, date.day);
+  AppendDisplayDate(out, date.year, date.month, date.day);
   out += "\r\n\r\n";
   AppendBlock(out, "제목 : ", title, "\r\n\r\n");
   AppendBlock(out, "묵상 : ", meditation, "\r\n\r\n");
@@ -83,13 +74,13 @@ void AppendExportEntry(std::string& out, const std::string& key, const std::stri
 }
 
 std::string WithTxtExtension(const std::string& path) {
-  std::string lower = path;
-  for (size_t pos = 0; pos < lower.size();) {
-    const size_t length = Cp949CharLength(lower, pos);
-    if (length == 1 && lower[pos] >= 'A' && lower[pos] <= 'Z') lower[pos] = static_cast<char>(lower[pos] + 32);
-    pos += length;
-  }
-  if (lower.size() >= 3 && lower.compare(lower.size() - 3, 3, "txt") == 0) return path;
+  // Only T and X lower-case to "t" and "x", and in UTF-8 those bytes are whole characters: the last three
+  // characters read "txt" exactly when the last three bytes do.
+  const size_t size = path.size();
+  const auto lower = [&](size_t i) {
+    return static_cast<char>(path[i] >= 'A' && path[i] <= 'Z' ? path[i] + 32 : path[i]);
+  };
+  if (size >= 3 && lower(size - 3) == 't' && lower(size - 2) == 'x' && lower(size - 1) == 't') return path;
   return path + ".txt";
 }
 
@@ -102,13 +93,11 @@ std::string ExportStatement(bool allDates, const std::string& key) {
 }
 
 ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::string& key, const std::string& path) {
-  FilePtr file = CreateFile(path);
-  if (!file) return ExportOutcome::kCannotCreate;
-  std::setvbuf(file.get(), nullptr, _IOFBF, 1 << 16);
+  CDiaryExportFile file(path);
+  if (!file.IsOpen()) return ExportOutcome::kCannotCreate;
   CRecordsetCloser closer(set);
   set.Open(dbOpenDynaset, ExportStatement(allDates, key), 0);
   std::string entry;  // one buffer for every entry
-  bool written = true;
   while (!set.IsEOF()) {
     // The fields in the order the entry shows them.
     const std::string key = FieldValueToText(set.GetFieldValue(diary_table::kKeyDate));
@@ -117,10 +106,10 @@ ExportOutcome WriteDiaryExport(CDaoRecordset& set, bool allDates, const std::str
     const std::string prayer = FieldValueToText(set.GetFieldValue(diary_table::kPrayer));
     entry.clear();
     AppendExportEntry(entry, key, title, meditation, prayer);
-    written = std::fwrite(entry.data(), 1, entry.size(), file.get()) == entry.size() && written;
+    file.Append(entry);
     set.MoveNext();
   }
-  written = std::fclose(file.release()) == 0 && written;
+  const bool written = file.Close();
   set.Close();
   return written ? ExportOutcome::kWritten : ExportOutcome::kWriteFailed;
 }

@@ -1,8 +1,10 @@
 #include "diary/DiarySearch.h"
 
-#include "db/Cp949.h"
+#include <string_view>
+
 #include "db/DaoRecordset.h"
 #include "db/FieldValue.h"
+#include "db/Utf8.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
 
@@ -10,26 +12,31 @@ namespace {
 
 using namespace diary_table;
 
-char FoldLatin(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+char32_t FoldLatin(char32_t c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
 
-// Whether `text` stands at byte `pos` of `field`, character by character; single-byte Latin letters
-// compare without regard to case, double-byte characters exactly.
-bool MatchesAt(const std::string& field, size_t pos, const std::string& text) {
+// Whether `text` stands at byte `pos` of `field`, character by character, as the engine's LIKE compares
+// them: Latin letters A-Z without regard to case, every other character exactly, and a byte that is not
+// UTF-8 read as the replacement character, one byte long.
+bool MatchesAt(std::string_view field, size_t pos, std::string_view text) {
   size_t t = 0;
   while (t < text.size()) {
     if (pos >= field.size()) return false;
-    const size_t textLength = Cp949CharLength(text, t);
-    const size_t fieldLength = Cp949CharLength(field, pos);
-    if (textLength != fieldLength) return false;
-    if (textLength == 1) {
-      if (FoldLatin(text[t]) != FoldLatin(field[pos])) return false;
-    } else if (field.compare(pos, fieldLength, text, t, textLength) != 0) {
+    const auto textByte = static_cast<unsigned char>(text[t]);
+    const auto fieldByte = static_cast<unsigned char>(field[pos]);
+    if ((textByte | fieldByte) < 0x80) {  // both ASCII, the most of most texts
+      if (FoldLatin(textByte) != FoldLatin(fieldByte)) return false;
+      ++t, ++pos;
+    } else if (utf8::Next(text, t) != utf8::Next(field, pos)) {
       return false;
     }
-    t += textLength;
-    pos += fieldLength;
   }
   return true;
+}
+
+// The byte after the character that starts at `pos`.
+size_t NextCharacter(std::string_view text, size_t pos) {
+  utf8::Next(text, pos);
+  return pos;
 }
 
 }  // namespace
@@ -37,19 +44,17 @@ bool MatchesAt(const std::string& field, size_t pos, const std::string& text) {
 std::string EscapeLikeText(const std::string& text) {
   std::string escaped;
   escaped.reserve(text.size() + 8);
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t length = Cp949CharLength(text, pos);
-    const char c = text[pos];
-    if (length == 1 && c == '"') {
+  // In UTF-8 a byte below 0x80 is always a character of its own, so the bytes can be read one by one.
+  for (const char c : text) {
+    if (c == '"') {
       escaped += "\"\"";
-    } else if (length == 1 && (c == '*' || c == '?' || c == '#' || c == '[')) {
+    } else if (c == '*' || c == '?' || c == '#' || c == '[') {
       escaped += '[';
       escaped += c;
       escaped += ']';
     } else {
-      escaped.append(text, pos, length);
+      escaped += c;
     }
-    pos += length;
   }
   return escaped;
 }
@@ -76,14 +81,14 @@ std::string BuildSearchStatement(const SearchRequest& request) {
 bool FieldHoldsSearchText(const std::string& storedField, const std::string& text) {
   if (text.empty()) return true;
   if (IsEmptyMark(storedField)) return false;
-  for (size_t pos = 0; pos < storedField.size(); pos += Cp949CharLength(storedField, pos))
-    if (MatchesAt(storedField, pos, text)) return true;
-  return false;
+  return FindSearchText(storedField, text) != std::string::npos;
 }
 
 size_t FindSearchText(const std::string& field, const std::string& text) {
   if (text.empty()) return std::string::npos;
-  for (size_t pos = 0; pos + text.size() <= field.size(); pos += Cp949CharLength(field, pos))
+  // Every character start is tried to the end: a bad byte of the field matches the replacement
+  // character, three bytes long, so a match may be shorter than the text.
+  for (size_t pos = 0; pos < field.size(); pos = NextCharacter(field, pos))
     if (MatchesAt(field, pos, text)) return pos;
   return std::string::npos;
 }
@@ -110,10 +115,4 @@ std::vector<std::string> SearchDiary(CDaoRecordset& set, const SearchRequest& re
   }
   set.Close();
   return keys;
-}
-
-int CountCharacters(const std::string& text, size_t bytes) {
-  int count = 0;
-  for (size_t pos = 0; pos < bytes && pos < text.size(); pos += Cp949CharLength(text, pos)) ++count;
-  return count;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The diary search: the statement made from the ticked fields and the typed text, the rule that decides
-// whether a stored field holds the text, and the run over the diary's recordset. Text is code page 949.
+// whether a stored field holds the text, and the run over the diary's recordset. Text is UTF-8.
 #include <string>
 #include <vector>
 
@@ -28,5 +28,3 @@ size_t FindSearchText(const std::string& field, const std::string& text);
 // recordset; nothing is run when nothing is ticked.
 std::vector<std::string> SearchDiary(CDaoRecordset& set, const SearchRequest& request);
 
-// The number of characters in the first `bytes` bytes of the text, a double-byte character counting one.
-int CountCharacters(const std::string& text, size_t bytes);

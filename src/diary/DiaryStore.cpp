@@ -30,9 +30,9 @@ std::string EntryStatement(const std::string& key) {
 
 // Any entry at the path counts, as with a file search. The name is looked up as the layer opens it,
 // whatever the process's ANSI code page is.
-bool PathIsPresent(const std::string& cp949Path) {
+bool PathIsPresent(const std::string& path) {
   std::error_code error;
-  return std::filesystem::exists(FileSystemPath(cp949Path), error);
+  return std::filesystem::exists(FileSystemPath(path), error);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ struct DiaryUnavailable {
   };
   Reason reason = Reason::kNone;
   EngineFault fault = EngineFault::kOther;  // for kFileFault
-  std::string path;                         // memo.mdb, code page 949
+  std::string path;                         // memo.mdb, UTF-8
   std::string folder;                       // the folder it lies in, ending in a backslash
   std::string engineText;                   // the engine's own words, for the last line
 

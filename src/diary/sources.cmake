@@ -2,6 +2,7 @@
 list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DiaryDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryExportFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryKeyList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiarySearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiarySession.cpp

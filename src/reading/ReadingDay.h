@@ -1,14 +1,14 @@
 #pragma once
 // One date's page of the reading plan as the lookup found it: the titles, the range text and the verses.
-// Texts are code page 949.
+// Texts are UTF-8.
 #include <string>
 #include <vector>
 
-constexpr int LINE_CHARS = 74;  // bytes per estimated line of a verse
+constexpr int LINE_CHARS = 74;  // columns per estimated line of a verse: ASCII one column, any other character two
 
 struct VerseEntry {
   char szVerse[8] = {};  // verse number as decimal text; empty for the no-passage entry
-  int nLines = 0;        // estimated lines: bytes / LINE_CHARS + 1
+  int nLines = 0;        // estimated lines: columns / LINE_CHARS + 1
   std::string strBody;
 };
 

@@ -1,12 +1,14 @@
 #include "reading/ReadingPlan.h"
 
-#include <sys/stat.h>
-
 #include <climits>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "db/DaoException.h"
+#include "db/DatabaseFileCheck.h"
 #include "db/FieldValue.h"
+#include "db/Utf8.h"
 #include "reading/PlanFileSchema.h"
 #include "reading/ReadingTexts.h"
 
@@ -14,12 +16,8 @@ namespace {
 
 // Only the name is looked for; any kind of entry of that name counts, as with a file search.
 bool FileExists(const std::string& path) {
-  struct stat info;
-#ifdef _WIN32
-  return stat(path.c_str(), &info) == 0;  // narrow names are in the ANSI code page, 949
-#else
-  return stat(path.c_str(), &info) == 0;  // where the database layer puts its files, too
-#endif
+  std::error_code error;  // a name that cannot be looked at counts as missing
+  return std::filesystem::exists(FileSystemPath(path), error);
 }
 
 // The whole number that text begins with, read as atoi does (blanks, an optional sign, digits; 0 without
@@ -44,7 +42,20 @@ void FormatVerseNumber(int number, char (&out)[8]) {
   std::snprintf(out, sizeof out, "%d", number);
 }
 
-int EstimatedLines(const std::string& body) { return static_cast<int>(body.size() / LINE_CHARS) + 1; }
+// A verse's lines as the page estimates them: each character as wide as it is drawn, an ASCII character
+// one column, any other two (a Hangul syllable, as in the double-byte code page the estimate began with).
+int EstimatedLines(const std::string& body) {
+  size_t columns = 0;
+  for (size_t pos = 0; pos < body.size();) {
+    if (static_cast<unsigned char>(body[pos]) < 0x80) {
+      ++columns, ++pos;
+    } else {
+      utf8::Next(body, pos);
+      columns += 2;
+    }
+  }
+  return static_cast<int>(columns / LINE_CHARS) + 1;
+}
 
 VerseEntry NoPassageEntry() {
   VerseEntry entry;

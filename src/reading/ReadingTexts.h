@@ -1,5 +1,5 @@
 #pragma once
-// The reading window's own texts (code page 949 in the program), and the message boxes each plan-file
+// The reading window's own texts (UTF-8 in the program), and the message boxes each plan-file
 // notice shows, as texts of the string table.
 #include <string>
 #include <vector>

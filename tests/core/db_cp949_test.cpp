@@ -31,17 +31,21 @@ TEST(Cp949, MalformedBytesBecomeReplacementCharacters) {
   const std::string replacement = "\xEF\xBF\xBD";
   EXPECT_EQ(Cp949ToUtf8("\x80"), replacement);
   EXPECT_EQ(Cp949ToUtf8("\xFF"), replacement);
-  EXPECT_EQ(Cp949ToUtf8("a\xB0"), "a" + replacement);                 // lead byte at the end
-  EXPECT_EQ(Cp949ToUtf8("\xB0\x20" "b"), replacement + " b");          // bad trail stays a character of its own
-  EXPECT_EQ(Cp949ToUtf8("\xC9\xA1"), replacement + replacement);       // user-defined area has no character
+  EXPECT_EQ(Cp949ToUtf8("a\xB0"), "a" + replacement);  // lead byte at the end
+  EXPECT_EQ(Cp949ToUtf8("\xB0\x20"
+                        "b"),
+            replacement + " b");                                         // bad trail stays a character of its own
+  EXPECT_EQ(Cp949ToUtf8("\xC9\xA1"), replacement + replacement);         // user-defined area has no character
   EXPECT_EQ(Cp949ToUtf8(std::string("\0x", 2)), std::string("\0x", 2));  // zero bytes pass through
 }
 
 TEST(Cp949, CharactersOutsideCodePage949BecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToCp949("\xF0\x9F\x98\x80"), "?");             // emoji
-  EXPECT_EQ(Utf8ToCp949("\xE0\xB8\x81" "a"), "?a");            // Thai
-  EXPECT_EQ(Utf8ToCp949("\xC0\xAF"), "??");                    // overlong '/' is two bad bytes
-  EXPECT_EQ(Utf8ToCp949("\xED\xA0\x80"), "???");               // surrogate
+  EXPECT_EQ(Utf8ToCp949("\xF0\x9F\x98\x80"), "?");  // emoji
+  EXPECT_EQ(Utf8ToCp949("\xE0\xB8\x81"
+                        "a"),
+            "?a");                                                    // Thai
+  EXPECT_EQ(Utf8ToCp949("\xC0\xAF"), "??");                           // overlong '/' is two bad bytes
+  EXPECT_EQ(Utf8ToCp949("\xED\xA0\x80"), "???");                      // surrogate
   EXPECT_EQ(Utf8ToCp949(std::string(kUtf8Thanks, 5)), "\xB0\xA8??");  // cut last character
 }
 
@@ -50,12 +54,12 @@ TEST(Cp949, BadSequencesAmidTextGiveTheSameQuestionMarksAsAlone) {
     const char* utf8;
     const char* cp949;
   } cases[] = {
-      {"ab\xEA\xB0", "ab??"},            // three-byte lead with one byte left
-      {"ab\xEA", "ab?"},                  // with none left
-      {"\xEA\x41\x80z", "?A?z"},          // second byte not a continuation
-      {"\xEA\xB0\x41z", "??Az"},          // third byte not a continuation
-      {"\xE0\x80\x80", "???"},            // overlong three-byte form
-      {"x\xEF\xBF\xBFy", "x?y"},          // well formed but not in code page 949
+      {"ab\xEA\xB0", "ab??"},     // three-byte lead with one byte left
+      {"ab\xEA", "ab?"},          // with none left
+      {"\xEA\x41\x80z", "?A?z"},  // second byte not a continuation
+      {"\xEA\xB0\x41z", "??Az"},  // third byte not a continuation
+      {"\xE0\x80\x80", "???"},    // overlong three-byte form
+      {"x\xEF\xBF\xBFy", "x?y"},  // well formed but not in code page 949
       {"\xEA\xB0\x90\xEA\xB0\x90", "\xB0\xA8\xB0\xA8"},
   };
   for (const auto& c : cases) EXPECT_EQ(Utf8ToCp949(c.utf8), c.cp949) << c.utf8;
@@ -75,11 +79,32 @@ TEST(Cp949, EveryCharacterConvertsTheSameAloneAndBetweenAsciiRuns) {
   }
 }
 
-TEST(Cp949, CharLengthFollowsTheCharacters) {
-  const std::string text = "a\xB0\xA8\xB0";  // a, 감, and a lone lead byte
-  EXPECT_EQ(Cp949CharLength(text, 0), 1u);
-  EXPECT_EQ(Cp949CharLength(text, 1), 2u);
-  EXPECT_EQ(Cp949CharLength(text, 3), 1u);  // a lead byte without its trail
+// The export's test of a text: whole when code page 949 holds every character, and then lossless.
+TEST(Cp949, AWholeConversionIsAllOrNothing) {
+  const struct {
+    const char* utf8;
+    bool whole;
+    const char* cp949;
+  } cases[] = {
+      {"", true, ""},
+      {"plain\r\n", true, "plain\r\n"},
+      {"감사 ?", true, "\xB0\xA8\xBB\xE7 ?"},
+      {"\xE2\x80\x95", true, "\xA1\xAA"},  // horizontal bar
+      {"감사 \U0001F64F", false, ""},
+      {"\u1112\u119E\u11AB", false, ""},  // old Hangul
+      {"\u3400", false, ""},
+      {"Ærø Мос", true, "\xA8\xA1r\xA9\xAA \xAC\xAE\xAC\xE0\xAC\xE3"},  // Latin and Cyrillic are in it
+      {"감\xB0", false, ""},                                            // a byte that is not UTF-8
+      {"\xEF\xBF\xBD", false, ""},                                      // the replacement character itself
+  };
+  for (const auto& c : cases) {
+    std::string out = "before ";
+    EXPECT_EQ(AppendWholeCp949(c.utf8, out), c.whole) << c.utf8;
+    EXPECT_EQ(out, "before " + std::string(c.cp949)) << c.utf8;
+    if (c.whole) {
+      EXPECT_EQ(Cp949ToUtf8(out), "before " + std::string(c.utf8));
+    }
+  }
 }
 
 #ifndef _WIN32
@@ -103,7 +128,6 @@ TEST(Cp949, EveryDoubleByteCodeAgreesWithIconv) {
         ++characters;
         ASSERT_EQ(ours, std::string(out, outPtr)) << std::hex << lead << " " << trail;
         ASSERT_EQ(Utf8ToCp949(ours), pair) << std::hex << lead << " " << trail;
-        ASSERT_EQ(Cp949CharLength(pair, 0), 2u);
       } else {
         ASSERT_EQ(ours.compare(0, 3, "\xEF\xBF\xBD"), 0) << std::hex << lead << " " << trail;
       }

@@ -10,7 +10,7 @@
 
 #include "DbTestData.h"
 #include "TestFiles.h"
-#include "db/Cp949.h"
+#include "db/JetLike.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiarySearch.h"
 
@@ -63,7 +63,7 @@ TEST(DiarySearchText, ShownDatesArePaddedAsPrintfPadsThem) {
       }
 }
 
-TEST(DiarySearchText, DateKeysAndListEntriesAreWrittenByBytePosition) {
+TEST(DiarySearchText, DateKeysAndListEntriesHaveFixedWidths) {
   EXPECT_EQ(MakeDateKey(2000, 3, 5), "20000305");
   const struct {
     int y, m, d;
@@ -72,9 +72,22 @@ TEST(DiarySearchText, DateKeysAndListEntriesAreWrittenByBytePosition) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
     EXPECT_EQ(FormatDisplayDate(c.y, c.m, c.d), c.shown);
-    EXPECT_EQ(FormatDisplayDate(c.y, c.m, c.d).size(), 16u);
+    EXPECT_EQ(FormatDisplayDate(c.y, c.m, c.d).size(), 19u);  // sixteen characters, 년 월 일 three bytes each
     const DiaryDate fromKey = ParseDateKey(MakeDateKey(c.y, c.m, c.d));
     EXPECT_EQ(fromKey.year * 10000 + fromKey.month * 100 + fromKey.day, c.y * 10000 + c.m * 100 + c.d);
+  }
+}
+
+// Keys are read piece by piece as atoi reads them, whatever they hold.
+TEST(DiarySearchText, DateKeysAreReadAsAtoiReadsThem) {
+  const struct {
+    const char* key;
+    int y, m, d;
+  } cases[] = {{"20260305", 2026, 3, 5}, {"00010101", 1, 1, 1}, {"2026 3 5", 2026, 3, 5}, {"2026-3-5", 2026, -3, -5},
+               {"202603", 2026, 3, 0},   {"", 0, 0, 0},         {"abcd1234", 0, 12, 34},  {"202603051", 2026, 3, 5}};
+  for (const auto& c : cases) {
+    const DiaryDate date = ParseDateKey(c.key);
+    EXPECT_EQ(date.year * 10000 + date.month * 100 + date.day, c.y * 10000 + c.m * 100 + c.d) << c.key;
   }
 }
 
@@ -114,7 +127,7 @@ TEST(DiarySearchText, TypedTextIsEscapedToMatchLiterally) {
       {"*?#[", "[*][?][#][[]"},
       {"]!-%_'", "]!-%_'"},
       {"a[b]", "a[[]b]"},
-      {"똠햏", "똠햏"},  // trail bytes in the Latin range stay as they are
+      {"똠햏 \U0001F64F", "똠햏 \U0001F64F"},
   };
   for (const auto& c : cases) EXPECT_EQ(EscapeLikeText(c.typed), c.escaped) << c.typed;
 }
@@ -125,27 +138,82 @@ TEST(DiarySearchText, FieldsHoldTheTextByTheEnginesRuleAndTheMarkHoldsNothing) {
     const char* text;
     bool holds;
   } cases[] = {
-      {"x", "", true},        {"x", "x", false},    {"x", "X", false},       {"X", "x", true},   {"xx", "x", true},
-      {"Amen", "aMEN", true}, {"감사", "감", true}, {"감사", "사감", false}, {"똠", "c", false},  // 똠 is 0x8C 0x63:
-                                                                                                  // its trail byte is
-                                                                                                  // the letter c
-      {"a똠c", "c", true},    {"기도", "", true},   {"", "a", false},
+      {"x", "", true},
+      {"x", "x", false},
+      {"x", "X", false},
+      {"X", "x", true},
+      {"xx", "x", true},
+      {"Amen", "aMEN", true},
+      {"감사", "감", true},
+      {"감사", "사감", false},
+      {"기도", "", true},
+      {"", "a", false},
+      {"Ærøskøbing", "ærøskøbing", false},  // only A to Z match without regard to case
+      {"ÆRØSKØBING", "Ærøskøbing", false},
+      {"ÆRØ", "Ærø", false},
+      {"Москва", "москва", false},
+      {"в Москве", "МОСКВЕ", false},
+      {"в Москве", "Москве", true},
+      {"\U0001F64F", "\U0001F64F", true},
+      {"가", "\xB0\x80", false},  // the last two bytes of 가 are no character of it
   };
   for (const auto& c : cases) EXPECT_EQ(FieldHoldsSearchText(c.field, c.text), c.holds) << c.field << "/" << c.text;
 }
 
-// The hit is selected the way the search found it: Latin letters without regard to case.
+// The hit is selected the way the search found it: on whole characters, Latin letters without regard to case.
 TEST(DiarySearchText, SelectionStartsOnACharacterAndFollowsTheSearchRule) {
+  const size_t none = std::string::npos;
   const struct {
     const char* field;
     const char* text;
     size_t pos;
   } cases[] = {
-      {"오늘 감사 감사", "감사", 5},  {"Amen", "amen", 0},              {"똠c", "c", 2},
-      {"so Grace", "grace", 3},       {"똠C", "c", 2},
-      {"똠", "c", std::string::npos}, {"abc", "", std::string::npos},      {"ab", "abc", std::string::npos},
+      {"오늘 감사 감사", "감사", 7},
+      {"Amen", "amen", 0},
+      {"so Grace", "grace", 3},
+      {"abc", "", none},
+      {"ab", "abc", none},
+      {"오늘 \U0001F64F 감사", "\U0001F64F", 7},  // emoji, four bytes
+      {"\U0001F64F\U0001F64F", "\U0001F64F", 0},
+      {"옛 \u1112\u119E\u11AB글", "\u1112\u119E\u11AB", 4},  // old Hangul, three characters
+      {"\u1112\u119E\u11AB", "\u119E", 3},
+      {"漢\u3400字", "\u3400", 3},  // CJK Extension A
+      {"in Ærøskøbing", "ærøskøbing", none},
+      {"in Ærøskøbing", "ÆRØSKØBING", none},
+      {"in Ærøskøbing", "Ærøskøbing", 3},
+      {"in ÆrØ", "Ærø", none},
+      {"в Москве и Москва", "Москва", 19},
+      {"в Москве и Москва", "москва", none},
+      {"가\xB0\x80", "\xB0\x80", 3},  // stray bytes are found after the character, never inside it
   };
   for (const auto& c : cases) EXPECT_EQ(FindSearchText(c.field, c.text), c.pos) << c.field << "/" << c.text;
+}
+
+// The rule agrees with the engine's LIKE (as it runs "*text*" on the stored text) even on bytes that are not
+// UTF-8, which the engine reads as the replacement character, one byte each.
+TEST(DiarySearchText, SeededRandomBytesAreHeldExactlyWhenTheEnginesLikeMatches) {
+  const std::vector<std::string> pieces = {"a",    "A",    "가",       "\U0001F64F",   "\u119E",       "Ж", "ж",
+                                           "\xFF", "\xB0", "\xE3\x90", "\xEF\xBF\xBD", "\xF0\x9F\x99", "*", "["};
+  const unsigned seed = std::random_device()();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  auto text = [&](int maxPieces) {
+    std::string t;
+    const int n = std::uniform_int_distribution<int>(0, maxPieces)(random);
+    for (int i = 0; i < n; ++i) t += pieces[std::uniform_int_distribution<size_t>(0, pieces.size() - 1)(random)];
+    return t;
+  };
+  for (int i = 0; i < 3000; ++i) {
+    const std::string field = text(6), typed = text(3);
+    if (field == "x" || typed.empty()) continue;
+    const bool engine = JetLikePattern("*" + EscapeLikeText(typed) + "*").Matches(field);
+    ASSERT_EQ(FieldHoldsSearchText(field, typed), engine) << "[" << field << "] [" << typed << "]";
+    const size_t hit = FindSearchText(field, typed);
+    ASSERT_EQ(hit != std::string::npos, engine);
+    if (engine) {
+      EXPECT_TRUE(JetLikePattern(EscapeLikeText(typed) + "*").Matches(field.substr(hit)));
+    }
+  }
 }
 
 TEST(DiarySearch, ListsMatchingDatesInKeyOrderAndTakesEveryTypedTextLiterally) {
@@ -175,16 +243,19 @@ TEST(DiarySearch, ListsMatchingDatesInKeyOrderAndTakesEveryTypedTextLiterally) {
   }
 }
 
-// Texts drawn from quotation marks, the engine's wildcards, Korean (also with trail bytes in the Latin
-// range) and Latin letters; every search must list exactly the dates a plain substring search finds.
+// Texts drawn from quotation marks, the engine's wildcards, Korean, Latin letters, and characters outside
+// code page 949 (an emoji, old Hangul, a Hanja of Extension A, Latin and Cyrillic letters with their
+// capitals); every search must list exactly the dates a plain substring search finds.
 TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
 #ifdef _WIN32
   const int entries = 600, searches = 60;
 #else
   const int entries = 3000, searches = 300;
 #endif
-  const std::vector<std::string> pieces = {"\"", "'",  "*",    "?",  "#",  "[", "]", "!", "-", "%", "_",
-                                           " ",  "가", "감사", "똠", "햏", "a", "b", "c", "X", "x", "Z"};
+  const std::vector<std::string> pieces = {
+      "\"",     "'",      "*",  "?",  "#", "[", "]", "!",  "-", "%", "_",          " ",
+      "가",     "감사",   "똠", "햏", "a", "b", "c", "X",  "x", "Z", "\U0001F64F", "\u1112\u119E\u11AB",
+      "\u119E", "\u3400", "Æ",  "æ",  "ø", "М", "м", "ква"};
   const unsigned seed = std::random_device()();
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937 random(seed);
@@ -204,11 +275,10 @@ TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
   SearchDiaryFile diary(all);
 
   // Latin letters match without regard to case, as the engine's LIKE has them.
-  auto folded = [](const std::string& cp949) {
-    std::string utf8 = Cp949ToUtf8(cp949);
-    for (char& c : utf8)
+  auto folded = [](std::string text) {
+    for (char& c : text)
       if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return utf8;
+    return text;
   };
   for (int s = 0; s < searches; ++s) {
     SearchRequest request{random() % 2 == 0, random() % 2 == 0, random() % 2 == 0, text(3)};

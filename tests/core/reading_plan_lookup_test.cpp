@@ -2,6 +2,7 @@
 // reading order and long days.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "ReadingPlanFixture.h"
@@ -59,22 +60,46 @@ TEST_F(ReadingPlanTest, VerseNumbersAreReadAsAtoiReadsThem) {
                                                  "1234567", "42", "5"}));
 }
 
-TEST_F(ReadingPlanTest, LinesAreEstimatedFromCodePage949Bytes) {
-  const std::string x73(73, 'x'), x74(74, 'x'), x148(148, 'x');
-  std::string hangul50;  // 100 bytes in code page 949, 150 in UTF-8
-  for (int i = 0; i < 50; ++i) hangul50 += u8"말";
+// A line holds 74 columns: an ASCII character takes one, any other character two (a Hangul syllable was two
+// bytes of code page 949, where the estimate began).
+TEST_F(ReadingPlanTest, LinesAreEstimatedFromCharacterWidths) {
+  const auto times = [](int n, const std::string& piece) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += piece;
+    return text;
+  };
+  const struct {
+    std::string body;
+    int lines;
+  } cases[] = {
+      {"", 1},
+      {times(73, "x"), 1},
+      {times(74, "x"), 2},
+      {times(148, "x"), 3},
+      {times(50, "말"), 2},                         // 100 columns, 150 bytes
+      {times(36, "말") + "x", 1},                   // 73 columns
+      {times(37, "\U0001F64F"), 2},                 // an emoji is two columns, though four bytes
+      {times(12, "\u1112\u119E\u11AB"), 1},         // old Hangul: three characters of two columns, 72
+      {times(12, "\u1112\u119E\u11AB") + "xx", 2},  // 74
+      {times(37, "\u3400"), 2},                     // 74
+      {times(36, "Ж") + "a", 1},                    // 73
+      {"Ærøskøbing " + times(5, "Москва"), 2},      // 14 + 60
+  };
+  std::string rows;
+  for (size_t i = 0; i < std::size(cases); ++i)
+    rows += (i ? ", " : "") + std::string("(101, ") + std::to_string(i + 1) + ", '" + std::to_string(i + 1) + "', '" +
+            cases[i].body + "')";
   m_dir.WritePlan(2000,
                   "INSERT INTO YEAR VALUES(2000, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
-                  "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');"
-                  "INSERT INTO DAY VALUES(101, 1, '1', ''), (101, 2, '2', '" +
-                      x73 + "'), (101, 3, '3', '" + x74 + "'), (101, 4, '4', '" + x148 + "'), (101, 5, '5', '" +
-                      hangul50 + "');");
+                  "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r'); INSERT INTO DAY VALUES " +
+                      rows + ";");
   ASSERT_TRUE(Start(2000));
   Show(2000, 1, 1);
-  ASSERT_EQ(m_day.VerseCount(), 5);
-  const int expected[] = {1, 1, 2, 3, 2};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(m_day.verses[i].nLines, expected[i]) << "verse " << i;
-  EXPECT_EQ(m_day.verses[4].strBody.size(), 100u);
+  ASSERT_EQ(m_day.VerseCount(), static_cast<int>(std::size(cases)));
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(m_day.verses[i].strBody, cases[i].body) << "verse " << i;
+    EXPECT_EQ(m_day.verses[i].nLines, cases[i].lines) << "verse " << i;
+  }
 }
 
 TEST_F(ReadingPlanTest, VersesComeInReadingOrderWhateverTheFileOrder) {

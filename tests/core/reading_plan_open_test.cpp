@@ -36,6 +36,15 @@ TEST_F(ReadingPlanTest, AloneYearIsItsOwnRange) {
   EXPECT_EQ(Show(2026, 1, 1).strRange, "창세기 1:1-2");
 }
 
+// Neighbouring years are looked for by their UTF-8 names, whatever code page the system has.
+TEST_F(ReadingPlanTest, YearRangeIsFoundInAFolderNamedOutsideCodePage949) {
+  m_dir.UseSubDir("Ærøskøbing Москва \U0001F64F \u3400 \u1112\u119E\u11AB");
+  for (int year : {2025, 2026, 2027}) m_dir.WritePlan(year, SmallYear(year));
+  ASSERT_TRUE(Start(2026));
+  EXPECT_EQ(m_plan->SelectableYears().nFirstYear, 2025);
+  EXPECT_EQ(m_plan->SelectableYears().nLastYear, 2027);
+}
+
 TEST_F(ReadingPlanTest, FileThatIsNoDatabaseCannotBeOpened) {
   m_dir.WriteJunk("2000.dat");
   EXPECT_FALSE(Start(2000));

@@ -61,8 +61,8 @@ std::string MakeDatabase() {
 }
 
 void FuzzStatement(CDaoDatabase& db, const std::string& statement) {
-  static const char* const kFields[] = {"keydate", "memo1", "memo3", "year", "ytitle", "month", "body", "sec",
-                                        "DAY.order1", "MONTH.month", "nosuch"};
+  static const char* const kFields[] = {"keydate", "memo1", "memo3",      "year",        "ytitle", "month",
+                                        "body",    "sec",   "DAY.order1", "MONTH.month", "nosuch"};
   CDaoRecordset set(&db);
   try {
     set.Open(dbOpenDynaset, statement);
@@ -103,7 +103,13 @@ void FuzzCodec(const std::string& bytes) {
   // Every character of the input is accounted for: ASCII bytes stay where they were.
   const std::string utf8 = Cp949ToUtf8(bytes);
   Check(utf8.size() >= bytes.size(), "no byte is dropped");
-  for (size_t pos = 0; pos < bytes.size(); pos += Cp949CharLength(bytes, pos)) {
+  // Text that converts whole is the same text read back: the export relies on it to lose nothing.
+  std::string whole;
+  if (AppendWholeCp949(bytes, whole)) {
+    Check(whole == cp949, "a whole conversion gives the same bytes");
+    Check(Cp949ToUtf8(whole) == bytes, "a whole conversion loses no character");
+  } else {
+    Check(whole.empty(), "a conversion that is not whole leaves nothing");
   }
 }
 

@@ -111,6 +111,20 @@ TEST_F(PlanCompileCli, GoodSourceRoundTrip) {
   EXPECT_EQ(Query(out, "select count(*) from YEAR"), std::vector<std::string>{"1"});
 }
 
+// Characters that code page 949 lacks reach the plan file as they are, never as '?'.
+TEST_F(PlanCompileCli, CharactersOutsideCodePage949ReachThePlanFile) {
+  const std::string verse = "\u1112\u119E\u11AB \u3400 \U0001F64F Ærøskøbing Москва";
+  const std::string source =
+      Write("plan.txt", "@year \U0001F64F {year}\n@month 1 \u0E01\n@day 1 \u3400 1:1\n1 " + verse + "\n");
+  const std::string out = (m_dir / "2026.dat").string();
+  ASSERT_EQ(Run("--year 2026 " + source + " " + out), 0) << m_stderr;
+  EXPECT_EQ(Query(out, "select ytitle from YEAR"), std::vector<std::string>{"\U0001F64F 2026"});
+  EXPECT_EQ(Query(out,
+                  "select mtitle, range, body from MONTH, DAYRANGE, DAY where MONTH.month=DAYRANGE.month AND "
+                  "DAYRANGE.order1=DAY.order1"),
+            std::vector<std::string>{"\u0E01|\u3400 1:1|" + verse});
+}
+
 TEST_F(PlanCompileCli, LookupsUseIndexesNotTableScans) {
   const std::string out = (m_dir / "2026.dat").string();
   ASSERT_EQ(Run("--year 2026 " + Write("plan.txt", kGoodSource) + " " + out), 0) << m_stderr;

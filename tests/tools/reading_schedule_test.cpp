@@ -192,8 +192,7 @@ struct TextCase {
   const char* shown;
 };
 
-TEST(ShowableText, FoldsBlanksAndReplacesWhatCodePage949Lacks) {
-  Cp949Checker cp949;
+TEST(ShowableText, FoldsBlanksAndKeepsEveryCharacter) {
   const std::vector<TextCase> cases = {
       {"  In the beginning\n  God\tcreated. ", "In the beginning God created."},
       {"who walk\r\nin the law", "who walk in the law"},
@@ -203,10 +202,14 @@ TEST(ShowableText, FoldsBlanksAndReplacesWhatCodePage949Lacks) {
        "b\x01"
        "c",
        "a bc"},
-      {"Adam\xE1\xBA\x9E", "Adam?"},
+      {"Adam\xE1\xBA\x9E", "Adam\xE1\xBA\x9E"},                            // capital sharp s, outside code page 949
+      {"\xF0\x9F\x99\x8F \xE3\x90\x80", "\xF0\x9F\x99\x8F \xE3\x90\x80"},  // an emoji, a Hanja of Extension A
+      {"a\xFF"
+       "b\xE3\x90",
+       "a?b??"},  // bytes that are not UTF-8
       {" \n ", ""},
   };
-  for (const TextCase& c : cases) EXPECT_EQ(ShowableText(c.raw, cp949), c.shown) << c.raw;
+  for (const TextCase& c : cases) EXPECT_EQ(ShowableText(c.raw), c.shown) << c.raw;
 }
 
 // Reads verses as "chapter:verse", or nothing for verse 2 of every chapter.

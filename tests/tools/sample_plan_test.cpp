@@ -20,8 +20,8 @@ std::string ReadAll(const std::string& path) {
   return text.str();
 }
 
-// Bytes in code page 949 of text the parser accepted: ASCII one byte, every other character two.
-size_t Cp949Length(const std::string& utf8) {
+// Columns of text the parser accepted, as the reading page estimates them: ASCII one, any other character two.
+size_t EstimatedColumns(const std::string& utf8) {
   size_t length = 0;
   for (unsigned char c : utf8)
     if (c < 0x80)
@@ -47,7 +47,7 @@ TEST(SamplePlan, CoversTheYearWithOneDayWithoutPassagePerMonth) {
     longestDay = std::max(longestDay, day.verses.size());
     for (const PlanVerse& verse : day.verses) {
       ampersand |= verse.text.find('&') != std::string::npos;
-      longVerses += Cp949Length(verse.text) > 3 * 74;
+      longVerses += EstimatedColumns(verse.text) > 3 * 74;
     }
   }
   for (int month = 1; month <= 12; ++month)

@@ -12,11 +12,10 @@
 namespace {
 
 // A title given on the command line must be showable as it is.
-bool CheckTitle(const char* option, const std::string& title, Cp949Checker& cp949) {
+bool CheckTitle(const char* option, const std::string& title) {
   std::optional<std::string> fault;
   if (title.empty()) fault = "is empty";
   if (!fault) fault = FindUtf8Fault(title);
-  if (!fault) fault = cp949.FindUnrepresentable(title);
   if (fault) std::fprintf(stderr, "plancompile: %s: %s\n", option, fault->c_str());
   return !fault;
 }
@@ -24,9 +23,7 @@ bool CheckTitle(const char* option, const std::string& title, Cp949Checker& cp94
 }  // namespace
 
 int CompileFromModule(const ModuleInput& input, int year, const std::string& outPath) {
-  Cp949Checker cp949;
-  if (!CheckTitle("--year-title", input.titles.year, cp949) || !CheckTitle("--month-title", input.titles.month, cp949))
-    return 2;
+  if (!CheckTitle("--year-title", input.titles.year) || !CheckTitle("--month-title", input.titles.month)) return 2;
   ScheduleKind kind = ScheduleKind::WholeBible;
   if (input.scheduleFile.empty()) {
     if (input.generate == "parallel") {

@@ -18,6 +18,8 @@ size_t CharLength(unsigned char lead) {
   return 1;
 }
 
+constexpr std::string_view kEmDash = "\xE2\x80\x94";
+
 // Blanks folded, control characters dropped; U+00A0 counts as a blank.
 std::string Folded(std::string_view utf8) {
   std::string out;
@@ -41,20 +43,23 @@ std::string Folded(std::string_view utf8) {
 
 }  // namespace
 
-std::string ShowableText(std::string_view utf8, Cp949Checker& cp949) {
+std::string ShowableText(std::string_view utf8) {
   const std::string folded = Folded(utf8);
-  if (!FindUtf8Fault(folded) && !cp949.FindUnrepresentable(folded)) return folded;
+  if (!FindUtf8Fault(folded) && folded.find(kEmDash) == std::string::npos) return folded;
   std::string out;
   for (size_t i = 0; i < folded.size();) {
     const size_t len = CharLength(static_cast<unsigned char>(folded[i]));
     const std::string_view ch = std::string_view(folded).substr(i, len);
+    if (FindUtf8Fault(ch)) {
+      out += '?';  // one for each bad byte: the next may start a good character
+      ++i;
+      continue;
+    }
     i += len;
-    if (!FindUtf8Fault(ch) && !cp949.FindUnrepresentable(ch))
-      out.append(ch);
-    else if (ch == "\xE2\x80\x94")  // em dash
-      out += "\xE2\x80\x95";        // horizontal bar, the dash of code page 949
+    if (ch == kEmDash)
+      out += "\xE2\x80\x95";  // the horizontal bar, the dash Korean fonts have always drawn
     else
-      out += '?';
+      out.append(ch);
   }
   return out;
 }

@@ -21,9 +21,9 @@ class VerseReader {
 };
 
 // Plain verse text as the program shows it: blanks and line breaks folded into single blanks, the ends
-// trimmed, control characters dropped, and characters that code page 949 lacks replaced (an em dash by the
-// horizontal bar, anything else by '?').
-std::string ShowableText(std::string_view utf8, Cp949Checker& cp949);
+// trimmed, control characters dropped, an em dash drawn as the horizontal bar, and every other character
+// kept; a byte that is not UTF-8 becomes '?'.
+std::string ShowableText(std::string_view utf8);
 
 // Days whose passages have no verse with text are left without a reading.
 PlanSource MakeModulePlan(const Schedule& schedule, const BibleOutline& outline, VerseReader& reader,

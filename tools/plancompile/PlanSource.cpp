@@ -87,7 +87,6 @@ class Parser {
   void Year(std::string_view title) {
     if (m_yearLine) Fail("second @year line (the first is at line " + std::to_string(m_yearLine) + ")");
     if (title.empty()) Fail("@year has no title");
-    CheckShowable(title);
     m_yearLine = m_line;
     m_plan.yearTitle = title;
   }
@@ -100,7 +99,6 @@ class Parser {
     if (const auto seen = m_monthLines.find(*month); seen != m_monthLines.end())
       Fail("month " + std::to_string(*month) + " appears twice (first at line " + std::to_string(seen->second) + ")");
     if (title.empty()) Fail("month " + std::to_string(*month) + " has no title");
-    CheckShowable(title);
     m_monthLines[*month] = m_line;
     m_plan.months.push_back({*month, std::string(title), m_line});
     m_currentMonth = *month;
@@ -121,7 +119,6 @@ class Parser {
       Fail("day " + std::to_string(m_currentMonth) + "/" + std::to_string(*day) + " appears twice (first at line " +
            std::to_string(seen->second) + ")");
     if (range.empty()) Fail("day " + std::to_string(*day) + " has no range text");
-    CheckShowable(range);
     m_dayLines[key] = m_line;
     m_plan.days.push_back({m_currentMonth, *day, std::string(range), {}, m_line});
     m_currentDay = &m_plan.days.back();
@@ -135,21 +132,15 @@ class Parser {
       Fail("verse number " + std::string(number) + " is longer than " + std::to_string(MAX_VERSE_NUMBER_CHARS) +
            " characters");
     if (text.empty()) Fail("verse " + std::string(number) + " has no text");
-    CheckShowable(text);
     m_currentDay->verses.push_back({std::string(number), std::string(text), m_line});
     m_lastWasVerse = true;
   }
 
   void Continue(std::string_view text) {
     if (!m_lastWasVerse) Fail("indented continuation line without a verse before it");
-    CheckShowable(text);
     std::string& body = m_currentDay->verses.back().text;
     body += ' ';
     body += text;
-  }
-
-  void CheckShowable(std::string_view text) {
-    if (auto fault = m_cp949.FindUnrepresentable(text)) Fail(*fault);
   }
 
   void Finish() {
@@ -163,7 +154,6 @@ class Parser {
   std::string m_file;
   int m_line = 0;
   PlanSource m_plan;
-  Cp949Checker m_cp949;
   int m_yearLine = 0;
   int m_currentMonth = 0;
   PlanDay* m_currentDay = nullptr;  // days are kept in a vector: pointer refreshed at every @day

@@ -63,7 +63,6 @@ struct SwordBible::Library {
   std::unique_ptr<sword::VerseKey> parse;  // reads references: no normalising, so Gen 51 stays wrong
   BibleOutline outline;
   std::map<std::pair<int, int>, int> bookIndex;  // (testament, book) -> outline index
-  Cp949Checker cp949;
 
   sword::SWModule* Find(const std::string& wanted) {
     if (sword::SWModule* exact = mgr.getModule(wanted.c_str())) return exact;
@@ -208,5 +207,5 @@ std::string SwordBible::PlainText(const VerseAt& verse) {
   Library& lib = *m_lib;
   lib.Position(verse);
   lib.module->setKey(*lib.key);
-  return ShowableText(lib.module->stripText(), lib.cp949);
+  return ShowableText(lib.module->stripText());
 }

@@ -1,9 +1,6 @@
 #include "TextCheck.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <stdexcept>
-#include <vector>
 
 namespace {
 
@@ -72,26 +69,4 @@ std::optional<std::string> FindUtf8Fault(std::string_view line) {
     pos += len;
   }
   return std::nullopt;
-}
-
-Cp949Checker::Cp949Checker() : m_cd(iconv_open("CP949", "UTF-8")) {
-  if (m_cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("this system's iconv has no CP949 converter");
-}
-
-Cp949Checker::~Cp949Checker() { iconv_close(m_cd); }
-
-std::optional<std::string> Cp949Checker::FindUnrepresentable(std::string_view utf8) {
-  std::vector<char> out(utf8.size() * 2 + 8);
-  char* in = const_cast<char*>(utf8.data());
-  size_t inLeft = utf8.size();
-  char* outPtr = out.data();
-  size_t outLeft = out.size();
-  iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-  if (iconv(m_cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) return std::nullopt;
-  if (errno != EILSEQ && errno != EINVAL) return "cannot convert to code page 949";
-  const size_t pos = static_cast<size_t>(in - utf8.data());
-  unsigned cp = 0;
-  std::string fault;
-  if (DecodeUtf8(utf8, pos, cp, fault) == 0) return fault;
-  return "character U+" + Hex(cp, 4) + " cannot be shown in code page 949";
 }

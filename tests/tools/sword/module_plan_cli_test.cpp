@@ -1,6 +1,5 @@
 // The plan compiler over the installed test module, run as a program: the year file it writes opens in the
 // program's own day lookup and shows each day's Korean range text and plain verses; faults name their cause.
-// Narrow literals here are code page 949, as the program holds text; u8 literals are UTF-8.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -132,7 +131,7 @@ TEST_F(ModulePlanCli, FaultsNameTheirCauseAndLeaveNoFile) {
       {"unknown kind", "--module KJV --generate psalms", "", "--generate takes bible or parallel"},
       {"two schedules", "--module KJV --generate bible --schedule days.txt", "", "usage:"},
       {"no module", "--generate bible", "", "usage:"},
-      {"title not showable", "--module KJV --generate bible --year-title '\xF0\x9F\x99\x8F'", "", "--year-title"},
+      {"title not UTF-8", "--module KJV --generate bible --year-title '\xFF'", "", "--year-title: bad UTF-8"},
   };
   for (const Fault& f : faults) {
     const std::string env = std::string("cd ") + m_dir.ProgramDir() + " && " + f.env;
