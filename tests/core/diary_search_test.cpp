@@ -51,6 +51,27 @@ class SearchDiaryFile {
 
 using Keys = std::vector<std::string>;
 
+// Texts of up to a number of pieces, drawn at random from a fixed set; the seed is told on failure.
+class RandomTexts {
+ public:
+  explicit RandomTexts(std::vector<std::string> pieces)
+      : m_pieces(std::move(pieces)), m_seed(std::random_device()()), m_random(m_seed) {}
+  unsigned Seed() const { return m_seed; }
+  bool Coin() { return m_random() % 2 == 0; }
+  std::string Text(int maxPieces) {
+    std::string text;
+    const int n = std::uniform_int_distribution<int>(0, maxPieces)(m_random);
+    for (int i = 0; i < n; ++i)
+      text += m_pieces[std::uniform_int_distribution<size_t>(0, m_pieces.size() - 1)(m_random)];
+    return text;
+  }
+
+ private:
+  std::vector<std::string> m_pieces;
+  unsigned m_seed;
+  std::mt19937 m_random;
+};
+
 }  // namespace
 
 TEST(DiarySearchText, ShownDatesArePaddedAsPrintfPadsThem) {
@@ -194,15 +215,9 @@ TEST(DiarySearchText, SelectionStartsOnACharacterAndFollowsTheSearchRule) {
 TEST(DiarySearchText, SeededRandomBytesAreHeldExactlyWhenTheEnginesLikeMatches) {
   const std::vector<std::string> pieces = {"a",    "A",    "가",       "\U0001F64F",   "\u119E",       "Ж", "ж",
                                            "\xFF", "\xB0", "\xE3\x90", "\xEF\xBF\xBD", "\xF0\x9F\x99", "*", "["};
-  const unsigned seed = std::random_device()();
-  SCOPED_TRACE("seed " + std::to_string(seed));
-  std::mt19937 random(seed);
-  auto text = [&](int maxPieces) {
-    std::string t;
-    const int n = std::uniform_int_distribution<int>(0, maxPieces)(random);
-    for (int i = 0; i < n; ++i) t += pieces[std::uniform_int_distribution<size_t>(0, pieces.size() - 1)(random)];
-    return t;
-  };
+  RandomTexts random(pieces);
+  SCOPED_TRACE("seed " + std::to_string(random.Seed()));
+  auto text = [&](int maxPieces) { return random.Text(maxPieces); };
   for (int i = 0; i < 3000; ++i) {
     const std::string field = text(6), typed = text(3);
     if (field == "x" || typed.empty()) continue;
@@ -256,15 +271,9 @@ TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
       "\"",     "'",      "*",  "?",  "#", "[", "]", "!",  "-", "%", "_",          " ",
       "가",     "감사",   "똠", "햏", "a", "b", "c", "X",  "x", "Z", "\U0001F64F", "\u1112\u119E\u11AB",
       "\u119E", "\u3400", "Æ",  "æ",  "ø", "М", "м", "ква"};
-  const unsigned seed = std::random_device()();
-  SCOPED_TRACE("seed " + std::to_string(seed));
-  std::mt19937 random(seed);
-  auto text = [&](int maxPieces) {
-    std::string t;
-    const int n = std::uniform_int_distribution<int>(0, maxPieces)(random);
-    for (int i = 0; i < n; ++i) t += pieces[std::uniform_int_distribution<size_t>(0, pieces.size() - 1)(random)];
-    return t;
-  };
+  RandomTexts random(pieces);
+  SCOPED_TRACE("seed " + std::to_string(random.Seed()));
+  auto text = [&](int maxPieces) { return random.Text(maxPieces); };
   std::vector<Entry> all;
   for (int i = 0; i < entries; ++i)
     all.push_back({MakeDateKey(2000 + i / 336, 1 + i % 336 / 28, 1 + i % 28), text(6), text(8), text(8)});
@@ -281,7 +290,7 @@ TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
     return text;
   };
   for (int s = 0; s < searches; ++s) {
-    SearchRequest request{random() % 2 == 0, random() % 2 == 0, random() % 2 == 0, text(3)};
+    SearchRequest request{random.Coin(), random.Coin(), random.Coin(), text(3)};
     if (!request.title && !request.meditation && !request.prayer) request.prayer = true;
     std::set<std::string> expected;
     const std::string needle = folded(request.text);
