@@ -74,6 +74,8 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
     return Refuse({DiaryUnavailable::Reason::kFileFault, ClassifyEngineCode(error.EngineCode()), path, programDir,
                    error.Description()});
   }
+  // A diary whose marks cannot be kept (a read-only file) is still a diary: marking alone is unavailable.
+  m_readMarks.Open(m_diaryDb);
   return true;
 }
 
@@ -124,6 +126,7 @@ bool CDiaryStore::CreateDiaryFile(const std::string& path) {
     table.CreateField(kPrayer, dbMemo, 0, dbUpdatableField);
     table.Append();
     table.Close();
+    CReadMarkStore::AppendTable(m_diaryDb);
     transaction.Commit();
     m_diaryDb.Close();
   } catch (const CDaoException&) {
@@ -206,6 +209,7 @@ void CDiaryStore::DeleteEntry(const std::string& key) {
 }
 
 void CDiaryStore::Release() {
+  m_readMarks.Release();
   m_pDiarySet.reset();
   if (m_diaryDb.IsOpen()) m_diaryDb.Close();
 }

@@ -7,6 +7,7 @@
 #include "db/DaoRecordset.h"
 #include "diary/DiaryKeyList.h"
 #include "diary/DiaryUnavailable.h"
+#include "diary/ReadMarkStore.h"
 
 struct DiaryEntry {
   bool found = false;
@@ -38,6 +39,8 @@ class CDiaryStore {
   CDaoDatabase m_diaryDb;
   std::unique_ptr<CDaoRecordset> m_pDiarySet;
   CDiaryKeyList m_diaryKeys{1000};
+  // The days marked read, on the same connection; available only while the diary is.
+  CReadMarkStore m_readMarks;
 
  private:
   bool CreateDiaryFile(const std::string& path);
