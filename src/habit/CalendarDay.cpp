@@ -6,13 +6,13 @@ namespace {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-}  // namespace
-
 int DaysInMonth(int year, int month) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month < 1 || month > 12) return 0;
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
+
+}  // namespace
 
 bool IsValidDay(const CalendarDay& day) {
   return day.year >= 1 && day.year <= 9999 && day.day >= 1 && day.day <= DaysInMonth(day.year, day.month);

@@ -16,7 +16,6 @@ struct CalendarDay {
 
 // True for a real date of the years 1..9999.
 bool IsValidDay(const CalendarDay& day);
-int DaysInMonth(int year, int month);
 // Days since 1 January 1970 (negative before it); only for valid days.
 long DayNumber(const CalendarDay& day);
 CalendarDay DayOfNumber(long number);
