@@ -1,8 +1,7 @@
 #include "habit/ReminderSchedule.h"
 
 ReminderDecision DecideReminder(const HabitSettings& settings, const ReadMarks& marks,
-                                const std::function<bool(const CalendarDay& day)>& hasReading,
-                                const LocalTime& now) {
+                                const std::function<bool(const CalendarDay& day)>& hasReading, const LocalTime& now) {
   ReminderDecision decision;
   if (!settings.reminderOn) return decision;
   const int at = settings.reminderTime.SecondOfDay();

@@ -29,8 +29,7 @@ struct ReminderDecision {
 };
 
 ReminderDecision DecideReminder(const HabitSettings& settings, const ReadMarks& marks,
-                                const std::function<bool(const CalendarDay& day)>& hasReading,
-                                const LocalTime& now);
+                                const std::function<bool(const CalendarDay& day)>& hasReading, const LocalTime& now);
 
 // Seconds from `from` to `to` (negative when `to` is earlier), for the tray's timer.
 long long SecondsBetween(const LocalTime& from, const LocalTime& to);

@@ -19,7 +19,8 @@ std::string DumpOfTheDiaryTable(const std::string& dbPath) {
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, sqlite3_close);
   std::string dump;
   auto collect = [](void* out, int count, char** values, char**) {
-    for (int i = 0; i < count; ++i) *static_cast<std::string*>(out) += (values[i] ? values[i] : "(null)") + std::string("|");
+    for (int i = 0; i < count; ++i)
+      *static_cast<std::string*>(out) += (values[i] ? values[i] : "(null)") + std::string("|");
     *static_cast<std::string*>(out) += "\n";
     return 0;
   };
@@ -57,8 +58,8 @@ TEST_F(DiaryReadMarksTest, MarksAreStoredAndSurviveAReopenOfANewDiary) {
     ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
     ASSERT_TRUE(session.CanMark());
     EXPECT_EQ(session.Marks().Size(), 0u);
-    for (const CalendarDay& day : {CalendarDay{2026, 12, 5}, CalendarDay{2026, 12, 6}, CalendarDay{2026, 12, 7},
-                                   CalendarDay{2025, 12, 31}})
+    for (const CalendarDay& day :
+         {CalendarDay{2026, 12, 5}, CalendarDay{2026, 12, 6}, CalendarDay{2026, 12, 7}, CalendarDay{2025, 12, 31}})
       session.SetMarked(day, true);
     session.SetMarked({2026, 12, 7}, true);  // marking twice stores one row
     session.SetMarked({2026, 12, 6}, false);

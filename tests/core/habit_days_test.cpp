@@ -25,7 +25,7 @@ TEST(CalendarDayTest, DayNumbersCountEveryDayOnceAcrossLeapYearsAndCenturies) {
   const struct {
     CalendarDay day, next;
   } turns[] = {
-      {{2024, 2, 28}, {2024, 2, 29}}, {{2024, 2, 29}, {2024, 3, 1}}, {{2100, 2, 28}, {2100, 3, 1}},
+      {{2024, 2, 28}, {2024, 2, 29}}, {{2024, 2, 29}, {2024, 3, 1}},  {{2100, 2, 28}, {2100, 3, 1}},
       {{2000, 2, 28}, {2000, 2, 29}}, {{2026, 12, 31}, {2027, 1, 1}},
   };
   for (const auto& turn : turns) EXPECT_EQ(NextDay(turn.day), turn.next) << DayKey(turn.day);
@@ -36,12 +36,20 @@ TEST(CalendarDayTest, OnlyEightDigitsNamingARealDateParseAsADayKey) {
     const char* key;
     std::optional<CalendarDay> day;
   } rows[] = {
-      {"20261207", CalendarDay{2026, 12, 7}}, {"20240229", CalendarDay{2024, 2, 29}},
-      {"20230229", std::nullopt},             {"20261301", std::nullopt},
-      {"20261200", std::nullopt},             {"2026127", std::nullopt},
-      {"202612071", std::nullopt},            {"2026-1-7", std::nullopt},
-      {" 2026120", std::nullopt},             {"00001231", std::nullopt},
-      {"", std::nullopt},                     {"2026\xEC\x9B\x94" "7", std::nullopt},
+      {"20261207", CalendarDay{2026, 12, 7}},
+      {"20240229", CalendarDay{2024, 2, 29}},
+      {"20230229", std::nullopt},
+      {"20261301", std::nullopt},
+      {"20261200", std::nullopt},
+      {"2026127", std::nullopt},
+      {"202612071", std::nullopt},
+      {"2026-1-7", std::nullopt},
+      {" 2026120", std::nullopt},
+      {"00001231", std::nullopt},
+      {"", std::nullopt},
+      {"2026\xEC\x9B\x94"
+       "7",
+       std::nullopt},
   };
   for (const auto& row : rows) EXPECT_EQ(ParseDayKey(row.key), row.day) << row.key;
   EXPECT_EQ(DayKey({987, 3, 4}), "09870304");
@@ -49,9 +57,9 @@ TEST(CalendarDayTest, OnlyEightDigitsNamingARealDateParseAsADayKey) {
 
 TEST(ReadMarksTest, DaysOfAYearAndRunsStopAtTheYearsEdgesAndGaps) {
   ReadMarks marks;
-  for (const CalendarDay& day : {CalendarDay{2025, 12, 30}, CalendarDay{2025, 12, 31}, CalendarDay{2026, 1, 1},
-                                 CalendarDay{2026, 1, 2}, CalendarDay{2026, 1, 4}, CalendarDay{2026, 12, 31},
-                                 CalendarDay{2027, 1, 1}})
+  for (const CalendarDay& day :
+       {CalendarDay{2025, 12, 30}, CalendarDay{2025, 12, 31}, CalendarDay{2026, 1, 1}, CalendarDay{2026, 1, 2},
+        CalendarDay{2026, 1, 4}, CalendarDay{2026, 12, 31}, CalendarDay{2027, 1, 1}})
     marks.Mark(day);
   marks.Mark({2026, 1, 2});  // marking twice keeps one mark
   EXPECT_EQ(marks.CountInYear(2026), 4);

@@ -70,9 +70,15 @@ TEST(CatchUpDayTest, TheEarliestUnmarkedDayWithAReadingUpToToday) {
     std::optional<CalendarDay> expected;
   } rows[] = {
       {"the first day after the marked ones", januaryFirstWeek, everyDay, {2026, 12, 7}, CalendarDay{2026, 1, 4}},
-      {"a day without a reading is passed over", januaryFirstWeek, noSundaysInJanuary, {2026, 12, 7},
+      {"a day without a reading is passed over",
+       januaryFirstWeek,
+       noSundaysInJanuary,
+       {2026, 12, 7},
        CalendarDay{2026, 1, 5}},
-      {"today itself when every day before is marked", januaryFirstWeek, everyDay, {2026, 1, 4},
+      {"today itself when every day before is marked",
+       januaryFirstWeek,
+       everyDay,
+       {2026, 1, 4},
        CalendarDay{2026, 1, 4}},
       {"none when every day up to today is marked", wholeYearSoFar, everyDay, {2026, 12, 7}, std::nullopt},
       {"days after today are not offered", wholeYearSoFar, everyDay, {2026, 12, 6}, std::nullopt},

@@ -55,8 +55,8 @@ TEST(ReminderScheduleTest, OneBalloonADayFromTheChosenTimeWhileTodayIsUnreadAndH
   } rows[] = {
       {"before the time: wait for it", sevenOClock, none, At(today, 6, 59, 59), false, At(today, 7)},
       {"at the time", sevenOClock, none, At(today, 7), true, At(tomorrow, 7)},
-      {"a start after the time (late start, or the computer was off)", sevenOClock, none, At(today, 15, 30),
-       true, At(tomorrow, 7)},
+      {"a start after the time (late start, or the computer was off)", sevenOClock, none, At(today, 15, 30), true,
+       At(tomorrow, 7)},
       {"a resume after a sleep across the time", shownYesterday, none, At(today, 9, 12), true, At(tomorrow, 7)},
       {"a sleep across midnight and the time: the new day's one balloon", shownYesterday, yesterdayMarked,
        At(tomorrow, 8), true, At({2026, 12, 9}, 7)},

@@ -39,8 +39,7 @@ TEST(SettingsFileTest, EachBadSettingFallsBackToItsDefaultAndTheGoodOnesStay) {
        Settings(true, 9, 0), 1},
       {"a line without '='", "reminder on\nreminderTime=09:00\n", Settings(false, 9, 0), 1},
       {"an unknown name", "colour=blue\nreminder=on\n", Settings(true, 7, 0), 1},
-      {"a NUL inside a value", std::string("reminder=on\nreminderTime=09:0\0", 30) + "0\n", Settings(true, 7, 0),
-       1},
+      {"a NUL inside a value", std::string("reminder=on\nreminderTime=09:0\0", 30) + "0\n", Settings(true, 7, 0), 1},
   };
   for (const auto& row : rows) {
     const SettingsReading reading = ParseSettingsText(row.text);
