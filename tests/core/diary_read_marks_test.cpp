@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "HabitPrinters.h"
 #include "DbTestData.h"
 #include "TestFiles.h"
 #include "diary/DiarySession.h"

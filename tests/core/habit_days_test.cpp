@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "HabitPrinters.h"
 #include "habit/CalendarDay.h"
 #include "habit/ReadMarks.h"
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "HabitPrinters.h"
 #include "habit/CatchUpDay.h"
 #include "habit/ReadingProgress.h"
 #include "res/TextIds.h"
