@@ -47,3 +47,5 @@
 // The daily habit: progress of the read marks, and settings that could not be stored (habit/).
 #define IDS_HABIT_PROGRESS 350
 #define IDS_SETTINGS_CANNOT_WRITE 351
+#define IDS_CATCH_UP 352
+#define IDS_CATCH_UP_NONE 353
