@@ -164,7 +164,7 @@ TEST_F(ReadingMarkTest, ScreenshotOfTheMarkAndTheProgress) {
   Open();
   Click();
   const CScreenshot shot(Hwnd());
-  shot.SaveBmp(ProgramFolder() + "reading-mark-progress.bmp");
+  EXPECT_TRUE(shot.SaveBmp(ProgramFolder() + "reading-mark-progress.bmp"));
   // The progress line and the mark button lie outside the page's frame.
   const RECT progress = ItemRect(IDC_HABIT_PROGRESS), mark = ItemRect(IDC_MARK_READ);
   const ReadingLayout layout = LayOutReadingWindow(shot.Width(), shot.Height());
