@@ -35,6 +35,7 @@ class CDiarySession {
   bool CanMark() const { return m_store.m_readMarks.IsAvailable(); }
   const ReadMarks& Marks() const { return m_store.m_readMarks.Marks(); }
   // Stores the mark; an engine failure is thrown (CDaoException) and the marks stay as stored.
+  MessageText MarkFailureMessage(const CDaoException& error) const { return m_store.MarkFailureMessage(error); }
   void SetMarked(const CalendarDay& day, bool marked) { m_store.m_readMarks.SetMarked(day, marked); }
   // The date keys of the entries that hold the text, in date order; an engine failure is thrown.
   std::vector<std::string> Search(const SearchRequest& request);

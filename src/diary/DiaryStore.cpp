@@ -99,9 +99,16 @@ bool CDiaryStore::Refuse(DiaryUnavailable reason) {
 }
 
 MessageText CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
+  return MessageText(IDS_DIARY_STORE_FAILED).Then(FaultOf(error));
+}
+
+MessageText CDiaryStore::MarkFailureMessage(const CDaoException& error) const {
+  return MessageText(IDS_MARK_STORE_FAILED).Then(FaultOf(error));
+}
+
+MessageText CDiaryStore::FaultOf(const CDaoException& error) const {
   const std::string file = error.File().empty() ? m_strPath : error.File();
-  return MessageText(IDS_DIARY_STORE_FAILED)
-      .Then(DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description()));
+  return DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description());
 }
 
 // The file is built whole under another name and then renamed, so that a process that dies while

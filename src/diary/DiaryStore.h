@@ -28,6 +28,8 @@ class CDiaryStore {
   const DiaryUnavailable& Unavailable() const { return m_unavailable; }
   // The message for an entry operation that failed with `error`, naming the file and the cause.
   MessageText StoreFailureMessage(const CDaoException& error) const;
+  // The same cause after a read mark could not be stored: the mark stays as it was.
+  MessageText MarkFailureMessage(const CDaoException& error) const;
   // Leaves title, meditation and prayer as they were when there is no database.
   void ReadEntry(const std::string& key, DiaryEntry& entry);
   void WriteEntry(const std::string& key, const std::string& title, const std::string& meditation,
@@ -43,6 +45,7 @@ class CDiaryStore {
   CReadMarkStore m_readMarks;
 
  private:
+  MessageText FaultOf(const CDaoException& error) const;
   bool CreateDiaryFile(const std::string& path);
   void OpenAndReadKeys();
   bool Refuse(DiaryUnavailable reason);

@@ -181,7 +181,7 @@ void CReadingDlg::ToggleReadMark() {
     m_diary.SetMarked(day, !m_diary.Marks().IsMarked(day));
   } catch (const CDaoException& error) {
     // The marks held stay as stored; the button shows them below.
-    AppMessageBox(m_hWnd, m_diary.StoreFailureMessage(error), MB_OK | MB_ICONEXCLAMATION);
+    AppMessageBox(m_hWnd, m_diary.MarkFailureMessage(error), MB_OK | MB_ICONEXCLAMATION);
   }
   ShowMarkAndProgress();
 }

@@ -1,6 +1,8 @@
 // The reading window's read mark: the button marks and unmarks the shown day by click, Space and Enter,
 // the mark is stored and read back on reopening, the progress line follows it, the button is greyed
 // without a diary, and "읽지 않은 날로" shows the earliest unmarked day with a reading.
+#include <sqlite3.h>
+
 #include "ReadingDlgFixture.h"
 #include "Screenshot.h"
 #include "core/TestFiles.h"
@@ -81,6 +83,27 @@ TEST_F(ReadingMarkTest, MarkingTodayIsStoredKeptOnReopeningAndCounted) {
     m_dlg.reset();
   }
   EXPECT_EQ(BoxTexts(), "");
+}
+
+TEST_F(ReadingMarkTest, AMarkThatCannotBeStoredSaysWhyAndStaysAsItWas) {
+  WriteYearPlan();
+  Open();
+  // Another connection holds memo.mdb past the diary's wait.
+  sqlite3* holder = nullptr;
+  ASSERT_EQ(sqlite3_open((m_dir.ProgramDir() + "memo.mdb").c_str(), &holder), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  Click();
+  sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(holder);
+  ASSERT_EQ(m_boxes.Boxes().size(), 1u) << BoxTexts();
+  const std::string& failure = m_boxes.Boxes()[0].text;
+  EXPECT_EQ(failure.rfind(u8"읽음 표시를 저장하지 못했습니다. 표시는 그대로입니다.\n", 0), 0u) << failure;
+  EXPECT_NE(failure.find(u8"memo.mdb 파일을 다른 프로그램이 사용하고 있습니다."), std::string::npos) << failure;
+  EXPECT_FALSE(m_dlg->MarkButtonShowsRead());
+  EXPECT_EQ(Progress(), kUnread);
+  // Once the file is free, the same click stores the mark.
+  Click();
+  EXPECT_TRUE(m_dlg->MarkButtonShowsRead());
 }
 
 TEST_F(ReadingMarkTest, TheButtonFollowsTheShownDayAndTheProgressStaysOnToday) {
