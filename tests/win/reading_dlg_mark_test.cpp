@@ -59,6 +59,8 @@ TEST_F(ReadingMarkTest, MarkingTodayIsStoredKeptOnReopeningAndCounted) {
     SCOPED_TRACE(way.name);
     Open();
     ASSERT_TRUE(MarkEnabled());
+    // The mark comes last in the tab order: the window still starts on the previous-day button.
+    EXPECT_EQ(::GetFocus(), Item(IDC_PREV_DAY));
     EXPECT_FALSE(m_dlg->MarkButtonShowsRead());
     EXPECT_EQ(Progress(), kUnread);
     EXPECT_TRUE(ShowsIcon(IDC_MARK_READ));
