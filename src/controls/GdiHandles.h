@@ -37,6 +37,9 @@ struct GdiObjectRelease {
 struct IconRelease {
   static void Free(HICON icon) { ::DestroyIcon(icon); }
 };
+struct MenuRelease {
+  static void Free(HMENU menu) { ::DestroyMenu(menu); }
+};
 struct MemoryDcRelease {
   static void Free(HDC dc) { ::DeleteDC(dc); }
 };
@@ -46,6 +49,7 @@ using CPenHandle = CUniqueHandle<HPEN, GdiObjectRelease>;
 using CFontHandle = CUniqueHandle<HFONT, GdiObjectRelease>;
 using CBitmapHandle = CUniqueHandle<HBITMAP, GdiObjectRelease>;
 using CIconHandle = CUniqueHandle<HICON, IconRelease>;
+using CMenuHandle = CUniqueHandle<HMENU, MenuRelease>;
 // A context from CreateCompatibleDC or CreateDC; window contexts use CWindowDC.
 using CMemoryDcHandle = CUniqueHandle<HDC, MemoryDcRelease>;
 

@@ -31,6 +31,12 @@ class CDiarySession {
     m_store.WriteEntry(key, title, meditation, prayer);
   }
   void DeleteEntry(const std::string& key) { m_store.DeleteEntry(key); }
+  // The days marked read. Marking is unavailable without a diary, or when its file cannot keep marks.
+  bool CanMark() const { return m_store.m_readMarks.IsAvailable(); }
+  const ReadMarks& Marks() const { return m_store.m_readMarks.Marks(); }
+  // Stores the mark; an engine failure is thrown (CDaoException) and the marks stay as stored.
+  MessageText MarkFailureMessage(const CDaoException& error) const { return m_store.MarkFailureMessage(error); }
+  void SetMarked(const CalendarDay& day, bool marked) { m_store.m_readMarks.SetMarked(day, marked); }
   // The date keys of the entries that hold the text, in date order; an engine failure is thrown.
   std::vector<std::string> Search(const SearchRequest& request);
   // Writes the entry of `key`, or every entry, to the file.

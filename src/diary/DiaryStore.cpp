@@ -74,6 +74,8 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
     return Refuse({DiaryUnavailable::Reason::kFileFault, ClassifyEngineCode(error.EngineCode()), path, programDir,
                    error.Description()});
   }
+  // A diary whose marks cannot be kept (a read-only file) is still a diary: marking alone is unavailable.
+  m_readMarks.Open(m_diaryDb);
   return true;
 }
 
@@ -97,9 +99,16 @@ bool CDiaryStore::Refuse(DiaryUnavailable reason) {
 }
 
 MessageText CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
+  return MessageText(IDS_DIARY_STORE_FAILED).Then(FaultOf(error));
+}
+
+MessageText CDiaryStore::MarkFailureMessage(const CDaoException& error) const {
+  return MessageText(IDS_MARK_STORE_FAILED).Then(FaultOf(error));
+}
+
+MessageText CDiaryStore::FaultOf(const CDaoException& error) const {
   const std::string file = error.File().empty() ? m_strPath : error.File();
-  return MessageText(IDS_DIARY_STORE_FAILED)
-      .Then(DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description()));
+  return DescribeEngineFault(ClassifyEngineCode(error.EngineCode()), file, error.Description());
 }
 
 // The file is built whole under another name and then renamed, so that a process that dies while
@@ -124,6 +133,7 @@ bool CDiaryStore::CreateDiaryFile(const std::string& path) {
     table.CreateField(kPrayer, dbMemo, 0, dbUpdatableField);
     table.Append();
     table.Close();
+    CReadMarkStore::AppendTable(m_diaryDb);
     transaction.Commit();
     m_diaryDb.Close();
   } catch (const CDaoException&) {
@@ -206,6 +216,7 @@ void CDiaryStore::DeleteEntry(const std::string& key) {
 }
 
 void CDiaryStore::Release() {
+  m_readMarks.Release();
   m_pDiarySet.reset();
   if (m_diaryDb.IsOpen()) m_diaryDb.Close();
 }

@@ -7,6 +7,7 @@
 #include "db/DaoRecordset.h"
 #include "diary/DiaryKeyList.h"
 #include "diary/DiaryUnavailable.h"
+#include "diary/ReadMarkStore.h"
 
 struct DiaryEntry {
   bool found = false;
@@ -27,6 +28,8 @@ class CDiaryStore {
   const DiaryUnavailable& Unavailable() const { return m_unavailable; }
   // The message for an entry operation that failed with `error`, naming the file and the cause.
   MessageText StoreFailureMessage(const CDaoException& error) const;
+  // The same cause after a read mark could not be stored: the mark stays as it was.
+  MessageText MarkFailureMessage(const CDaoException& error) const;
   // Leaves title, meditation and prayer as they were when there is no database.
   void ReadEntry(const std::string& key, DiaryEntry& entry);
   void WriteEntry(const std::string& key, const std::string& title, const std::string& meditation,
@@ -38,8 +41,11 @@ class CDiaryStore {
   CDaoDatabase m_diaryDb;
   std::unique_ptr<CDaoRecordset> m_pDiarySet;
   CDiaryKeyList m_diaryKeys{1000};
+  // The days marked read, on the same connection; available only while the diary is.
+  CReadMarkStore m_readMarks;
 
  private:
+  MessageText FaultOf(const CDaoException& error) const;
   bool CreateDiaryFile(const std::string& path);
   void OpenAndReadKeys();
   bool Refuse(DiaryUnavailable reason);

@@ -16,6 +16,8 @@ struct ReadingDay {
   int nYear = 0, nMonth = 0, nDay = 0;
   std::string strYearTitle, strMonthTitle, strRange;
   std::vector<VerseEntry> verses;  // never empty: a day without passage holds the no-passage entry
+  // False for the no-passage page: the reader has nothing to read that day (catch-up, reminder).
+  bool bHasPassage = false;
 
   int VerseCount() const { return static_cast<int>(verses.size()); }
   std::string DateKey() const;  // the diary's key of the date, YYYYMMDD

@@ -6,10 +6,16 @@
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "diary/DiaryPickerDate.h"
+#include "db/DaoException.h"
+#include "habit/CatchUpDay.h"
+#include "habit/ReadingProgress.h"
 #include "ui/AppMessageBox.h"
+#include "ui/ResourceText.h"
+#include "ui/WideText.h"
 #include "ui/SystemCalls.h"
 #include "ui/WindowText.h"
 #include "res/Resource.h"
+#include "res/TextIds.h"
 #include "ui/LocalDate.h"
 #include "ui/ModuleFolder.h"
 #include "reading/DayStepLimits.h"
@@ -40,6 +46,14 @@ DiaryIcons IconsOf(DiaryFace face) {
   return {IDI_DIARY_EMPTY_HOVER, IDI_DIARY_EMPTY_NORMAL};
 }
 
+CalendarDay CalendarDayOf(const ReadingDay& day) { return CalendarDay{day.nYear, day.nMonth, day.nDay}; }
+
+CalendarDay Today() {
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  return CalendarDay{now.wYear, now.wMonth, now.wDay};
+}
+
 void Place(HWND control, const ControlPlace& place) {
   if (control) ::MoveWindow(control, place.x, place.y, place.width, place.height, TRUE);
 }
@@ -63,6 +77,8 @@ BOOL CReadingDlg::OnInitDialog() {
   m_btnNext.SubclassDlgItem(IDC_NEXT_DAY, m_hWnd);
   m_btnClose.SubclassDlgItem(IDOK, m_hWnd);
   m_btnDiary.SubclassDlgItem(IDC_DIARY_BUTTON, m_hWnd);
+  m_btnMark.SubclassDlgItem(IDC_MARK_READ, m_hWnd);
+  m_progressText = GetDlgItem(IDC_HABIT_PROGRESS);
   m_scrollBar = GetDlgItem(IDC_READING_SCROLL);
   m_datePicker = GetDlgItem(IDC_READING_DATE);
   UseKoreanDateWhereTheLocaleIsNot(m_datePicker);
@@ -101,7 +117,10 @@ BOOL CReadingDlg::OnInitDialog() {
   m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, kIconSize, kIconSize);
   m_btnNext.LoadIconPair(IDI_NEXT_HOVER, IDI_NEXT_NORMAL, kIconSize, kIconSize);
   m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, kIconSize, kIconSize);
-  for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnClose, &m_btnDiary}) button->SetHoverFrame(false);
+  for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnClose, &m_btnDiary, &m_btnMark})
+    button->SetHoverFrame(false);
+  // Without a diary that keeps marks the button stays, greyed; the reading goes on.
+  ::EnableWindow(m_btnMark.GetSafeHwnd(), m_diary.CanMark() ? TRUE : FALSE);
 
   m_pDiaryDlg = MakeDiaryWindow();
   return TRUE;
@@ -116,6 +135,8 @@ void CReadingDlg::LayOut(int width, int height) {
   Place(m_btnDiary.GetSafeHwnd(), layout.diary);
   Place(m_btnClose.GetSafeHwnd(), layout.close);
   Place(m_datePicker, layout.datePicker);
+  Place(m_btnMark.GetSafeHwnd(), layout.markRead);
+  Place(m_progressText, layout.progress);
 }
 
 // ---- What the window shows
@@ -137,10 +158,72 @@ void CReadingDlg::ShowDiaryEntryFace() {
   ShowDiaryFace(DiaryButtonFace(m_bDiaryShown, m_diary.HasEntry(m_day.DateKey())));
 }
 
+void CReadingDlg::ShowMarkAndProgress() {
+  const bool marked = m_diary.Marks().IsMarked(CalendarDayOf(m_day));
+  if (marked != m_bMarkShown || !m_btnMark.GetNormalIcon()) {
+    if (marked)
+      m_btnMark.LoadIconPair(IDI_MARK_READ_HOVER, IDI_MARK_READ_NORMAL, kIconSize, kIconSize);
+    else
+      m_btnMark.LoadIconPair(IDI_MARK_UNREAD_HOVER, IDI_MARK_UNREAD_NORMAL, kIconSize, kIconSize);
+    m_bMarkShown = marked;
+    RedrawNow(m_btnMark.GetSafeHwnd());
+  }
+  // Without marks there is no progress to tell.
+  const std::string text =
+      m_diary.CanMark() ? LoadText(ProgressText(ComputeProgress(m_diary.Marks(), Today()))) : std::string();
+  if (text != WindowTextUtf8(m_progressText)) SetWindowTextUtf8(m_progressText, text);
+}
+
+void CReadingDlg::ToggleReadMark() {
+  if (!m_diary.CanMark()) return;
+  const CalendarDay day = CalendarDayOf(m_day);
+  try {
+    m_diary.SetMarked(day, !m_diary.Marks().IsMarked(day));
+  } catch (const CDaoException& error) {
+    // The marks held stay as stored; the button shows them below.
+    AppMessageBox(m_hWnd, m_diary.MarkFailureMessage(error), MB_OK | MB_ICONEXCLAMATION);
+  }
+  ShowMarkAndProgress();
+}
+
+void CReadingDlg::GoToCatchUpDay() {
+  const CalendarDay today = Today();
+  const auto day = FindCatchUpDay(m_diary.Marks(), today, [this](const CalendarDay& asked) {
+    DayLookup lookup = m_plan->LookUpDay(asked.year, asked.month, asked.day);
+    ShowNotices(lookup.notices);
+    return lookup.day.bHasPassage;
+  });
+  if (!day) {
+    AppMessageBox(m_hWnd, MessageText(IDS_CATCH_UP_NONE), MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  SYSTEMTIME time = GetPickerTime(m_datePicker);
+  time.wYear = static_cast<WORD>(day->year);
+  time.wMonth = static_cast<WORD>(day->month);
+  time.wDay = static_cast<WORD>(day->day);
+  ShowChosenDate(time);
+}
+
+void CReadingDlg::ShowContextMenu(LPARAM screenPoint) {
+  POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+  // From the keyboard (Shift+F10, the menu key) the menu opens at the mark button.
+  if (screenPoint == -1) {
+    RECT button;
+    ::GetWindowRect(m_btnMark.GetSafeHwnd(), &button);
+    at = POINT{button.left, button.top};
+  }
+  CMenuHandle menu(::CreatePopupMenu());
+  if (!menu.Get()) return;
+  const std::wstring item = Widen(LoadText(MessageText(IDS_CATCH_UP)));
+  ::AppendMenuW(menu.Get(), MF_STRING, ID_CATCH_UP, item.c_str());
+  ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
+}
+
 // ---- Dates
 
-void CReadingDlg::StepDay(int delta) {
-  SYSTEMTIME time = ShiftDays(GetPickerTime(m_datePicker), delta);
+void CReadingDlg::StepDay(int delta) { ShowChosenDate(ShiftDays(GetPickerTime(m_datePicker), delta)); }
+
+void CReadingDlg::ShowChosenDate(SYSTEMTIME time) {
   SetPickerTime(m_datePicker, time);
   // At either end of its range the picker refuses the new date; what it holds is the date.
   time = GetPickerTime(m_datePicker);
@@ -160,6 +243,7 @@ void CReadingDlg::ShowDate(const SYSTEMTIME& time) {
   m_nFirstVerse = 0;
   ResetScrollBar(m_day.VerseCount() - 1);
   ShowDiaryEntryFace();
+  ShowMarkAndProgress();
   UpdateDayButtons();
   // One repaint for the whole step: the page under the picker and the scroll bar.
   RECT page = ToRect(m_layout.rcText);
@@ -272,6 +356,12 @@ HWND CReadingDlg::HelpWindow() const { return m_hMainWnd ? m_hMainWnd : ::GetWin
 
 bool CReadingDlg::PreTranslateMessage(MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
+  // The mark button is owner-drawn, so the dialog manager would give Enter on it to the window's default
+  // button (closing the window); Enter marks, as Space does.
+  if (msg.wParam == VK_RETURN && msg.hwnd == m_btnMark.GetSafeHwnd()) {
+    ToggleReadMark();
+    return true;
+  }
   if (msg.wParam == VK_F1) {
     if (HWND help = HelpWindow()) ::SendMessageW(help, WM_COMMAND, ID_HELP_OPEN, 0);
     return false;
@@ -298,6 +388,12 @@ bool CReadingDlg::OnCommand(WORD id, WORD code, HWND control) {
     switch (id) {
       case IDC_DIARY_BUTTON:
         OnDiaryButton();
+        return true;
+      case IDC_MARK_READ:
+        ToggleReadMark();
+        return true;
+      case ID_CATCH_UP:
+        GoToCatchUpDay();
         return true;
       default:
         break;
@@ -351,6 +447,10 @@ bool CReadingDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
       return false;
     case WM_VSCROLL:
       if (reinterpret_cast<HWND>(lParam) == m_scrollBar) OnScroll(LOWORD(wParam), HIWORD(wParam));
+      result = 0;
+      return true;
+    case WM_CONTEXTMENU:
+      ShowContextMenu(lParam);
       result = 0;
       return true;
     case WM_DATE_SYNC:

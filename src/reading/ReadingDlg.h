@@ -37,6 +37,12 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   const ReadingDay& ShownDay() const { return m_day; }
   // The face the diary button shows now.
   DiaryFace DiaryButtonShows() const { return m_diaryFace; }
+  // Whether the mark button shows the shown day as read.
+  bool MarkButtonShowsRead() const { return m_bMarkShown; }
+  // Marks the shown day read, or unread when it is; the mark button and Space or Enter on it do this.
+  void ToggleReadMark();
+  // Shows the earliest day of this year, up to today, that has a reading and no mark ("읽지 않은 날로").
+  void GoToCatchUpDay();
 
   // IDiaryHost
   HWND ReadingWindow() const override { return m_hWnd; }
@@ -74,6 +80,11 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   void UpdateDayButtons();
   void ShowDiaryFace(DiaryFace face);
   void ShowDiaryEntryFace();
+  // The mark button's face and state, and the progress line, for the shown day and today.
+  void ShowMarkAndProgress();
+  // Shows the date in the picker (which keeps it within its range) and on the page, and tells the diary.
+  void ShowChosenDate(SYSTEMTIME time);
+  void ShowContextMenu(LPARAM screenPoint);
   void OnPaint();
   // Paints the page onto `dc` and applies the scroll decision its verses give.
   void PaintPage(HDC dc, const RECT& clip);
@@ -87,13 +98,15 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   bool m_bScrollEnabled = false;
   ReadingLayout m_layout;
   CDiarySession m_diary;
-  CIconButton m_btnPrev, m_btnNext, m_btnClose, m_btnDiary;
+  CIconButton m_btnPrev, m_btnNext, m_btnClose, m_btnDiary, m_btnMark;
   HWND m_scrollBar = nullptr;
   HWND m_datePicker = nullptr;
+  HWND m_progressText = nullptr;
   CIconHandle m_hIcon;
   std::unique_ptr<IDiaryWindow> m_pDiaryDlg;
   bool m_bDiaryShown = false;
   DiaryFace m_diaryFace = DiaryFace::kEmpty;
+  bool m_bMarkShown = false;
 };
 
 // Paints the reading page of `day` onto `dc`, in client coordinates, within `clip`, with the verses

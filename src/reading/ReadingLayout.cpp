@@ -29,5 +29,9 @@ ReadingLayout LayOutReadingWindow(int w, int h) {
   layout.diary = ControlPlace{w - 130, h - 40, 35, 30};
   layout.close = ControlPlace{w - 75, h - 40, 35, 30};
   layout.datePicker = ControlPlace{40, h - 37, 170, 20};
+  // The mark stands left of the day steps; the progress line fills the strip under the page's frame and
+  // ends before the button row's top, so neither covers the page nor another control.
+  layout.markRead = ControlPlace{w - 295, h - 40, 35, 30};
+  layout.progress = ControlPlace{40, h - 54, w - 55, 14};
   return layout;
 }

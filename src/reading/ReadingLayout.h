@@ -18,6 +18,8 @@ struct ReadingLayout {
   PageRect rcBodyFull;     // under the header and right of the date column
   PageRect rcBody;         // rcBodyFull less the scroll bar
   ControlPlace scrollBar, prevDay, nextDay, diary, close, datePicker;
+  ControlPlace markRead;  // left of the day steps
+  ControlPlace progress;  // one line between the page and the bottom row, over the date picker
 };
 
 ReadingLayout LayOutReadingWindow(int clientWidth, int clientHeight);

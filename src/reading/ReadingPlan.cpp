@@ -147,7 +147,8 @@ ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanN
                 month, day);
   m_pPlanSet->Open(dbOpenDynaset, sql, 0);
   page.verses.clear();
-  if (m_pPlanSet->IsEOF()) {
+  page.bHasPassage = !m_pPlanSet->IsEOF();
+  if (!page.bHasPassage) {
     // The month title of the day before stays: the file may hold no row of this month.
     page.strRange.clear();
     page.verses.push_back(NoPassageEntry());

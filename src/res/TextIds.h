@@ -43,3 +43,10 @@
 #define IDS_DIARY_NOT_OPENED 342
 #define IDS_DIARY_FILE_UNCHANGED 343
 #define IDS_DIARY_READING_GOES_ON 344
+
+// The daily habit: progress of the read marks, and settings that could not be stored (habit/).
+#define IDS_HABIT_PROGRESS 350
+#define IDS_SETTINGS_CANNOT_WRITE 351
+#define IDS_CATCH_UP 352
+#define IDS_CATCH_UP_NONE 353
+#define IDS_MARK_STORE_FAILED 354

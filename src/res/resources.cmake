@@ -18,7 +18,8 @@ set(VESPERAL_ICON_NAMES
     128-diary-window 148-prev-hover 149-next-hover 150-next-normal 151-prev-normal
     156-diary-shown-hover 157-diary-shown-normal 158-diary-empty-hover 159-diary-empty-normal
     160-close-hover 161-close-normal 163-diary-written-hover 164-diary-written-normal
-    165-app 167-prayer 169-meditation)
+    165-app 167-prayer 169-meditation
+    170-mark-unread-hover 171-mark-unread-normal 172-mark-read-hover 173-mark-read-normal)
 set(VESPERAL_ICONS)
 foreach(name IN LISTS VESPERAL_ICON_NAMES)
   set(drawing ${VESPERAL_RES_DIR}/icons/${name}.txt)

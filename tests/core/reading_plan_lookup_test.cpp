@@ -19,6 +19,7 @@ TEST_F(ReadingPlanTest, DayIsReadWithTitlesRangeAndDateKey) {
   EXPECT_EQ(Bodies(), (std::vector<std::string>{"2000 1월 1일 첫 절", "2000 1월 1일 둘째 절"}));
   EXPECT_EQ(Numbers(), (std::vector<std::string>{"1", "2"}));
   EXPECT_EQ(m_day.DateKey(), "20000101");
+  EXPECT_TRUE(m_day.bHasPassage);
   EXPECT_TRUE(m_messages.empty());
 }
 
@@ -36,6 +37,7 @@ TEST_F(ReadingPlanTest, DayWithoutPassageKeepsThePreviousMonthTitle) {
   EXPECT_EQ(m_day.strMonthTitle, "2000 1월 제목");
   EXPECT_EQ(m_day.strYearTitle, "2000년 읽기");
   EXPECT_EQ(m_day.DateKey(), "20000203");
+  EXPECT_FALSE(m_day.bHasPassage);
 
   // A day that has a range but whose verses are missing is a day without passage too.
   Show(2000, 1, 2);
@@ -44,6 +46,7 @@ TEST_F(ReadingPlanTest, DayWithoutPassageKeepsThePreviousMonthTitle) {
                   "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');");
   Show(2001, 1, 1);
   EXPECT_EQ(Bodies(), std::vector<std::string>{"해당하는 본문내용이 없습니다."});
+  EXPECT_FALSE(m_day.bHasPassage);
 }
 
 TEST_F(ReadingPlanTest, VerseNumbersAreReadAsAtoiReadsThem) {

@@ -91,6 +91,7 @@ TEST_P(MissingPlanTest, DateShowsNoPassageAndEachFileIsToldOnce) {
     char key[16];
     std::snprintf(key, sizeof key, "%04d%02d%02d", visit.year, visit.month, visit.day);
     EXPECT_EQ(m_day.DateKey(), key);
+    EXPECT_EQ(m_day.bHasPassage, visit.firstBody != nullptr);
     if (visit.firstBody) {
       ASSERT_FALSE(Bodies().empty());
       EXPECT_EQ(Bodies()[0], visit.firstBody);

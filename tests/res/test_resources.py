@@ -296,6 +296,9 @@ class CompiledResourcesTest(unittest.TestCase):
             (1005, SCROLLBAR_CLASS, WS_CHILD | WS_VISIBLE | WS_GROUP | 1, (360, 51, 10, 129)),
             (1006, "sysdatetimepick32", WS_CHILD | WS_VISIBLE | WS_TABSTOP | 4, (7, 203, 109, 14)),
             (5, BUTTON_CLASS, pushbutton, (336, 199, 34, 20)),
+            # The read mark and the progress line come after them, so the first focus stays on id 4.
+            (6, BUTTON_CLASS, pushbutton, (154, 199, 34, 20)),
+            (1021, STATIC_CLASS, WS_CHILD | WS_VISIBLE | 0x80, (27, 188, 200, 9)),  # SS_NOPREFIX
         ]
         def class_of(klass):
             return CLASS_ATOMS.get(klass.lower(), klass.lower()) if isinstance(klass, str) else klass
@@ -370,7 +373,8 @@ class CompiledResourcesTest(unittest.TestCase):
     def test_every_icon_id_has_one_32x32_16_colour_image(self):
         with open(RESOURCE_H, encoding="utf-8") as f:
             ids = {int(v) for v in re.findall(r"#define\s+IDI_\w+\s+(\d+)", f.read())}
-        self.assertEqual(ids, {128, 148, 149, 150, 151, 156, 157, 158, 159, 160, 161, 163, 164, 165, 167, 169})
+        self.assertEqual(ids, {128, 148, 149, 150, 151, 156, 157, 158, 159, 160, 161, 163, 164, 165, 167, 169,
+                               170, 171, 172, 173})
         for ident in sorted(ids):
             with self.subTest(ident):
                 _, group = self.resources[(RT_GROUP_ICON, ident)]

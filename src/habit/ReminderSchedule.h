@@ -1,0 +1,35 @@
+#pragma once
+// When the tray shows the daily reminder balloon. The tray asks at start, on resuming from sleep, when
+// its timer fires and whenever a mark or a setting changes, passing "now"; it never reads the clock here.
+//
+// The rules: with the reminder on, the balloon of a day is due from the chosen time of that day until the
+// day ends, once: not when it was shown that day already, not when the day is marked read, not when the
+// day has no reading. A start or a resume after the time (the computer was off or asleep) therefore shows
+// it at once, if the day is still unread. The day is always the day of "now": after midnight, and on
+// 1 January (a new plan year, which may have no plan), the new day's marks and reading decide.
+#include <functional>
+#include <optional>
+
+#include "habit/CalendarDay.h"
+#include "habit/HabitSettings.h"
+#include "habit/ReadMarks.h"
+
+// A local date and time of day, as the tray's clock gives it.
+struct LocalTime {
+  CalendarDay day;
+  int secondOfDay = 0;  // 0..86399
+
+  bool operator==(const LocalTime& other) const { return day == other.day && secondOfDay == other.secondOfDay; }
+};
+
+struct ReminderDecision {
+  bool dueNow = false;
+  // When to ask again: the chosen time of today or of tomorrow; none while the reminder is off.
+  std::optional<LocalTime> nextCheck;
+};
+
+ReminderDecision DecideReminder(const HabitSettings& settings, const ReadMarks& marks,
+                                const std::function<bool(const CalendarDay& day)>& hasReading, const LocalTime& now);
+
+// Seconds from `from` to `to` (negative when `to` is earlier), for the tray's timer.
+long long SecondsBetween(const LocalTime& from, const LocalTime& to);

@@ -1,0 +1,129 @@
+#include "habit/SettingsFile.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+
+#include "db/DatabaseFileCheck.h"
+#include "res/TextIds.h"
+
+namespace {
+
+constexpr char kReminder[] = "reminder";
+constexpr char kReminderTime[] = "reminderTime";
+constexpr char kLastBalloon[] = "lastBalloon";
+// Settings are a few lines; a longer file is not ours, and only its beginning is read.
+constexpr size_t kMostBytesRead = 64 * 1024;
+
+std::string Trim(const std::string& text) {
+  const char* blanks = " \t\r";
+  const size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Exactly "HH:MM", 00:00 to 23:59.
+std::optional<ReminderTime> ParseTime(const std::string& value) {
+  if (value.size() != 5 || value[2] != ':' || !IsDigit(value[0]) || !IsDigit(value[1]) || !IsDigit(value[3]) ||
+      !IsDigit(value[4]))
+    return std::nullopt;
+  const ReminderTime time{(value[0] - '0') * 10 + (value[1] - '0'), (value[3] - '0') * 10 + (value[4] - '0')};
+  if (time.hour > 23 || time.minute > 59) return std::nullopt;
+  return time;
+}
+
+std::string FormatTime(const ReminderTime& time) {
+  const std::string two = "0123456789";
+  return std::string{two[time.hour / 10], two[time.hour % 10], ':', two[time.minute / 10], two[time.minute % 10]};
+}
+
+// True when the line was a known setting with a good value, and takes it.
+bool ApplyLine(const std::string& name, const std::string& value, HabitSettings& settings) {
+  if (name == kReminder) {
+    if (value != "on" && value != "off") return false;
+    settings.reminderOn = value == "on";
+    return true;
+  }
+  if (name == kReminderTime) {
+    const auto time = ParseTime(value);
+    if (time) settings.reminderTime = *time;
+    return time.has_value();
+  }
+  if (name == kLastBalloon) {
+    const auto day = ParseDayKey(value);
+    if (day) settings.lastBalloonDay = day;
+    return day.has_value();
+  }
+  return false;
+}
+
+}  // namespace
+
+SettingsReading ParseSettingsText(const std::string& text) {
+  SettingsReading reading;
+  size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = Trim(text.substr(start, end - start));
+    start = end + 1;
+    if (line.empty() || line[0] == ';' || line[0] == '#' || line[0] == '[') continue;
+    const size_t equals = line.find('=');
+    const bool good = equals != std::string::npos &&
+                      ApplyLine(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), reading.settings);
+    if (!good) ++reading.damagedLines;
+  }
+  return reading;
+}
+
+std::string FormatSettingsText(const HabitSettings& settings) {
+  std::string text = "; 베스페랄읽기 settings: reminder=on|off, reminderTime=HH:MM\r\n";
+  text += std::string(kReminder) + "=" + (settings.reminderOn ? "on" : "off") + "\r\n";
+  text += std::string(kReminderTime) + "=" + FormatTime(settings.reminderTime) + "\r\n";
+  if (settings.lastBalloonDay) text += std::string(kLastBalloon) + "=" + DayKey(*settings.lastBalloonDay) + "\r\n";
+  return text;
+}
+
+SettingsReading ReadSettingsFile(const std::string& programDir) {
+  std::ifstream file(FileSystemPath(programDir + kSettingsFileName), std::ios::binary);
+  if (!file) return SettingsReading();
+  std::string text(kMostBytesRead, '\0');
+  file.read(&text[0], static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(file.gcount()));
+  SettingsReading reading = ParseSettingsText(text);
+  reading.fileFound = true;
+  return reading;
+}
+
+SettingsWriting WriteSettingsFile(const std::string& programDir, const HabitSettings& settings) {
+  SettingsWriting writing;
+  writing.folder = programDir;
+  writing.path = programDir + kSettingsFileName;
+  const std::string building = writing.path + ".new";
+  const std::string text = FormatSettingsText(settings);
+  std::error_code error;
+  {
+    std::ofstream file(FileSystemPath(building), std::ios::binary | std::ios::trunc);
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.close();
+    if (!file) {
+      std::filesystem::remove(FileSystemPath(building), error);
+      return writing;
+    }
+  }
+  std::filesystem::rename(FileSystemPath(building), FileSystemPath(writing.path), error);
+  if (error) {
+    std::filesystem::remove(FileSystemPath(building), error);
+    return writing;
+  }
+  writing.written = true;
+  return writing;
+}
+
+MessageText SettingsWriting::Message() const {
+  if (written) return MessageText();
+  return MessageText(IDS_SETTINGS_CANNOT_WRITE, {folder});
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Reads and writes the settings file Vesperal.ini in the program folder: UTF-8 text of "name=value"
+// lines, no registry. Reading never fails: whatever is missing or damaged (a bad line, a time like 25:61,
+// bytes that are no text) takes its default and the good lines are kept. Writing builds the whole file
+// under another name and renames it over the old one, so a cut-short write leaves the old file; a folder
+// that cannot be written comes back as a value for the window layer to tell once.
+#include <string>
+
+#include "db/MessageText.h"
+#include "habit/HabitSettings.h"
+
+inline constexpr char kSettingsFileName[] = "Vesperal.ini";
+
+struct SettingsReading {
+  HabitSettings settings;
+  bool fileFound = false;
+  int damagedLines = 0;  // lines that were neither a known setting with a good value, nor blank or a comment
+};
+
+struct SettingsWriting {
+  bool written = false;
+  std::string path;    // Vesperal.ini, UTF-8
+  std::string folder;  // the program folder
+  // The message for a settings change that could not be stored; empty when written.
+  MessageText Message() const;
+};
+
+SettingsReading ParseSettingsText(const std::string& text);
+std::string FormatSettingsText(const HabitSettings& settings);
+
+// `programDir` ends in a separator, as the diary's folder does.
+SettingsReading ReadSettingsFile(const std::string& programDir);
+SettingsWriting WriteSettingsFile(const std::string& programDir, const HabitSettings& settings);

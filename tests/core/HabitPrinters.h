@@ -1,0 +1,11 @@
+#pragma once
+// Readable failure messages for the habit's values (gtest finds PrintTo beside the type).
+#include <ostream>
+
+#include "habit/CalendarDay.h"
+#include "habit/ReadingProgress.h"
+
+inline void PrintTo(const CalendarDay& day, std::ostream* out) { *out << DayKey(day); }
+inline void PrintTo(const ReadingProgress& progress, std::ostream* out) {
+  *out << progress.daysReadThisYear << " days this year, run " << progress.currentRun;
+}

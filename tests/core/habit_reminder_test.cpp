@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "habit/ReminderSchedule.h"
+
+namespace {
+
+constexpr int kHour = 3600;
+
+LocalTime At(CalendarDay day, int hour, int minute = 0, int second = 0) {
+  return {day, hour * kHour + minute * 60 + second};
+}
+
+HabitSettings ReminderAt(int hour, int minute, std::optional<CalendarDay> lastBalloon = std::nullopt) {
+  HabitSettings settings;
+  settings.reminderOn = true;
+  settings.reminderTime = {hour, minute};
+  settings.lastBalloonDay = lastBalloon;
+  return settings;
+}
+
+std::string Describe(const ReminderDecision& decision) {
+  std::string text = decision.dueNow ? "due" : "not due";
+  if (decision.nextCheck)
+    text += ", next " + DayKey(decision.nextCheck->day) + " " + std::to_string(decision.nextCheck->secondOfDay);
+  return text;
+}
+
+TEST(ReminderScheduleTest, OneBalloonADayFromTheChosenTimeWhileTodayIsUnreadAndHasAReading) {
+  const CalendarDay today{2026, 12, 7}, tomorrow{2026, 12, 8};
+  const CalendarDay yearEnd{2026, 12, 31}, newYear{2027, 1, 1};
+  ReadMarks none;
+  ReadMarks todayMarked;
+  todayMarked.Mark(today);
+  ReadMarks yesterdayMarked;
+  yesterdayMarked.Mark({2026, 12, 6});
+  // Plans exist up to 2026; 2027 has none yet.
+  auto planUpTo2026 = [](const CalendarDay& day) { return day.year <= 2026; };
+  HabitSettings off = ReminderAt(7, 0);
+  off.reminderOn = false;
+  const HabitSettings sevenOClock = ReminderAt(7, 0);
+  const HabitSettings shownToday = ReminderAt(7, 0, today);
+  const HabitSettings shownYesterday = ReminderAt(7, 0, CalendarDay{2026, 12, 6});
+  const HabitSettings lateEvening = ReminderAt(23, 59);
+
+  const struct {
+    const char* scenario;
+    const HabitSettings& settings;
+    const ReadMarks& marks;
+    LocalTime now;
+    bool dueNow;
+    std::optional<LocalTime> nextCheck;
+  } rows[] = {
+      {"before the time: wait for it", sevenOClock, none, At(today, 6, 59, 59), false, At(today, 7)},
+      {"at the time", sevenOClock, none, At(today, 7), true, At(tomorrow, 7)},
+      {"a start after the time (late start, or the computer was off)", sevenOClock, none, At(today, 15, 30), true,
+       At(tomorrow, 7)},
+      {"a resume after a sleep across the time", shownYesterday, none, At(today, 9, 12), true, At(tomorrow, 7)},
+      {"a sleep across midnight and the time: the new day's one balloon", shownYesterday, yesterdayMarked,
+       At(tomorrow, 8), true, At({2026, 12, 9}, 7)},
+      {"already shown today", shownToday, none, At(today, 18), false, At(tomorrow, 7)},
+      {"shown today, asked again after midnight before the time", shownToday, none, At(tomorrow, 0, 0, 1), false,
+       At(tomorrow, 7)},
+      {"today marked read", sevenOClock, todayMarked, At(today, 7, 30), false, At(tomorrow, 7)},
+      {"only yesterday marked: today is still unread", sevenOClock, yesterdayMarked, At(today, 8), true,
+       At(tomorrow, 7)},
+      {"a time just before midnight", lateEvening, none, At(today, 23, 59, 30), true, At(tomorrow, 23, 59)},
+      {"31 December has its reading", sevenOClock, none, At(yearEnd, 7), true, At(newYear, 7)},
+      {"1 January of a year without a plan: no reading, no balloon", sevenOClock, none, At(newYear, 7), false,
+       At({2027, 1, 2}, 7)},
+      {"reminder off", off, none, At(today, 7), false, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    const ReminderDecision decision = DecideReminder(row.settings, row.marks, planUpTo2026, row.now);
+    const ReminderDecision expected{row.dueNow, row.nextCheck};
+    EXPECT_EQ(Describe(decision), Describe(expected)) << row.scenario;
+  }
+}
+
+TEST(ReminderScheduleTest, TheTimerWaitsTheSecondsToTheNextCheckAcrossMidnightAndTheYearsEnd) {
+  EXPECT_EQ(SecondsBetween(At({2026, 12, 7}, 6, 59, 59), At({2026, 12, 7}, 7)), 1);
+  EXPECT_EQ(SecondsBetween(At({2026, 12, 31}, 23), At({2027, 1, 1}, 7)), 8 * kHour);
+  EXPECT_EQ(SecondsBetween(At({2026, 12, 7}, 8), At({2026, 12, 7}, 7)), -kHour);
+}
+
+}  // namespace
