@@ -8,5 +8,6 @@ list(APPEND CORE_SOURCES
 set(APP_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SettingsDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VesperalApp.cpp
 )

@@ -38,6 +38,7 @@
 #define ID_HOMEPAGE_OPEN 32772
 #define ID_HELP_OPEN 32773
 #define ID_CATCH_UP 32774
+#define ID_SETTINGS 32775
 #define ID_APP_EXIT 57665
 
 #define WM_DATE_SYNC (WM_USER + 15)
@@ -69,3 +70,8 @@
 
 #define IDC_SAVE_CURRENT 1019
 #define IDC_SAVE_ALL 1020
+
+// The settings window: the daily reminder and its time.
+#define IDD_SETTINGS 166
+#define IDC_REMINDER_ON 1022
+#define IDC_REMINDER_TIME 1023

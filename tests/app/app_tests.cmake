@@ -41,3 +41,5 @@ set_tests_properties(app_tests_wine PROPERTIES TIMEOUT 300)
 # Both suites move windows to the front and read the desktop's z-order and activation: never at once.
 set_tests_properties(app_tests_wine win_tests_wine win_tests_en_US win_page_ko_KR win_page_en_US
                      PROPERTIES RESOURCE_LOCK desktop)
+# The settings window is made from the program's resources in the test process itself.
+vesperal_add_resources(app_tests)

@@ -3,9 +3,13 @@
 #include <ostream>
 
 #include "habit/CalendarDay.h"
+#include "habit/HabitSettings.h"
 #include "habit/ReadingProgress.h"
 
 inline void PrintTo(const CalendarDay& day, std::ostream* out) { *out << DayKey(day); }
 inline void PrintTo(const ReadingProgress& progress, std::ostream* out) {
   *out << progress.daysReadThisYear << " days this year, run " << progress.currentRun;
+}
+inline void PrintTo(const ReminderTime& time, std::ostream* out) {
+  *out << time.hour << ':' << (time.minute < 10 ? "0" : "") << time.minute;
 }

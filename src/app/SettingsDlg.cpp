@@ -1,0 +1,65 @@
+#include "app/SettingsDlg.h"
+
+#include <commctrl.h>
+
+#include "diary/DiaryHelpKey.h"
+#include "res/Resource.h"
+#include "ui/LocalDate.h"
+
+namespace {
+
+HWND TimePicker(HWND dialog) { return ::GetDlgItem(dialog, IDC_REMINDER_TIME); }
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow)
+    : CDialogBase(IDD_SETTINGS, owner), m_settings(settings), m_hHelpWnd(helpWindow) {}
+
+BOOL CSettingsDlg::OnInitDialog() {
+  ::CheckDlgButton(m_hWnd, IDC_REMINDER_ON, m_settings.reminderOn ? BST_CHECKED : BST_UNCHECKED);
+  HWND picker = TimePicker(m_hWnd);
+  // Hours and minutes on the 24-hour clock in every locale; seconds are not kept.
+  ::SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm"));
+  const SYSTEMTIME today = [] {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    return now;
+  }();
+  SetPickerTime(picker, MakeLocalTime(today.wYear, today.wMonth, today.wDay, m_settings.reminderTime.hour,
+                                      m_settings.reminderTime.minute));
+  EnableTimeWithReminder();
+  // A window owned by the hidden frame comes up behind whatever the user works in unless brought forward.
+  ::SetForegroundWindow(m_hWnd);
+  return TRUE;
+}
+
+bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control) {
+  if (id == IDC_REMINDER_ON && code == BN_CLICKED) {
+    EnableTimeWithReminder();
+    return true;
+  }
+  return CDialogBase::OnCommand(id, code, control);
+}
+
+void CSettingsDlg::OnOK() {
+  m_settings.reminderOn = ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED;
+  const SYSTEMTIME chosen = GetPickerTime(TimePicker(m_hWnd));
+  m_settings.reminderTime = ReminderTime{chosen.wHour, chosen.wMinute};
+  EndDialog(IDOK);
+}
+
+bool CSettingsDlg::PreTranslateMessage(MSG& msg) {
+  SendHelpOnF1(msg, m_hHelpWnd);
+  return false;
+}
+
+void CSettingsDlg::EnableTimeWithReminder() {
+  ::EnableWindow(TimePicker(m_hWnd), ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED);
+}
+
+bool EditHabitSettings(HWND owner, HabitSettings& settings) {
+  CSettingsDlg dialog(owner, settings, owner);
+  if (dialog.DoModal(owner) != IDOK) return false;
+  settings = dialog.Settings();
+  return true;
+}

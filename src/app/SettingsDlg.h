@@ -1,0 +1,33 @@
+#pragma once
+// The settings window "설정": the daily reminder on or off, and its time of day. It edits a copy of the
+// settings; storing them is the caller's business.
+#include <windows.h>
+
+#include "habit/HabitSettings.h"
+#include "ui/DialogBase.h"
+
+class CSettingsDlg : public CDialogBase {
+ public:
+  // `helpWindow` gets the help command on F1.
+  CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow);
+
+  // The settings as the user left them; meaningful after the window ended with IDOK.
+  const HabitSettings& Settings() const { return m_settings; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  void OnOK() override;
+  bool PreTranslateMessage(MSG& msg) override;
+
+ private:
+  // The time can be chosen only while the reminder is on.
+  void EnableTimeWithReminder();
+
+  HabitSettings m_settings;
+  HWND m_hHelpWnd;
+};
+
+// Runs the window modally over `owner`. True when the user confirmed: `settings` then holds the choice;
+// otherwise it is left as it was.
+bool EditHabitSettings(HWND owner, HabitSettings& settings);
