@@ -50,3 +50,6 @@
 #define IDS_CATCH_UP 352
 #define IDS_CATCH_UP_NONE 353
 #define IDS_MARK_STORE_FAILED 354
+// The tray's reminder balloon and its catch-up item.
+#define IDS_REMINDER_TITLE 355
+#define IDS_MENU_CATCH_UP 356
