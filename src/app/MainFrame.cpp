@@ -22,6 +22,7 @@ const char kHomepageAddress[] = "https://vesperal.example.org/";
 namespace {
 
 const wchar_t kFrameClass[] = L"VesperalMainFrame";
+static_assert(kTrayBalloonClick == NIN_BALLOONUSERCLICK, "the tray rules know the balloon click by its number");
 
 // The tray menu, destroyed when it goes out of scope.
 class CPopupMenu {

@@ -2,7 +2,8 @@
 // lies outside it. Each call goes as one line to calls.log beside the exe; the tray calls are also made for
 // real, the browser, help and sound calls are not. A posted "VesperalTestChangeDirectory" message makes the
 // program change its current directory to the folder named in chdir.txt beside the exe, as a save dialog
-// would. A file helpviewer.txt beside the exe plays the system's help viewer: "none" a system without one,
+// would. A posted "VesperalTestRecordShownDay" message writes the day the reading window shows to calls.log
+// ("shown|YYYYMMDD", or "shown|none" without a reading window). A file helpviewer.txt beside the exe plays the system's help viewer: "none" a system without one,
 // anything else a system with one; without the file the real probe answers. A file clock.txt beside the exe
 // plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was read, and the clock
 // runs on from there in real time; a changed file sets the clock anew (a test moves it forward, as a sleep
@@ -15,6 +16,7 @@
 #include <string>
 
 #include "app/VesperalApp.h"
+#include "reading/ReadingDlg.h"
 #include "ui/SystemCalls.h"
 #include "ui/WideText.h"
 
@@ -134,6 +136,7 @@ bool PlayedWinHelpViewer() {
 }
 
 UINT g_changeDirectoryMessage = 0;
+UINT g_recordShownDayMessage = 0;
 
 LRESULT CALLBACK WatchPostedMessages(int code, WPARAM removal, LPARAM message) {
   const MSG* msg = reinterpret_cast<const MSG*>(message);
@@ -147,6 +150,8 @@ LRESULT CALLBACK WatchPostedMessages(int code, WPARAM removal, LPARAM message) {
       ::SetCurrentDirectoryW(Widen(folder).c_str());
     }
   }
+  if (code == HC_ACTION && removal == PM_REMOVE && msg->message == g_recordShownDayMessage)
+    Record("shown|" + (g_pReadingDlg && g_pReadingDlg->GetSafeHwnd() ? g_pReadingDlg->ShownDay().DateKey() : "none"));
   return ::CallNextHookEx(nullptr, code, removal, message);
 }
 
@@ -163,6 +168,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   calls.hasWinHelpViewer = &PlayedWinHelpViewer;
   calls.getLocalTime = &PlayedLocalTime;
   g_changeDirectoryMessage = ::RegisterWindowMessageW(L"VesperalTestChangeDirectory");
+  g_recordShownDayMessage = ::RegisterWindowMessageW(L"VesperalTestRecordShownDay");
   HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());
   const int code = VesperalMain(instance);
   if (hook) ::UnhookWindowsHookEx(hook);
