@@ -22,6 +22,7 @@ const char kHomepageAddress[] = "https://vesperal.example.org/";
 namespace {
 
 const wchar_t kFrameClass[] = L"VesperalMainFrame";
+static_assert(kTrayBalloonClick == NIN_BALLOONUSERCLICK, "the tray rules know the balloon click by its number");
 
 // The tray menu, destroyed when it goes out of scope.
 class CPopupMenu {
@@ -49,10 +50,46 @@ void RegisterFrameClass(HINSTANCE instance, WNDPROC proc) {
   ::RegisterClassW(&frameClass);
 }
 
+void DoReadingAction(CReadingDlg& reading, ReadingAction action) {
+  switch (action) {
+    case ReadingAction::kShowToday:
+      reading.ShowToday();
+      break;
+    case ReadingAction::kCatchUp:
+      reading.GoToCatchUpDay();
+      break;
+    case ReadingAction::kNone:
+      break;
+  }
+}
+
+// A reading window that does its first action once it has opened and shown what it had to tell at start.
+class CTrayReadingDlg : public CReadingDlg {
+ public:
+  explicit CTrayReadingDlg(ReadingAction action) : m_action(action) {}
+
+ protected:
+  BOOL OnInitDialog() override {
+    const BOOL result = CReadingDlg::OnInitDialog();
+    if (m_action != ReadingAction::kNone) ::PostMessageW(GetSafeHwnd(), kFirstActionMessage, 0, 0);
+    return result;
+  }
+  bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    if (msg != kFirstActionMessage) return CReadingDlg::OnMessage(msg, wParam, lParam, result);
+    DoReadingAction(*this, m_action);
+    result = 0;
+    return true;
+  }
+
+ private:
+  static constexpr UINT kFirstActionMessage = WM_APP + 1;
+  ReadingAction m_action;
+};
+
 }  // namespace
 
-void RunReadingWindow(HWND owner) {
-  CReadingDlg reading;
+void RunReadingWindow(HWND owner, ReadingAction action) {
+  CTrayReadingDlg reading(action);
   reading.SetMainWindow(owner);
   g_pReadingDlg = &reading;
   reading.DoModal(owner);
@@ -99,6 +136,16 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TRAYNOTIFY:
       OnTrayNotify(lParam);
       return 0;
+    case WM_TIMER:
+      if (m_reminder.OnTimer(wParam)) return 0;
+      break;
+    case WM_POWERBROADCAST:
+      // Back from sleep or hibernation: a reminder time passed meanwhile shows its balloon now.
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) m_reminder.Check();
+      return TRUE;
+    case WM_TIMECHANGE:
+      m_reminder.Check();
+      return 0;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case ID_READING_OPEN:
@@ -109,6 +156,9 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
           return 0;
         case ID_HELP_OPEN:
           OnHelp();
+          return 0;
+        case ID_CATCH_UP:
+          Respond(RespondToCatchUpCommand(m_bReadingOpen));
           return 0;
         case ID_APP_EXIT:
           ::SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
@@ -134,12 +184,17 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
-  const TrayResponse response = RespondToTray(static_cast<long>(mouseMessage), m_bReadingOpen);
+  Respond(RespondToTray(static_cast<long>(mouseMessage), m_bReadingOpen));
+}
+
+void CMainFrame::Respond(const TrayResponse& response) {
   if (response.bringForward) ::SetForegroundWindow(m_hWnd);
-  if (response.raiseReading && g_pReadingDlg && g_pReadingDlg->GetSafeHwnd())
+  if (response.raiseReading && g_pReadingDlg && g_pReadingDlg->GetSafeHwnd()) {
     ::SetWindowPos(g_pReadingDlg->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    DoReadingAction(*g_pReadingDlg, response.action);
+  }
   if (response.showMenu) ShowTrayMenu();
-  if (response.openReading) OpenReadingWindow();
+  if (response.openReading) OpenReadingWindow(response.action);
 }
 
 void CMainFrame::ShowTrayMenu() {
@@ -153,6 +208,7 @@ void CMainFrame::ShowTrayMenu() {
   item(ID_READING_OPEN, IDS_MENU_READING_OPEN);
   item(ID_HOMEPAGE_OPEN, IDS_MENU_HOMEPAGE_OPEN);
   item(ID_HELP_OPEN, IDS_MENU_HELP_OPEN);
+  item(ID_CATCH_UP, IDS_MENU_CATCH_UP);
   ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
   item(ID_APP_EXIT, IDS_MENU_APP_EXIT);
   // Bottom-left corner at the cursor; the chosen item comes back as WM_COMMAND.
@@ -160,9 +216,9 @@ void CMainFrame::ShowTrayMenu() {
                    nullptr);
 }
 
-void CMainFrame::OpenReadingWindow() {
+void CMainFrame::OpenReadingWindow(ReadingAction action) {
   m_bReadingOpen = true;
-  RunReadingWindow(m_hWnd);
+  RunReadingWindow(m_hWnd, action);
   m_bReadingOpen = false;
 }
 

@@ -3,6 +3,9 @@
 // the tray's mouse messages and a second start's wake-up, shows the tray menu and carries out its commands.
 #include <windows.h>
 
+#include "app/Reminder.h"
+#include "app/TrayRules.h"
+
 class CReadingDlg;
 
 // The reading window that runs now, or null; it lives on the stack of whoever runs it.
@@ -25,6 +28,11 @@ class CMainFrame {
 
   // Start-up says whether a reading window runs: until then one counts as open.
   void SetReadingOpen(bool open) { m_bReadingOpen = open; }
+  // Start-up, once the tray icon is there: the reminder asks for the first time (a start after the chosen
+  // time shows the day's balloon at once) and sets its timer.
+  void StartReminder() { m_reminder.Start(m_hWnd); }
+  // The daily reminder: its settings, which the settings dialog reads and changes.
+  CReminder& Reminder() { return m_reminder; }
 
  private:
   // True while a reading window runs.
@@ -32,8 +40,10 @@ class CMainFrame {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnTrayNotify(LPARAM mouseMessage);
+  // Carries out the steps of a tray response in the order of its fields.
+  void Respond(const TrayResponse& response);
   void ShowTrayMenu();
-  void OpenReadingWindow();
+  void OpenReadingWindow(ReadingAction action = ReadingAction::kNone);
   void OnHomepage();
   void OnHelp();
   void OnClose();
@@ -42,7 +52,9 @@ class CMainFrame {
   HWND m_hWnd = nullptr;
   HINSTANCE m_hInstance;
   UINT m_nTaskbarCreated;
+  CReminder m_reminder;
 };
 
-// Runs a reading window owned by `owner` until the user closes it, with g_pReadingDlg pointing at it.
-void RunReadingWindow(HWND owner);
+// Runs a reading window owned by `owner` until the user closes it, with g_pReadingDlg pointing at it. The
+// window does `action` once it is shown.
+void RunReadingWindow(HWND owner, ReadingAction action = ReadingAction::kNone);

@@ -20,6 +20,17 @@ NOTIFYICONDATAW TrayRecord(HWND frame, UINT flags, HICON icon) {
   return data;
 }
 
+// Copies as much of `text` as `size` units hold with the terminator, never half of a surrogate pair.
+template <size_t size>
+void CopyCut(wchar_t (&field)[size], const std::string& text) {
+  std::wstring wide = Widen(text);
+  if (wide.size() > size - 1) {
+    wide.resize(size - 1);
+    if (wide.back() >= 0xD800 && wide.back() <= 0xDBFF) wide.pop_back();
+  }
+  std::memcpy(field, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+}
+
 }  // namespace
 
 bool AddAppTrayIcon(HWND frame, HINSTANCE module) {
@@ -40,4 +51,15 @@ void RemoveAppTrayIcon(HWND frame, HINSTANCE module) {
   // The removal names the icon by window and id; the icon in the record is only filled in.
   NOTIFYICONDATAW data = TrayRecord(frame, NIF_ICON, ::LoadIconW(module, MAKEINTRESOURCEW(IDI_DIARY_WINDOW)));
   TheSystemCalls().notifyIcon(NIM_DELETE, &data);
+}
+
+void ShowTrayBalloon(HWND frame, const std::string& title, const std::string& text) {
+  NOTIFYICONDATAW data = TrayRecord(frame, NIF_INFO, nullptr);
+  data.cbSize = kBalloonRecordSize;
+  CopyCut(data.szInfoTitle, title);
+  CopyCut(data.szInfo, text);
+  data.dwInfoFlags = NIIF_INFO;
+  // Shells since Vista keep a balloon as long as their accessibility setting says; older ones take this.
+  data.uTimeout = 30000;
+  TheSystemCalls().notifyIcon(NIM_MODIFY, &data);
 }

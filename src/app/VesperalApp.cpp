@@ -57,6 +57,7 @@ bool CVesperalApp::InitInstance(HINSTANCE instance, const std::string& commandLi
     return false;
   }
   g_pReadingDlg = nullptr;
+  m_pMainFrame->StartReminder();
   if (!IsTrayOnlyStart(commandLine)) RunReadingWindow(frame);
   m_pMainFrame->SetReadingOpen(false);
   return true;

@@ -1,5 +1,6 @@
 # Sources of src/app, the application shell: the start-up decisions are portable, the frame and tray are not.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ReminderCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TrayRules.cpp
 )
@@ -7,6 +8,7 @@ list(APPEND CORE_SOURCES
 # recording test builds link them, the window tests do not need them.
 set(APP_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Reminder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VesperalApp.cpp

@@ -7,6 +7,7 @@
 #include "db/FieldValue.h"
 #include "db/JetErrors.h"
 #include "db/SchemaCheck.h"
+#include "db/SqliteConnection.h"
 #include "db/SqliteTransaction.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/ReadMarkTable.h"
@@ -40,21 +41,33 @@ bool CReadMarkStore::Open(CDaoDatabase& database) {
     } catch (const CDaoException& error) {
       if (error.EngineCode() != jet::kTableExists) throw;
     }
-    CheckTables(database, {{kTable, {kKeyDate}}});
-    CDaoRecordset set(&database);
-    CRecordsetCloser closer(set);
-    set.Open(dbOpenDynaset, std::string("SELECT ") + kKeyDate + " FROM " + kTable, 0);
-    for (; !set.IsEOF(); set.MoveNext()) {
-      // Rows another tool wrote with a key that names no day are left in the file and not counted.
-      const auto day = ParseDayKey(FieldValueToText(set.GetFieldValue(kKeyDate)));
-      if (day) m_marks.Mark(*day);
-    }
-    set.Close();
+    m_marks = ReadAll(database);
   } catch (const CDaoException&) {
     return Refuse();
   }
   m_pDatabase = &database;
   return true;
+}
+
+bool CReadMarkStore::HasTable(CDaoDatabase& database) {
+  auto object = database.Connection().Prepare("SELECT 1 FROM sqlite_master WHERE name = ?1 COLLATE NOCASE");
+  object.BindText(1, kTable);
+  return object.Step();
+}
+
+ReadMarks CReadMarkStore::ReadAll(CDaoDatabase& database) {
+  CheckTables(database, {{kTable, {kKeyDate}}});
+  ReadMarks marks;
+  CDaoRecordset set(&database);
+  CRecordsetCloser closer(set);
+  set.Open(dbOpenDynaset, std::string("SELECT ") + kKeyDate + " FROM " + kTable, 0);
+  for (; !set.IsEOF(); set.MoveNext()) {
+    // Rows another tool wrote with a key that names no day are left in the file and not counted.
+    const auto day = ParseDayKey(FieldValueToText(set.GetFieldValue(kKeyDate)));
+    if (day) marks.Mark(*day);
+  }
+  set.Close();
+  return marks;
 }
 
 void CReadMarkStore::SetMarked(const CalendarDay& day, bool marked) {

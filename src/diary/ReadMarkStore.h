@@ -24,6 +24,11 @@ class CReadMarkStore {
   // Forgets the connection (the diary store closes it) and the marks.
   void Release();
 
+  // Whether the database has an object named READMARK; only reads the schema.
+  static bool HasTable(CDaoDatabase& database);
+  // Checks the READMARK table and reads every mark; only reads. Throws CDaoException.
+  static ReadMarks ReadAll(CDaoDatabase& database);
+
  private:
   bool Refuse();
 

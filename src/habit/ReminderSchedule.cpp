@@ -21,3 +21,10 @@ long long SecondsBetween(const LocalTime& from, const LocalTime& to) {
   const long long days = static_cast<long long>(DayNumber(to.day)) - DayNumber(from.day);
   return days * 86400 + (to.secondOfDay - from.secondOfDay);
 }
+
+std::optional<long long> ReminderWaitSeconds(const ReminderDecision& decision, const LocalTime& now) {
+  if (!decision.nextCheck) return std::nullopt;
+  const long long wait = SecondsBetween(now, *decision.nextCheck);
+  if (wait < 1) return 1;
+  return wait < kLongestReminderWait ? wait : kLongestReminderWait;
+}

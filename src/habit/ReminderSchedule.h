@@ -1,6 +1,6 @@
 #pragma once
-// When the tray shows the daily reminder balloon. The tray asks at start, on resuming from sleep, when
-// its timer fires and whenever a mark or a setting changes, passing "now"; it never reads the clock here.
+// When the tray shows the daily reminder balloon. The tray asks at start, on resuming from sleep, when the
+// clock is set, when its timer fires and when a setting changes, passing "now"; it never reads the clock here.
 //
 // The rules: with the reminder on, the balloon of a day is due from the chosen time of that day until the
 // day ends, once: not when it was shown that day already, not when the day is marked read, not when the
@@ -33,3 +33,10 @@ ReminderDecision DecideReminder(const HabitSettings& settings, const ReadMarks& 
 
 // Seconds from `from` to `to` (negative when `to` is earlier), for the tray's timer.
 long long SecondsBetween(const LocalTime& from, const LocalTime& to);
+
+// The longest wait of the tray's timer: a clock set forward or back is noticed within it even where the
+// system sends no word of the change.
+inline constexpr long long kLongestReminderWait = 3600;
+// How long the tray's timer waits before asking again: until the next check, but at least a second (a timer
+// that fired a moment early asks again soon) and at most kLongestReminderWait. None while the reminder is off.
+std::optional<long long> ReminderWaitSeconds(const ReminderDecision& decision, const LocalTime& now);

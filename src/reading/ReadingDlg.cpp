@@ -50,7 +50,7 @@ CalendarDay CalendarDayOf(const ReadingDay& day) { return CalendarDay{day.nYear,
 
 CalendarDay Today() {
   SYSTEMTIME now;
-  ::GetLocalTime(&now);
+  TheSystemCalls().getLocalTime(&now);
   return CalendarDay{now.wYear, now.wMonth, now.wDay};
 }
 
@@ -90,7 +90,7 @@ BOOL CReadingDlg::OnInitDialog() {
   m_plan = std::make_unique<CReadingPlan>(programDir);
 
   SYSTEMTIME now;
-  ::GetLocalTime(&now);
+  TheSystemCalls().getLocalTime(&now);
   SetPickerTime(m_datePicker, now);
 
   m_bDiaryShown = false;
@@ -197,12 +197,18 @@ void CReadingDlg::GoToCatchUpDay() {
     AppMessageBox(m_hWnd, MessageText(IDS_CATCH_UP_NONE), MB_OK | MB_ICONINFORMATION);
     return;
   }
+  ShowDay(*day);
+}
+
+void CReadingDlg::ShowDay(const CalendarDay& day) {
   SYSTEMTIME time = GetPickerTime(m_datePicker);
-  time.wYear = static_cast<WORD>(day->year);
-  time.wMonth = static_cast<WORD>(day->month);
-  time.wDay = static_cast<WORD>(day->day);
+  time.wYear = static_cast<WORD>(day.year);
+  time.wMonth = static_cast<WORD>(day.month);
+  time.wDay = static_cast<WORD>(day.day);
   ShowChosenDate(time);
 }
+
+void CReadingDlg::ShowToday() { ShowDay(Today()); }
 
 void CReadingDlg::ShowContextMenu(LPARAM screenPoint) {
   POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};

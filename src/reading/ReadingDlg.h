@@ -43,6 +43,10 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   void ToggleReadMark();
   // Shows the earliest day of this year, up to today, that has a reading and no mark ("읽지 않은 날로").
   void GoToCatchUpDay();
+  // Shows the day, as a choice in the date picker does (within the picker's range).
+  void ShowDay(const CalendarDay& day);
+  // Shows today (the tray's reminder balloon asks for it).
+  void ShowToday();
 
   // IDiaryHost
   HWND ReadingWindow() const override { return m_hWnd; }

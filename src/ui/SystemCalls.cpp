@@ -5,6 +5,6 @@
 
 SystemCalls& TheSystemCalls() {
   static SystemCalls calls{&::Shell_NotifyIconW, &::ShellExecuteW, &::WinHelpW, &PlaySoundOnDemand,
-                           &SystemHasWinHelpViewer};
+                           &SystemHasWinHelpViewer, &::GetLocalTime};
   return calls;
 }

@@ -2,7 +2,8 @@
 // The calls whose effect lies outside the program: the tray icon, the web browser, the help viewer and the
 // greeting sound. The program makes the real calls through this table; a test build puts recorders in their
 // place to see each call with its arguments. One entry per call, with the system function's own signature;
-// and the probe for a help viewer, which a test build answers as the system it plays.
+// the probe for a help viewer, which a test build answers as the system it plays; and the local clock, which a
+// test build sets to the time it plays (the reminder's time, a day after a sleep).
 #include <windows.h>
 
 #include <shellapi.h>
@@ -14,6 +15,7 @@ struct SystemCalls {
   BOOL(WINAPI* winHelp)(HWND owner, LPCWSTR helpFile, UINT command, ULONG_PTR data);
   BOOL(WINAPI* playSound)(LPCWSTR sound, HMODULE module, DWORD flags);
   bool (*hasWinHelpViewer)();
+  void(WINAPI* getLocalTime)(LPSYSTEMTIME time);
 };
 
 // The table in use; it starts with the system's functions.

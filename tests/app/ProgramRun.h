@@ -129,6 +129,11 @@ class ProgramFolder {
   }
 
   bool Ready() const { return m_copied; }
+  // Replaces the plan of `year` by one of the four tables and the given UTF-8 SQL.
+  void ReplacePlan(int year, const std::string& utf8Sql) const {
+    m_dir.Remove(std::to_string(year) + ".dat");
+    m_dir.WritePlan(year, utf8Sql);
+  }
   const std::string& Dir() const { return m_dir.ProgramDir(); }
   std::string ExePath() const { return Dir() + m_exeName; }
 

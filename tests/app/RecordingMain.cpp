@@ -2,8 +2,13 @@
 // lies outside it. Each call goes as one line to calls.log beside the exe; the tray calls are also made for
 // real, the browser, help and sound calls are not. A posted "VesperalTestChangeDirectory" message makes the
 // program change its current directory to the folder named in chdir.txt beside the exe, as a save dialog
-// would. A file helpviewer.txt beside the exe plays the system's help viewer: "none" a system without one,
-// anything else a system with one; without the file the real probe answers.
+// would. A posted "VesperalTestRecordShownDay" message writes the day the reading window shows to calls.log
+// ("shown|YYYYMMDD", or "shown|none" without a reading window). A file helpviewer.txt beside the exe plays the system's help viewer: "none" a system without one,
+// anything else a system with one; without the file the real probe answers. A file clock.txt beside the exe
+// plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was read, and the clock
+// runs on from there in real time; a changed file sets the clock anew (a test moves it forward, as a sleep
+// would); without the file, or with a text in another form, the real clock answers. A balloon's record
+// (NIF_INFO) adds its title, text and icon flags to the tray call's line.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,6 +16,7 @@
 #include <string>
 
 #include "app/VesperalApp.h"
+#include "reading/ReadingDlg.h"
 #include "ui/SystemCalls.h"
 #include "ui/WideText.h"
 
@@ -45,7 +51,11 @@ BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data) {
                 static_cast<unsigned long>(data->cbSize), Number(data->hWnd), data->uID, data->uFlags,
                 data->uCallbackMessage, data->hIcon ? 1 : 0);
   // The tip as far as the first record layout holds it, 64 units.
-  Record(line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string()));
+  std::string fields = line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string());
+  if ((data->uFlags & NIF_INFO) && data->cbSize >= NOTIFYICONDATAW_V2_SIZE)
+    fields += "|" + Narrow(std::wstring(data->szInfoTitle, 64).c_str()) + "|" +
+              Narrow(std::wstring(data->szInfo, 256).c_str()) + "|" + std::to_string(data->dwInfoFlags);
+  Record(fields);
   return g_realNotifyIcon(message, data);
 }
 
@@ -69,6 +79,53 @@ BOOL WINAPI RecordPlaySound(LPCWSTR sound, HMODULE module, DWORD flags) {
 
 bool (*g_realHasWinHelpViewer)() = nullptr;
 
+// The played clock: the text of clock.txt last read, the time it names, and the tick count when it was read.
+struct PlayedClock {
+  std::string text;
+  bool valid = false;
+  ULONGLONG startTicks = 0;  // in file time units (100 ns), as the named time
+  DWORD readAt = 0;
+};
+PlayedClock g_clock;
+
+bool ParseClock(const std::string& text, ULONGLONG& ticks) {
+  SYSTEMTIME time{};
+  int year, month, day, hour, minute, second;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d", &year, &month, &day, &hour, &minute, &second) != 6)
+    return false;
+  time.wYear = static_cast<WORD>(year);
+  time.wMonth = static_cast<WORD>(month);
+  time.wDay = static_cast<WORD>(day);
+  time.wHour = static_cast<WORD>(hour);
+  time.wMinute = static_cast<WORD>(minute);
+  time.wSecond = static_cast<WORD>(second);
+  FILETIME fileTime;
+  if (!::SystemTimeToFileTime(&time, &fileTime)) return false;
+  ticks = (static_cast<ULONGLONG>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
+  return true;
+}
+
+void WINAPI PlayedLocalTime(LPSYSTEMTIME time) {
+  std::string text;
+  if (FILE* file = _wfopen(BesideExe(L"clock.txt").c_str(), L"rb")) {
+    char buffer[64] = "";
+    text.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, file));
+    std::fclose(file);
+  }
+  if (text != g_clock.text) {
+    g_clock.text = text;
+    g_clock.valid = ParseClock(text, g_clock.startTicks);
+    g_clock.readAt = ::GetTickCount();
+  }
+  if (!g_clock.valid) {
+    ::GetLocalTime(time);
+    return;
+  }
+  const ULONGLONG ticks = g_clock.startTicks + static_cast<ULONGLONG>(::GetTickCount() - g_clock.readAt) * 10000;
+  FILETIME fileTime{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  ::FileTimeToSystemTime(&fileTime, time);
+}
+
 bool PlayedWinHelpViewer() {
   FILE* file = _wfopen(BesideExe(L"helpviewer.txt").c_str(), L"rb");
   if (!file) return g_realHasWinHelpViewer();
@@ -79,6 +136,7 @@ bool PlayedWinHelpViewer() {
 }
 
 UINT g_changeDirectoryMessage = 0;
+UINT g_recordShownDayMessage = 0;
 
 LRESULT CALLBACK WatchPostedMessages(int code, WPARAM removal, LPARAM message) {
   const MSG* msg = reinterpret_cast<const MSG*>(message);
@@ -92,6 +150,8 @@ LRESULT CALLBACK WatchPostedMessages(int code, WPARAM removal, LPARAM message) {
       ::SetCurrentDirectoryW(Widen(folder).c_str());
     }
   }
+  if (code == HC_ACTION && removal == PM_REMOVE && msg->message == g_recordShownDayMessage)
+    Record("shown|" + (g_pReadingDlg && g_pReadingDlg->GetSafeHwnd() ? g_pReadingDlg->ShownDay().DateKey() : "none"));
   return ::CallNextHookEx(nullptr, code, removal, message);
 }
 
@@ -106,7 +166,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   calls.playSound = &RecordPlaySound;
   g_realHasWinHelpViewer = calls.hasWinHelpViewer;
   calls.hasWinHelpViewer = &PlayedWinHelpViewer;
+  calls.getLocalTime = &PlayedLocalTime;
   g_changeDirectoryMessage = ::RegisterWindowMessageW(L"VesperalTestChangeDirectory");
+  g_recordShownDayMessage = ::RegisterWindowMessageW(L"VesperalTestRecordShownDay");
   HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());
   const int code = VesperalMain(instance);
   if (hook) ::UnhookWindowsHookEx(hook);

@@ -85,5 +85,29 @@ TEST(TrayResponse, FollowsTheMouseMessageAndTheRunningReadingWindow) {
     EXPECT_EQ(r.raiseReading, c.expected.raiseReading);
     EXPECT_EQ(r.showMenu, c.expected.showMenu);
     EXPECT_EQ(r.openReading, c.expected.openReading);
+    EXPECT_EQ(r.action, ReadingAction::kNone);
+  }
+}
+
+TEST(TrayResponse, BalloonClickAndCatchUpOpenTheReadingWindowOrRaiseItAndMoveItsDay) {
+  struct Case {
+    const char* what;
+    TrayResponse response;
+    TrayResponse expected;
+  } const cases[] = {
+      {"balloon click, closed", RespondToTray(kTrayBalloonClick, false),
+       {true, false, false, true, ReadingAction::kShowToday}},
+      {"balloon click, open", RespondToTray(kTrayBalloonClick, true),
+       {true, true, false, false, ReadingAction::kShowToday}},
+      {"catch-up item, closed", RespondToCatchUpCommand(false), {true, false, false, true, ReadingAction::kCatchUp}},
+      {"catch-up item, open", RespondToCatchUpCommand(true), {true, true, false, false, ReadingAction::kCatchUp}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.response.bringForward, c.expected.bringForward);
+    EXPECT_EQ(c.response.raiseReading, c.expected.raiseReading);
+    EXPECT_EQ(c.response.showMenu, c.expected.showMenu);
+    EXPECT_EQ(c.response.openReading, c.expected.openReading);
+    EXPECT_EQ(c.response.action, c.expected.action);
   }
 }

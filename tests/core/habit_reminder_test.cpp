@@ -85,4 +85,27 @@ TEST(ReminderScheduleTest, TheTimerWaitsTheSecondsToTheNextCheckAcrossMidnightAn
   EXPECT_EQ(SecondsBetween(At({2026, 12, 7}, 8), At({2026, 12, 7}, 7)), -kHour);
 }
 
+TEST(ReminderScheduleTest, TheTimerWaitsAtLeastASecondAndAtMostAnHour) {
+  const CalendarDay today{2026, 12, 7};
+  struct Case {
+    LocalTime now;
+    std::optional<LocalTime> next;
+    std::optional<long long> wait;
+  } const cases[] = {
+      {At(today, 6, 59, 50), At(today, 7), 10},
+      {At(today, 6, 30), At(today, 7), 1800},
+      {At(today, 7), At(today, 7), 1},         // the timer fired on the time: ask again a second later
+      {At(today, 7, 0, 3), At(today, 7), 1},   // the clock ran ahead of the timer
+      {At(today, 5), At(today, 7), kHour},     // a long wait is cut at the hour
+      {At(today, 7), At({2026, 12, 8}, 7), kHour},
+      {At(today, 7), std::nullopt, std::nullopt},  // the reminder is off: no timer
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.now.secondOfDay) + (c.next ? " to " + std::to_string(c.next->secondOfDay) : ""));
+    ReminderDecision decision;
+    decision.nextCheck = c.next;
+    EXPECT_EQ(ReminderWaitSeconds(decision, c.now), c.wait);
+  }
+}
+
 }  // namespace

@@ -353,6 +353,7 @@ class CompiledResourcesTest(unittest.TestCase):
             303: "프로그램 종료(&E)",
             326: "txt 파일 (*.txt)|*.txt|모든 파일 (*.*)|*.*|",
             327: " %s 개",
+            356: "읽지 않은 날로(&U)",
         }
         for ident, text in expected.items():
             self.assertEqual(self.string(ident), text, ident)
