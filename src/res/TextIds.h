@@ -50,10 +50,7 @@
 #define IDS_CATCH_UP 352
 #define IDS_CATCH_UP_NONE 353
 #define IDS_MARK_STORE_FAILED 354
-<<<<<<< HEAD
-#define IDS_MENU_SETTINGS 357
-=======
-// The tray's reminder balloon and its catch-up item.
+// The tray's reminder balloon, its catch-up item and its settings item.
 #define IDS_REMINDER_TITLE 355
 #define IDS_MENU_CATCH_UP 356
->>>>>>> wt/tray
+#define IDS_MENU_SETTINGS 357
