@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/SettingsDlg.h"
 #include "app/StartupRules.h"
 #include "app/TrayIcon.h"
 #include "app/TrayRules.h"
@@ -160,6 +161,9 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case ID_CATCH_UP:
           Respond(RespondToCatchUpCommand(m_bReadingOpen));
           return 0;
+        case ID_SETTINGS:
+          OnSettings();
+          return 0;
         case ID_APP_EXIT:
           ::SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
           return 0;
@@ -209,6 +213,7 @@ void CMainFrame::ShowTrayMenu() {
   item(ID_HOMEPAGE_OPEN, IDS_MENU_HOMEPAGE_OPEN);
   item(ID_HELP_OPEN, IDS_MENU_HELP_OPEN);
   item(ID_CATCH_UP, IDS_MENU_CATCH_UP);
+  item(ID_SETTINGS, IDS_MENU_SETTINGS);
   ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
   item(ID_APP_EXIT, IDS_MENU_APP_EXIT);
   // Bottom-left corner at the cursor; the chosen item comes back as WM_COMMAND.
@@ -220,6 +225,19 @@ void CMainFrame::OpenReadingWindow(ReadingAction action) {
   m_bReadingOpen = true;
   RunReadingWindow(m_hWnd, action);
   m_bReadingOpen = false;
+}
+
+void CMainFrame::OnSettings() {
+  // One settings window at a time: the tray menu stays usable while it runs.
+  if (m_pSettingsDlg) {
+    ::SetForegroundWindow(m_pSettingsDlg->GetSafeHwnd());
+    return;
+  }
+  CSettingsDlg dialog(m_hWnd, m_reminder.Settings(), m_hWnd);
+  m_pSettingsDlg = &dialog;
+  const INT_PTR result = dialog.DoModal(m_hWnd);
+  m_pSettingsDlg = nullptr;
+  if (result == IDOK) m_reminder.ChangeSettings(dialog.Settings());
 }
 
 void CMainFrame::OnHomepage() {

@@ -7,6 +7,7 @@
 #include "app/TrayRules.h"
 
 class CReadingDlg;
+class CSettingsDlg;
 
 // The reading window that runs now, or null; it lives on the stack of whoever runs it.
 extern CReadingDlg* g_pReadingDlg;
@@ -46,6 +47,8 @@ class CMainFrame {
   void OpenReadingWindow(ReadingAction action = ReadingAction::kNone);
   void OnHomepage();
   void OnHelp();
+  // Runs the settings window and hands a confirmed choice to the reminder, which stores it.
+  void OnSettings();
   void OnClose();
   void OnEndSession();
 
@@ -53,6 +56,8 @@ class CMainFrame {
   HINSTANCE m_hInstance;
   UINT m_nTaskbarCreated;
   CReminder m_reminder;
+  // The settings window while it runs.
+  CSettingsDlg* m_pSettingsDlg = nullptr;
 };
 
 // Runs a reading window owned by `owner` until the user closes it, with g_pReadingDlg pointing at it. The

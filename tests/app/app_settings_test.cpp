@@ -1,14 +1,19 @@
 // The settings window "설정": it shows the settings it is given, the time can be chosen only while the
-// reminder is on, and it gives back what the user left; the day of the last balloon passes through.
+// reminder is on, and it gives back what the user left; the day of the last balloon passes through. In the
+// real program, from the tray menu: the choice is stored in Vesperal.ini and read again at the next start,
+// a damaged file shows the defaults, and a folder that cannot be written is told once.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include "ProgramRun.h"
 #include "app/SettingsDlg.h"
 #include "core/HabitPrinters.h"
 #include "res/Resource.h"
+#include "habit/SettingsFile.h"
 #include "ui/LocalDate.h"
+#include "win/ImmutableFile.h"
 
 namespace {
 
@@ -41,11 +46,12 @@ class SettingsWindow {
   CSettingsDlg m_dialog;
 };
 
-HabitSettings Settings(bool on, int hour, int minute) {
+HabitSettings Settings(bool on, int hour, int minute,
+                       std::optional<CalendarDay> lastBalloon = CalendarDay{2026, 12, 1}) {
   HabitSettings settings;
   settings.reminderOn = on;
   settings.reminderTime = ReminderTime{hour, minute};
-  settings.lastBalloonDay = CalendarDay{2026, 12, 1};
+  settings.lastBalloonDay = lastBalloon;
   return settings;
 }
 
@@ -82,4 +88,132 @@ TEST(SettingsWindowTest, ShowsTheSettingsAndGivesBackTheChoice) {
     EXPECT_EQ(chosen.reminderTime, row.expected.reminderTime);
     EXPECT_EQ(chosen.lastBalloonDay, row.expected.lastBalloonDay);
   }
+}
+
+namespace {
+
+class SettingsProgram : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(m_folder.Ready()); }
+  void TearDown() override {
+    if (!m_program.IsRunning()) return;
+    if (HWND window = SettingsWindowShown()) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(m_program.Exit(), 0);
+  }
+
+  bool Start() {
+    if (!m_program.Start(m_folder, "smode") || !m_program.WaitUntilIdle(m_folder)) return false;
+    m_frame = m_program.MainFrame();
+    return true;
+  }
+  HWND SettingsWindowShown() const {
+    for (HWND dialog : m_program.Dialogs())
+      if (TitleOf(dialog) == "설정") return dialog;
+    return nullptr;
+  }
+  // Opens the window from the tray menu by its underlined letter.
+  HWND OpenSettings() const {
+    m_program.Tray(WM_RBUTTONDOWN);
+    if (!WaitUntil([this] { return m_program.Menu() != nullptr; })) return nullptr;
+    ::PostMessageW(m_frame, WM_CHAR, 'S', 1);
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = SettingsWindowShown()) != nullptr; });
+    return window;
+  }
+  static bool Checked(HWND window) {
+    return ::SendMessageW(::GetDlgItem(window, IDC_REMINDER_ON), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  static bool TimeEnabled(HWND window) { return ::IsWindowEnabled(::GetDlgItem(window, IDC_REMINDER_TIME)) != FALSE; }
+  bool Confirm(HWND window) const {
+    ::PostMessageW(window, WM_COMMAND, IDOK, 0);
+    // The choice is stored after the window has gone, before the frame answers again.
+    return WaitUntil([this] { return SettingsWindowShown() == nullptr; }) && m_program.Roundtrip();
+  }
+  std::string SettingsText() const { return TestFiles::Read(m_folder.Dir() + kSettingsFileName); }
+  HabitSettings StoredSettings() const { return ParseSettingsText(SettingsText()).settings; }
+  // The message boxes the program shows now.
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (HWND dialog : m_program.Dialogs())
+      if (TitleOf(dialog) == kAppTitle) texts.push_back(TitleOf(::GetDlgItem(dialog, 0xFFFF)));
+    return texts;
+  }
+
+  ProgramFolder m_folder;
+  ProgramProcess m_program;
+  HWND m_frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SettingsProgram, TheChoiceIsStoredAndShownAgainAfterARestart) {
+  ASSERT_TRUE(Start());
+  HWND window = OpenSettings();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(Checked(window)) << "off until the user turns it on";
+  EXPECT_FALSE(TimeEnabled(window));
+  ::SendMessageW(::GetDlgItem(window, IDC_REMINDER_ON), BM_CLICK, 0, 0);
+  EXPECT_TRUE(TimeEnabled(window));
+  // A click on the hour field chooses it; "08" typed there.
+  HWND picker = ::GetDlgItem(window, IDC_REMINDER_TIME);
+  RECT field;
+  ::GetClientRect(picker, &field);
+  const LPARAM hour = MAKELPARAM(5, field.bottom / 2);
+  ::PostMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, hour);
+  ::PostMessageW(picker, WM_LBUTTONUP, 0, hour);
+  for (char digit : {'0', '8'}) ::PostMessageW(picker, WM_CHAR, static_cast<WPARAM>(digit), 1);
+  ASSERT_TRUE(m_program.Roundtrip());
+  ASSERT_TRUE(Confirm(window));
+  const HabitSettings chosen = Settings(true, 8, 0, std::nullopt);
+  EXPECT_EQ(StoredSettings(), chosen);
+
+  EXPECT_EQ(m_program.Exit(), 0);
+  ASSERT_TRUE(Start());
+  window = OpenSettings();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(Checked(window));
+  EXPECT_TRUE(TimeEnabled(window));
+  ASSERT_TRUE(Confirm(window));
+  EXPECT_EQ(StoredSettings(), chosen) << "the window showed 08:00";
+}
+
+TEST_F(SettingsProgram, ADamagedFileShowsTheDefaultsAndIsWrittenWholeAgain) {
+  TestFiles::Write(m_folder.Dir() + kSettingsFileName, "reminder=perhaps\nreminderTime=25:61\n\xFF\xFE\x01\n");
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(m_program.Dialogs().empty()) << "nothing to tell at the start";
+  HWND window = OpenSettings();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(Checked(window));
+  ASSERT_TRUE(Confirm(window));
+  const SettingsReading reading = ParseSettingsText(SettingsText());
+  EXPECT_EQ(reading.damagedLines, 0);
+  EXPECT_EQ(reading.settings, HabitSettings{});
+}
+
+TEST_F(SettingsProgram, AFolderThatCannotBeWrittenIsToldOnceAndTheChoiceLastsTheRun) {
+  const std::string stored = "reminder=off\nreminderTime=07:00\n";
+  TestFiles::Write(m_folder.Dir() + kSettingsFileName, stored);
+  ASSERT_TRUE(Start());
+  CImmutable readOnly(m_folder.Dir());
+  if (!readOnly.IsSet()) GTEST_SKIP() << "chattr +i did not work here (it needs root)";
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round == 0 ? "the first change" : "the second change");
+    HWND window = OpenSettings();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Checked(window), round == 1) << "the first change lasts the run";
+    if (round == 0) ::SendMessageW(::GetDlgItem(window, IDC_REMINDER_ON), BM_CLICK, 0, 0);
+    ::PostMessageW(window, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(m_program.Roundtrip());
+    if (round == 0) {
+      ASSERT_TRUE(WaitUntil([this] { return !Messages().empty(); }));
+      const std::string text = Messages().front();
+      EXPECT_EQ(text.rfind("설정을 저장할 수 없습니다. " + m_folder.Dir() + " 폴더에 쓸 수 없습니다.", 0), 0u) << text;
+      for (HWND dialog : m_program.Dialogs())
+        if (TitleOf(dialog) == kAppTitle) ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      ASSERT_TRUE(WaitUntil([this] { return m_program.Dialogs().empty(); }));
+    } else {
+      EXPECT_TRUE(Messages().empty()) << "told once";
+    }
+  }
+  EXPECT_EQ(SettingsText(), stored);
 }

@@ -13,3 +13,8 @@ inline void PrintTo(const ReadingProgress& progress, std::ostream* out) {
 inline void PrintTo(const ReminderTime& time, std::ostream* out) {
   *out << time.hour << ':' << (time.minute < 10 ? "0" : "") << time.minute;
 }
+inline void PrintTo(const HabitSettings& settings, std::ostream* out) {
+  *out << "reminder " << (settings.reminderOn ? "on" : "off") << " at ";
+  PrintTo(settings.reminderTime, out);
+  if (settings.lastBalloonDay) *out << ", last balloon " << DayKey(*settings.lastBalloonDay);
+}

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "DiaryDlgFixture.h"
+#include "ImmutableFile.h"
 #include "Screenshot.h"
 #include "core/TestFiles.h"
 
@@ -58,83 +59,6 @@ class CFileHolder {
  private:
   HANDLE m_held = nullptr, m_release = nullptr, m_process = nullptr;
   bool m_bHeld = false;
-};
-
-// The Linux path of a file under Wine, or empty outside Wine.
-std::string LinuxPath(const std::string& path) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  const auto toUnix = reinterpret_cast<ToUnix>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (!toUnix) return "";
-  char* unixName = toUnix(Widen(path).c_str());
-  if (!unixName) return "";
-  std::string unixPath = unixName;
-  ::HeapFree(::GetProcessHeap(), 0, unixName);
-  return unixPath;
-}
-
-// Runs a Linux program from inside Wine, which starts programs that are not Windows programs itself.
-// The exit code, or -1 when it could not run.
-int RunLinux(const std::string& program, const std::string& arguments) {
-  std::string line = "Z:" + program + " " + arguments;
-  for (size_t i = 0; i < program.size() + 2; ++i)
-    if (line[i] == '/') line[i] = '\\';
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::wstring wideLine = Widen(line);
-  if (!::CreateProcessW(nullptr, &wideLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return -1;
-  ::WaitForSingleObject(process.hProcess, 20000);
-  DWORD code = 1;
-  ::GetExitCodeProcess(process.hProcess, &code);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  return static_cast<int>(code);
-}
-
-// Waits up to a few seconds for a condition: Wine starts a Linux program without waiting for its end.
-bool WaitFor(const std::function<bool()>& condition) {
-  for (int i = 0; i < 100; ++i) {
-    if (condition()) return true;
-    ::Sleep(50);
-  }
-  return condition();
-}
-
-// Whether a file can be opened for writing, or a file made in a folder (a path ending in a backslash).
-bool IsWritable(const std::string& path) {
-  const bool folder = !path.empty() && path.back() == '\\';
-  HANDLE file = folder ? ::CreateFileW(Widen(path + "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                       FILE_FLAG_DELETE_ON_CLOSE, nullptr)
-                       : ::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  ::CloseHandle(file);
-  return true;
-}
-
-// Marks a file or folder immutable while it lives (then even root cannot write it), and clears the mark
-// again however the test ends.
-class CImmutable {
- public:
-  explicit CImmutable(const std::string& path) : m_strWindowsPath(path), m_strPath(LinuxPath(path)) {
-    if (m_strPath.empty()) return;
-    RunLinux("/usr/bin/chattr", "+i \"" + m_strPath + "\"");
-    m_bSet = WaitFor([this] { return !IsWritable(m_strWindowsPath); });
-  }
-  ~CImmutable() {
-    if (m_strPath.empty()) return;
-    RunLinux("/usr/bin/chattr", "-i \"" + m_strPath + "\"");
-    WaitFor([this] { return IsWritable(m_strWindowsPath); });
-  }
-  CImmutable(const CImmutable&) = delete;
-  CImmutable& operator=(const CImmutable&) = delete;
-  bool IsSet() const { return m_bSet; }
-
- private:
-  std::string m_strWindowsPath, m_strPath;
-  bool m_bSet = false;
 };
 
 // A small file system of its own on a folder, so that the disk can be filled; unmounted however the
