@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
 
   char temp[MAX_PATH];
   ::GetTempPathA(sizeof temp, temp);
-  const std::string folder = std::string(temp) + "vesperal-mark-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
+  const std::string folder =
+      std::string(temp) + "vesperal-mark-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
   ::CreateDirectoryA(folder.c_str(), nullptr);
   SYSTEMTIME today;
   ::GetLocalTime(&today);

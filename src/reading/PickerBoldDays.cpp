@@ -39,8 +39,8 @@ bool GiveDayStateStyle(HWND calendar) {
 
 bool CPickerBoldDays::Attach(HWND picker, DayBits bits) {
   Detach();
-  if (!picker || !::SetWindowSubclass(picker, &CPickerBoldDays::PickerProc, kPickerSubclassId,
-                                      reinterpret_cast<DWORD_PTR>(this)))
+  if (!picker ||
+      !::SetWindowSubclass(picker, &CPickerBoldDays::PickerProc, kPickerSubclassId, reinterpret_cast<DWORD_PTR>(this)))
     return false;
   m_picker = picker;
   m_bits = std::move(bits);
@@ -66,8 +66,8 @@ bool CPickerBoldDays::OnDropDown() {
   if (!calendar || !m_bits || !GiveDayStateStyle(calendar)) return false;
   // The calendar asks for the months it scrolls to; the months shown at the drop-down are given here.
   SYSTEMTIME range[2] = {};
-  const int count = static_cast<int>(::SendMessageW(calendar, MCM_GETMONTHRANGE, GMR_DAYSTATE,
-                                                    reinterpret_cast<LPARAM>(range)));
+  const int count =
+      static_cast<int>(::SendMessageW(calendar, MCM_GETMONTHRANGE, GMR_DAYSTATE, reinterpret_cast<LPARAM>(range)));
   if (count <= 0) return false;
   std::vector<MONTHDAYSTATE> states(count, 0);
   const std::vector<uint32_t> bits = m_bits(range[0].wYear, range[0].wMonth, count);
@@ -82,8 +82,7 @@ bool CPickerBoldDays::AnswerDayStateRequest(NMHDR* header) const {
   auto& request = *reinterpret_cast<NMDAYSTATE*>(header);
   if (!m_bits || request.cDayState <= 0 || !request.prgDayState) return true;
   const std::vector<uint32_t> bits = m_bits(request.stStart.wYear, request.stStart.wMonth, request.cDayState);
-  std::copy_n(bits.begin(), std::min<size_t>(bits.size(), static_cast<size_t>(request.cDayState)),
-              request.prgDayState);
+  std::copy_n(bits.begin(), std::min<size_t>(bits.size(), static_cast<size_t>(request.cDayState)), request.prgDayState);
   return true;
 }
 

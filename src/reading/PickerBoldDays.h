@@ -29,8 +29,7 @@ class CPickerBoldDays {
   bool OnDropDown();
 
  private:
-  static LRESULT CALLBACK PickerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+  static LRESULT CALLBACK PickerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   HWND Calendar() const;
   // Answers the calendar's MCN_GETDAYSTATE; false for any other notification.
   bool AnswerDayStateRequest(NMHDR* header) const;

@@ -4,7 +4,6 @@
 #include "ReadingDlgFixture.h"
 #include "Screenshot.h"
 
-#include <array>
 #include <map>
 #include <utility>
 
@@ -12,17 +11,19 @@ namespace {
 
 class ReadingBoldDaysTest : public ReadingDlgTest {
  protected:
-  HWND Calendar() const { return reinterpret_cast<HWND>(::SendMessageW(Item(IDC_READING_DATE), DTM_GETMONTHCAL, 0, 0)); }
+  HWND Calendar() const {
+    return reinterpret_cast<HWND>(::SendMessageW(Item(IDC_READING_DATE), DTM_GETMONTHCAL, 0, 0));
+  }
 
-  // Marks or unmarks a day through the mark button's command, then shows `shown` again.
+  // Marks or unmarks a day through the mark button's command, then shows the given day again.
   void ToggleMark(int month, int day, int shownMonth, int shownDay) {
     PickDate(m_year, month, day);
     m_dlg->ToggleReadMark();
     PickDate(m_year, shownMonth, shownDay);
   }
 
-  // A click on the picker's drop-down button, as a user drops the calendar (and a second one closes it).
-  void ClickDropButton() {
+  // A click on the picker's drop-down button, as a user drops the calendar.
+  void DropCalendar() {
     const HWND picker = Item(IDC_READING_DATE);
     RECT client;
     ::GetClientRect(picker, &client);
@@ -30,12 +31,8 @@ class ReadingBoldDaysTest : public ReadingDlgTest {
     ::SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(picker, WM_LBUTTONUP, 0, at);
     Settle();
-    if (Calendar()) ::UpdateWindow(Calendar());
-  }
-
-  void DropCalendar() {
-    ClickDropButton();
     ASSERT_TRUE(Calendar() && ::IsWindowVisible(Calendar())) << "the calendar did not drop";
+    ::UpdateWindow(Calendar());
   }
   void CloseCalendar() {
     if (Calendar() && ::IsWindowVisible(Calendar())) ::ShowWindow(Calendar(), SW_HIDE);
@@ -57,8 +54,9 @@ class ReadingBoldDaysTest : public ReadingDlgTest {
         ::SendMessageW(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
         if (hit.uHit != MCHT_CALENDARDATE) continue;
         const auto key = std::make_pair(static_cast<int>(hit.st.wMonth), static_cast<int>(hit.st.wDay));
-        auto found = cells.emplace(key, RECT{x - 2, y - 2, x + 3, y + 3}).first;
-        ::UnionRect(&found->second, &found->second, std::array<RECT, 1>{RECT{x - 2, y - 2, x + 3, y + 3}}.data());
+        const RECT around{x - 2, y - 2, x + 3, y + 3};
+        auto found = cells.emplace(key, around).first;
+        ::UnionRect(&found->second, &found->second, &around);
       }
     const CScreenshot shot(calendar);
     std::map<std::pair<int, int>, int> ink;
