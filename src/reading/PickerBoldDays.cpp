@@ -13,7 +13,8 @@ constexpr UINT_PTR kStyleSubclassId = 0x5354594C;   // "STYL"
 constexpr UINT kGetDayState = MCN_FIRST - 1;
 
 // Held on the calendar only while its style is changed: keeps the calendar's own refusal of
-// MCS_DAYSTATE from undoing the change. Its day-state storage covers the shown months already.
+// MCS_DAYSTATE from undoing the change. Used only with Wine's calendar, which keeps day states for the
+// months it shows whatever its style; how another maker's calendar would take it is not known.
 LRESULT CALLBACK LetDayStateStyleThrough(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (msg == WM_STYLECHANGING && wParam == static_cast<WPARAM>(GWL_STYLE)) {
     const auto* change = reinterpret_cast<const STYLESTRUCT*>(lParam);
@@ -22,13 +23,18 @@ LRESULT CALLBACK LetDayStateStyleThrough(HWND window, UINT msg, WPARAM wParam, L
   return ::DefSubclassProc(window, msg, wParam, lParam);
 }
 
+bool RunsOnWine() {
+  const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+  return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+}
+
 bool HasDayStates(HWND calendar) { return (::GetWindowLongW(calendar, GWL_STYLE) & MCS_DAYSTATE) != 0; }
 
 bool GiveDayStateStyle(HWND calendar) {
   if (HasDayStates(calendar)) return true;
   const LONG style = ::GetWindowLongW(calendar, GWL_STYLE) | MCS_DAYSTATE;
   ::SetWindowLongW(calendar, GWL_STYLE, style);
-  if (HasDayStates(calendar)) return true;
+  if (HasDayStates(calendar) || !RunsOnWine()) return HasDayStates(calendar);
   if (!::SetWindowSubclass(calendar, &LetDayStateStyleThrough, kStyleSubclassId, 0)) return false;
   ::SetWindowLongW(calendar, GWL_STYLE, style);
   ::RemoveWindowSubclass(calendar, &LetDayStateStyleThrough, kStyleSubclassId);

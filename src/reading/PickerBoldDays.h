@@ -1,9 +1,10 @@
 #pragma once
 // Shows days in bold in the month calendar that a date picker drops down; the reading window shows its
 // read days so. The picker makes its calendar once, without day states, and the calendar refuses that
-// style afterwards: at each drop-down it is given the style and the day states of the months it shows,
-// and its requests for the months it scrolls to (MCN_GETDAYSTATE, which it sends to the picker, its
-// owner) are answered from the picker's subclass. A calendar that still refuses is shown as before.
+// style afterwards: at each drop-down it is given the style (past its refusal only on Wine) and the day
+// states of the months it shows, and its requests for the months it scrolls to (MCN_GETDAYSTATE, which
+// it sends to the picker, its owner) are answered from the picker's subclass. A calendar that keeps
+// refusing is shown as before.
 #include <windows.h>
 
 #include <commctrl.h>
