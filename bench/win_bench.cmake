@@ -22,3 +22,12 @@ add_executable(bare_window WIN32 bench/bare_window.cpp)
 add_executable(start_bench bench/start_bench.cpp)
 target_link_libraries(start_bench PRIVATE vesperal_core psapi)
 add_dependencies(start_bench Vesperal bare_window)
+
+# The read mark: a click on the mark button storing the mark in memo.mdb and repainting the button and the
+# progress line. Run with: scripts/wine-run.sh <build>/read_mark_bench.exe [clicks]
+add_executable(read_mark_bench bench/read_mark_bench.cpp)
+target_compile_options(read_mark_bench PRIVATE ${VESPERAL_CHARSET_FLAGS})
+target_link_libraries(read_mark_bench PRIVATE vesperal_win)
+if(COMMAND vesperal_add_resources)
+  vesperal_add_resources(read_mark_bench)
+endif()

@@ -121,7 +121,8 @@ Section "${APP_TITLE} (필수)" SecProgram
   !insertmacro WaitForProgramToEnd
   SetOutPath "$INSTDIR"
   !insertmacro ProgramFiles
-  ; memo.mdb is never shipped, so an install over an earlier one leaves the diary as it is.
+  ; memo.mdb and Vesperal.ini (the settings, and Vesperal.ini.new while the program writes them) are never
+  ; shipped, so an install over an earlier one leaves the diary and the settings as they are.
   !insertmacro Plans
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
@@ -181,7 +182,8 @@ Section /o "un.일기(memo.mdb)도 지우기" UnSecDiary
   Delete "$INSTDIR\memo.mdb-journal"
 SectionEnd
 
-; Last, so that the folder goes only when nothing of the user's is left in it.
+; Last, so that the folder goes only when nothing of the user's is left in it: the settings Vesperal.ini
+; stay with their folder, also when the diary is removed, since the choice names the diary alone.
 Section "-un.Folder"
   RMDir "$INSTDIR"
 SectionEnd

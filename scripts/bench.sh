@@ -30,7 +30,7 @@ choose_windows_build
 echo "Windows benchmarks from the $windows_build build: $windows_build_reason"
 cmake -S . -B "build/$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$root/$windows_toolchain" >/dev/null
-cmake --build "build/$windows_build" --target reading_step_bench diary_window_bench start_bench -j "$(nproc)"
-for bench in reading_step_bench diary_window_bench start_bench; do
+cmake --build "build/$windows_build" --target reading_step_bench diary_window_bench start_bench read_mark_bench -j "$(nproc)"
+for bench in reading_step_bench diary_window_bench start_bench read_mark_bench; do
   scripts/wine-run.sh "build/$windows_build/$bench.exe"
 done

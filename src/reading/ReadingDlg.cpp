@@ -7,6 +7,7 @@
 #include "diary/DiaryDlg.h"
 #include "diary/DiaryPickerDate.h"
 #include "db/DaoException.h"
+#include "habit/BoldDays.h"
 #include "habit/CatchUpDay.h"
 #include "habit/ReadingProgress.h"
 #include "ui/AppMessageBox.h"
@@ -82,6 +83,9 @@ BOOL CReadingDlg::OnInitDialog() {
   m_scrollBar = GetDlgItem(IDC_READING_SCROLL);
   m_datePicker = GetDlgItem(IDC_READING_DATE);
   UseKoreanDateWhereTheLocaleIsNot(m_datePicker);
+  m_pickerBoldDays.Attach(m_datePicker, [this](int year, int month, int count) {
+    return m_diary.CanMark() ? BoldDayBits(m_diary.Marks(), year, month, count) : std::vector<uint32_t>(count, 0);
+  });
 
   // The page is painted around the controls, never over them.
   ::SetWindowLongW(m_hWnd, GWL_STYLE, ::GetWindowLongW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
@@ -414,6 +418,11 @@ bool CReadingDlg::OnNotify(NMHDR* header, LRESULT& result) {
     result = 0;
     return true;
   }
+  if (header->idFrom == IDC_READING_DATE && header->code == DTN_DROPDOWN) {
+    m_pickerBoldDays.OnDropDown();
+    result = 0;
+    return true;
+  }
   return false;
 }
 
@@ -486,6 +495,7 @@ void CReadingDlg::OnCancel() {
 }
 
 void CReadingDlg::OnDestroy() {
+  m_pickerBoldDays.Detach();
   if (m_plan) m_plan->Release();
   m_pDiaryDlg.reset();
   m_diary.Release();

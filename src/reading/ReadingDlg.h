@@ -13,6 +13,7 @@
 #include "diary/DiarySession.h"
 #include "diary/DiaryWindow.h"
 #include "reading/PageFlow.h"
+#include "reading/PickerBoldDays.h"
 #include "reading/ReadingLayout.h"
 #include "reading/ReadingPlan.h"
 #include "reading/ReadingWindowRules.h"
@@ -105,6 +106,7 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   CIconButton m_btnPrev, m_btnNext, m_btnClose, m_btnDiary, m_btnMark;
   HWND m_scrollBar = nullptr;
   HWND m_datePicker = nullptr;
+  CPickerBoldDays m_pickerBoldDays;  // read days in bold in the picker's calendar
   HWND m_progressText = nullptr;
   CIconHandle m_hIcon;
   std::unique_ptr<IDiaryWindow> m_pDiaryDlg;

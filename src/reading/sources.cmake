@@ -13,6 +13,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ReadingWindowRules.cpp
 )
 list(APPEND WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/PickerBoldDays.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPaint.cpp
 )

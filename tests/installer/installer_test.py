@@ -13,7 +13,8 @@
    plan of the user's; the user changes one of its plans and removes another. The new setup replaces the
    unchanged sample plans by the Bible's, writes the missing one and keeps the user's plans and the diary; the
    program starts from the Startup shortcut's command line; a silent uninstall takes the program and its plans
-   away and leaves the diary and the user's plans. Folders whose names the ANSI code page cannot spell take the
+   away and leaves the diary, the settings (Vesperal.ini) and the user's plans; removing the diary too still
+   leaves the settings in their folder. Folders whose names the ANSI code page cannot spell take the
    files too: one with a character outside code page 949 under 949, a Korean one under 1252.
 
 Usage: installer_test.py WIN32_BUILD_DIR
@@ -339,6 +340,11 @@ def make_diary(path):
     db.close()
 
 
+def make_settings(path):
+    """Settings as the program keeps them; the reminder off, so that the program started below keeps the file."""
+    path.write_bytes("# 베스페랄읽기\nreminder=off\nreminderTime=06:30\nlastBalloon=20260101\n".encode("utf-8"))
+
+
 def make_user_plan(path, year, work):
     source = work / "my-plan.txt"
     source.write_text("@year {year}년 나의 읽기 계획\n@month 1 1월\n@day 1 창세기 1:1\n1 내가 지은 구절입니다.\n",
@@ -377,7 +383,9 @@ def install_upgrade_uninstall(prefix, release, earlier, work):
     (folder / plans[2]).unlink()
     memo = folder / "memo.mdb"
     make_diary(memo)
-    kept = {p: p.read_bytes() for p in (memo, own_plan, changed_plan)}
+    settings = folder / "Vesperal.ini"
+    make_settings(settings)
+    kept = {p: p.read_bytes() for p in (memo, settings, own_plan, changed_plan)}
 
     # The new setup over it.
     code, _ = prefix.run(setup, "/S")
@@ -389,8 +397,8 @@ def install_upgrade_uninstall(prefix, release, earlier, work):
         check(path.read_bytes() == data, f"the new setup changed {path.name}")
     check((folder / "uninstall.exe").is_file(), "no uninstaller")
     say(f"upgrade from sample plans: {plans[0]} and {plans[4]} (unchanged) replaced by the Bible's, {plans[2]} "
-        f"(removed) written again; the user's changed {changed_plan.name}, own {own_plan.name} and memo.mdb kept "
-        "byte for byte")
+        f"(removed) written again; the user's changed {changed_plan.name}, own {own_plan.name}, memo.mdb and "
+        "Vesperal.ini kept byte for byte")
     menu = programs / SHORTCUT
     startup = [p / SHORTCUT for p in programs.iterdir() if p.name.lower() == "startup"]
     check(menu.is_file(), "no Start-menu shortcut")
@@ -442,7 +450,8 @@ def install_upgrade_uninstall(prefix, release, earlier, work):
     code, _ = prefix.run(str(folder / "uninstall.exe"), "/S")
     check(code == 0, f"silent uninstall ended with {code}")
     left = sorted(p.name for p in folder.iterdir())
-    check(left == sorted([memo.name, own_plan.name, changed_plan.name]), f"after uninstalling the folder holds {left}")
+    check(left == sorted([memo.name, settings.name, own_plan.name, changed_plan.name]),
+          f"after uninstalling the folder holds {left}")
     for path, data in kept.items():
         check(path.read_bytes() == data, f"uninstalling changed {path.name}")
     check(not menu.exists() and not startup.exists(), "a shortcut is left")
@@ -472,9 +481,21 @@ def folders_the_code_page_cannot_spell(prefix, release):
             check((folder / path.name).is_file() and (folder / path.name).read_bytes() == path.read_bytes(),
                   f"under code page {code_page} {path.name} did not land in {folder_win} as released")
         make_diary(folder / "memo.mdb")
+        # Removing the diary leaves the settings: only an empty folder goes.
+        keep_settings = code_page == "949"
+        if keep_settings:
+            make_settings(folder / "Vesperal.ini")
+            settings = (folder / "Vesperal.ini").read_bytes()
         code, _ = prefix.run(str(folder / "uninstall.exe"), "/S", "/REMOVEDIARY")
-        check(code == 0 and not folder.exists(), f"uninstalling from {folder_win} with /REMOVEDIARY left the folder")
-        say(f"{folder_win}: installed under code page {code_page} with every file of the release, and uninstalled")
+        check(code == 0, f"uninstalling from {folder_win} with /REMOVEDIARY ended with {code}")
+        if keep_settings:
+            left = sorted(p.name for p in folder.iterdir()) if folder.exists() else None
+            check(left == ["Vesperal.ini"] and (folder / "Vesperal.ini").read_bytes() == settings,
+                  f"uninstalling from {folder_win} with /REMOVEDIARY left {left}, not Vesperal.ini as it was")
+        else:
+            check(not folder.exists(), f"uninstalling from {folder_win} with /REMOVEDIARY left the folder")
+        say(f"{folder_win}: installed under code page {code_page} with every file of the release, and uninstalled"
+            + (", the diary removed and Vesperal.ini kept with its folder" if keep_settings else ""))
     prefix.lang = "ko_KR.UTF-8"
 
 
