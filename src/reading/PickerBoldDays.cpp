@@ -11,6 +11,8 @@ constexpr UINT_PTR kStyleSubclassId = 0x5354594C;   // "STYL"
 // The calendar's request for day states, MCN_FIRST - 1 as the controls send it; MinGW's commctrl.h
 // defines MCN_GETDAYSTATE as MCN_FIRST + 3, a code no calendar sends.
 constexpr UINT kGetDayState = MCN_FIRST - 1;
+// DTM_SETMCSTYLE, which the headers give only to programs built for Vista and later.
+constexpr UINT kSetCalendarStyle = DTM_FIRST + 11;
 
 // Held on the calendar only while its style is changed: keeps the calendar's own refusal of
 // MCS_DAYSTATE from undoing the change. Used only with Wine's calendar, which keeps day states for the
@@ -54,6 +56,9 @@ bool CPickerBoldDays::Attach(HWND picker, DayBits bits) {
   // the system font, bold days alike. Given before the first drop-down, the drop-down is sized for it.
   if (const auto font = static_cast<WPARAM>(::SendMessageW(picker, WM_GETFONT, 0, 0)))
     ::SendMessageW(picker, DTM_SETMCFONT, font, FALSE);
+  // Pickers that make their calendar at each drop-down (Windows' own since Vista) make it with day
+  // states when asked beforehand; others do not know the message and make nothing of it.
+  ::SendMessageW(picker, kSetCalendarStyle, 0, MCS_DAYSTATE);
   return true;
 }
 
