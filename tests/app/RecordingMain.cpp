@@ -3,11 +3,11 @@
 // real, the browser, help and sound calls are not. A posted "VesperalTestChangeDirectory" message makes the
 // program change its current directory to the folder named in chdir.txt beside the exe, as a save dialog
 // would. A posted "VesperalTestRecordShownDay" message writes the day the reading window shows to calls.log
-// ("shown|YYYYMMDD", or "shown|none" without a reading window). A file helpviewer.txt beside the exe plays the system's help viewer: "none" a system without one,
-// anything else a system with one; without the file the real probe answers. A file clock.txt beside the exe
-// plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was read, and the clock
-// runs on from there in real time; a changed file sets the clock anew (a test moves it forward, as a sleep
-// would); without the file, or with a text in another form, the real clock answers. A balloon's record
+// ("shown|YYYYMMDD", or "shown|none" without a reading window). A file helpviewer.txt beside the exe plays the system's
+// help viewer: "none" a system without one, anything else a system with one; without the file the real probe answers. A
+// file clock.txt beside the exe plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was
+// read, and the clock runs on from there in real time; a changed file sets the clock anew (a test moves it forward, as
+// a sleep would); without the file, or with a text in another form, the real clock answers. A balloon's record
 // (NIF_INFO) adds its title, text and icon flags to the tray call's line.
 #include <windows.h>
 
@@ -51,7 +51,8 @@ BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data) {
                 static_cast<unsigned long>(data->cbSize), Number(data->hWnd), data->uID, data->uFlags,
                 data->uCallbackMessage, data->hIcon ? 1 : 0);
   // The tip as far as the first record layout holds it, 64 units.
-  std::string fields = line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string());
+  std::string fields =
+      line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string());
   if ((data->uFlags & NIF_INFO) && data->cbSize >= NOTIFYICONDATAW_V2_SIZE)
     fields += "|" + Narrow(std::wstring(data->szInfoTitle, 64).c_str()) + "|" +
               Narrow(std::wstring(data->szInfo, 256).c_str()) + "|" + std::to_string(data->dwInfoFlags);

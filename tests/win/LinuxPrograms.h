@@ -39,4 +39,3 @@ inline int RunLinux(const std::string& program, const std::string& arguments) {
   ::CloseHandle(process.hProcess);
   return static_cast<int>(code);
 }
-
