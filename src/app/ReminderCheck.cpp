@@ -7,7 +7,8 @@
 ReminderCheck CheckReminder(const std::string& programDir, const HabitSettings& settings, const LocalTime& now) {
   ReminderCheck check;
   // Marks and readings can only take the balloon away, never bring it or move the next check.
-  check.decision = DecideReminder(settings, ReadMarks{}, [](const CalendarDay&) { return true; }, now);
+  const auto anyDayHasReading = [](const CalendarDay&) { return true; };
+  check.decision = DecideReminder(settings, ReadMarks{}, anyDayHasReading, now);
   if (!check.decision.dueNow) return check;
   check.decision.dueNow = false;
 

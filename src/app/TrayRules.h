@@ -5,7 +5,7 @@
 
 // What the reading window, opened or raised, shows first.
 enum class ReadingAction {
-  kNone,     // opened: today, as always; raised: the day it shows
+  kNone,  // opened: today, as always; raised: the day it shows
   kShowToday,
   kCatchUp,  // the earliest unread day of this year ("읽지 않은 날로")
 };

@@ -1,14 +1,16 @@
 // Entry of the program's test builds: the program itself, with recorders in place of the calls whose effect
 // lies outside it. Each call goes as one line to calls.log beside the exe; the tray calls are also made for
-// real, the browser, help and sound calls are not. A posted "VesperalTestChangeDirectory" message makes the
-// program change its current directory to the folder named in chdir.txt beside the exe, as a save dialog
-// would. A posted "VesperalTestRecordShownDay" message writes the day the reading window shows to calls.log
-// ("shown|YYYYMMDD", or "shown|none" without a reading window). A file helpviewer.txt beside the exe plays the system's help viewer: "none" a system without one,
-// anything else a system with one; without the file the real probe answers. A file clock.txt beside the exe
-// plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was read, and the clock
-// runs on from there in real time; a changed file sets the clock anew (a test moves it forward, as a sleep
-// would); without the file, or with a text in another form, the real clock answers. A balloon's record
-// (NIF_INFO) adds its title, text and icon flags to the tray call's line.
+// real, the browser, help and sound calls are not. A balloon's record (NIF_INFO) adds its title, text and icon
+// flags to the tray call's line. Files and posted messages play the rest of the world:
+//  - a posted "VesperalTestChangeDirectory" makes the program change its current directory to the folder
+//    named in chdir.txt beside the exe, as a save dialog would;
+//  - a posted "VesperalTestRecordShownDay" writes the day the reading window shows to calls.log
+//    ("shown|YYYYMMDD", or "shown|none" without a reading window);
+//  - helpviewer.txt plays the system's help viewer: "none" a system without one, anything else a system with
+//    one; without the file the real probe answers;
+//  - clock.txt plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was read, and
+//    the clock runs on from there in real time; a changed file sets the clock anew (a test moves it forward,
+//    as a sleep would); without the file, or with a text in another form, the real clock answers.
 #include <windows.h>
 
 #include <cstdint>
@@ -51,7 +53,8 @@ BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data) {
                 static_cast<unsigned long>(data->cbSize), Number(data->hWnd), data->uID, data->uFlags,
                 data->uCallbackMessage, data->hIcon ? 1 : 0);
   // The tip as far as the first record layout holds it, 64 units.
-  std::string fields = line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string());
+  std::string fields =
+      line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string());
   if ((data->uFlags & NIF_INFO) && data->cbSize >= NOTIFYICONDATAW_V2_SIZE)
     fields += "|" + Narrow(std::wstring(data->szInfoTitle, 64).c_str()) + "|" +
               Narrow(std::wstring(data->szInfo, 256).c_str()) + "|" + std::to_string(data->dwInfoFlags);

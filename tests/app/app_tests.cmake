@@ -1,7 +1,7 @@
 # End-to-end tests of the program: a test exe starts real program processes under the same Wine prefix
 # and drives them by messages. The program is built twice more for them:
 #  - VesperalRecording: the program with recorders in place of the calls with outside effects (tray icon,
-#    browser, help, sound), which write each call to calls.log beside the exe;
+#    browser, help, sound), which write each call to calls.log beside the exe, and a clock the tests set;
 #  - VesperalNoIcon: the same, from a resource script without icon 165.
 set(VESPERAL_RECORDING_MAIN ${CMAKE_CURRENT_LIST_DIR}/RecordingMain.cpp)
 

@@ -46,8 +46,8 @@ TEST(ReminderCheckTest, TodaysRangeTextWhenDueAndNoBalloonWhereTodayIsReadOrCann
     bool due;
   } const cases[] = {
       {"no diary", [](const PlanTestDir&, const std::string&) {}, true},
-      {"an old diary without marks",
-       [](const PlanTestDir&, const std::string& diary) { dbtest::MakeDiary(diary); }, true},
+      {"an old diary without marks", [](const PlanTestDir&, const std::string& diary) { dbtest::MakeDiary(diary); },
+       true},
       {"yesterday marked",
        [](const PlanTestDir&, const std::string& diary) {
          dbtest::MakeDiary(diary);
@@ -85,7 +85,9 @@ TEST(ReminderCheckTest, TodaysRangeTextWhenDueAndNoBalloonWhereTodayIsReadOrCann
     EXPECT_EQ(*check.decision.nextCheck, (LocalTime{{2026, 3, 11}, 7 * 3600}));
     // The check only reads: no diary is made, none is changed (no READMARK added to an old one).
     EXPECT_EQ(TestFiles::Exists(diary), diaryThere);
-    if (diaryThere) EXPECT_TRUE(TestFiles::Read(diary) == before);
+    if (diaryThere) {
+      EXPECT_TRUE(TestFiles::Read(diary) == before);
+    }
   }
 }
 

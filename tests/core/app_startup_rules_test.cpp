@@ -95,9 +95,11 @@ TEST(TrayResponse, BalloonClickAndCatchUpOpenTheReadingWindowOrRaiseItAndMoveIts
     TrayResponse response;
     TrayResponse expected;
   } const cases[] = {
-      {"balloon click, closed", RespondToTray(kTrayBalloonClick, false),
+      {"balloon click, closed",
+       RespondToTray(kTrayBalloonClick, false),
        {true, false, false, true, ReadingAction::kShowToday}},
-      {"balloon click, open", RespondToTray(kTrayBalloonClick, true),
+      {"balloon click, open",
+       RespondToTray(kTrayBalloonClick, true),
        {true, true, false, false, ReadingAction::kShowToday}},
       {"catch-up item, closed", RespondToCatchUpCommand(false), {true, false, false, true, ReadingAction::kCatchUp}},
       {"catch-up item, open", RespondToCatchUpCommand(true), {true, true, false, false, ReadingAction::kCatchUp}},

@@ -94,9 +94,9 @@ TEST(ReminderScheduleTest, TheTimerWaitsAtLeastASecondAndAtMostAnHour) {
   } const cases[] = {
       {At(today, 6, 59, 50), At(today, 7), 10},
       {At(today, 6, 30), At(today, 7), 1800},
-      {At(today, 7), At(today, 7), 1},         // the timer fired on the time: ask again a second later
-      {At(today, 7, 0, 3), At(today, 7), 1},   // the clock ran ahead of the timer
-      {At(today, 5), At(today, 7), kHour},     // a long wait is cut at the hour
+      {At(today, 7), At(today, 7), 1},        // the timer fired on the time: ask again a second later
+      {At(today, 7, 0, 3), At(today, 7), 1},  // the clock ran ahead of the timer
+      {At(today, 5), At(today, 7), kHour},    // a long wait is cut at the hour
       {At(today, 7), At({2026, 12, 8}, 7), kHour},
       {At(today, 7), std::nullopt, std::nullopt},  // the reminder is off: no timer
   };
