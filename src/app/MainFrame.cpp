@@ -222,6 +222,12 @@ void CMainFrame::ShowTrayMenu() {
 }
 
 void CMainFrame::OpenReadingWindow(ReadingAction action) {
+  // The settings window is finished first: a reading window run inside it would hold it open, confirmed
+  // or not, until the reading window closed.
+  if (m_pSettingsDlg) {
+    ::SetForegroundWindow(m_pSettingsDlg->GetSafeHwnd());
+    return;
+  }
   m_bReadingOpen = true;
   RunReadingWindow(m_hWnd, action);
   m_bReadingOpen = false;

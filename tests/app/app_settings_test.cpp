@@ -9,6 +9,7 @@
 
 #include "ProgramRun.h"
 #include "app/SettingsDlg.h"
+#include "app/TrayRules.h"
 #include "core/HabitPrinters.h"
 #include "res/Resource.h"
 #include "habit/SettingsFile.h"
@@ -175,6 +176,20 @@ TEST_F(SettingsProgram, TheChoiceIsStoredAndShownAgainAfterARestart) {
   EXPECT_TRUE(TimeEnabled(window));
   ASSERT_TRUE(Confirm(window));
   EXPECT_EQ(StoredSettings(), chosen) << "the window showed 08:00";
+}
+
+TEST_F(SettingsProgram, TheReadingWindowOpensOnlyOnceTheSettingsWindowIsClosed) {
+  ASSERT_TRUE(Start());
+  HWND window = OpenSettings();
+  ASSERT_NE(window, nullptr);
+  m_program.Tray(kTrayLeftDoubleClick);
+  ASSERT_TRUE(m_program.Roundtrip());
+  EXPECT_EQ(m_program.ReadingWindow(), nullptr);
+  EXPECT_EQ(SettingsWindowShown(), window);
+  ASSERT_TRUE(Confirm(window));
+  m_program.Tray(kTrayLeftDoubleClick);
+  ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
+  EXPECT_TRUE(m_program.CloseReading());
 }
 
 TEST_F(SettingsProgram, ADamagedFileShowsTheDefaultsAndIsWrittenWholeAgain) {
