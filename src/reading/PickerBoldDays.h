@@ -32,9 +32,12 @@ class CPickerBoldDays {
  private:
   static LRESULT CALLBACK PickerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   HWND Calendar() const;
+  // Gives the calendar the picker's font and asks for day states; once, before the first drop-down.
+  void PrepareCalendar();
   // Answers the calendar's MCN_GETDAYSTATE; false for any other notification.
   bool AnswerDayStateRequest(NMHDR* header) const;
 
   HWND m_picker = nullptr;
   DayBits m_bits;
+  bool m_bCalendarPrepared = false;
 };
