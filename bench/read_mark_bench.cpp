@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,46 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "res/Resource.h"
-#include "ui/AppMessageBox.h"
+#include "WinBenchSupport.h"
 #include "reading/ReadingDlg.h"
+#include "res/Resource.h"
 
 namespace {
 
 constexpr double kFrameMicros = 1e6 / 60;
-
-// A plan for the year with one short reading on each day, so that the window opens on today's page.
-bool WritePlan(const std::string& folder, int year) {
-  sqlite3* db = nullptr;
-  if (sqlite3_open((folder + std::to_string(year) + ".dat").c_str(), &db) != SQLITE_OK) return false;
-  std::string sql =
-      "BEGIN;CREATE TABLE YEAR(year INTEGER, ytitle TEXT);CREATE TABLE MONTH(month INTEGER, mtitle TEXT);"
-      "CREATE TABLE DAYRANGE(month INTEGER, day INTEGER, order1 INTEGER, range TEXT);"
-      "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
-      "CREATE UNIQUE INDEX y ON YEAR(year);CREATE UNIQUE INDEX m ON MONTH(month);"
-      "CREATE UNIQUE INDEX r ON DAYRANGE(month, day);CREATE UNIQUE INDEX d ON DAY(order1, order2);";
-  sql += "INSERT INTO YEAR VALUES(" + std::to_string(year) + u8", '올해의 읽기');";
-  for (int month = 1; month <= 12; ++month) {
-    sql += "INSERT INTO MONTH VALUES(" + std::to_string(month) + u8", '달의 제목');";
-    for (int day = 1; day <= 31; ++day) {
-      const std::string order1 = std::to_string(month * 100 + day);
-      sql += "INSERT INTO DAYRANGE VALUES(" + std::to_string(month) + ", " + std::to_string(day) + ", " + order1 +
-             u8", '저녁 묵상 1:1');INSERT INTO DAY VALUES(" + order1 + u8", 1, '1', '오늘의 말씀입니다.');";
-    }
-  }
-  sql += "COMMIT;";
-  const bool ok = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-  sqlite3_close(db);
-  return ok;
-}
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
 
 double Median(std::vector<double> times) {
   std::sort(times.begin(), times.end());
@@ -64,19 +30,13 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(2, std::atoi(argv[1])) : 200;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
   ::InitCommonControlsEx(&controls);
-  SetMessageBoxResponder([](const std::string& text, UINT, const std::string&) {
-    std::fprintf(stderr, "message box: %s\n", text.c_str());
-    return IDOK;
-  });
+  AnswerMessageBoxesAtOnce();
 
-  char temp[MAX_PATH];
-  ::GetTempPathA(sizeof temp, temp);
-  const std::string folder =
-      std::string(temp) + "vesperal-mark-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
-  ::CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string folder = MakeBenchFolder("vesperal-mark-bench");
   SYSTEMTIME today;
   ::GetLocalTime(&today);
-  if (!WritePlan(folder, today.wYear)) {
+  // One short reading on each day, so that the window opens on today's page.
+  if (!WriteEveryDayPlan(folder, today.wYear, 1, u8"저녁 묵상 1:1", u8"오늘의 말씀입니다.")) {
     std::fprintf(stderr, "could not write the plan in %s\n", folder.c_str());
     return 1;
   }

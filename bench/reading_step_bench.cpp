@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,51 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "ui/AppMessageBox.h"
+#include "WinBenchSupport.h"
 #include "ui/LocalDate.h"
 #include "reading/ReadingDlg.h"
 
 namespace {
 
 constexpr int kVersesPerDay = 25;
-
-// A plan file with every day of the year, each with kVersesPerDay verses of about 150 bytes.
-bool WritePlan(const std::string& folder, int year) {
-  const std::string path = folder + std::to_string(year) + ".dat";
-  sqlite3* db = nullptr;
-  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) return false;
-  std::string sql =
-      "BEGIN;CREATE TABLE YEAR(year INTEGER, ytitle TEXT);CREATE TABLE MONTH(month INTEGER, mtitle TEXT);"
-      "CREATE TABLE DAYRANGE(month INTEGER, day INTEGER, order1 INTEGER, range TEXT);"
-      "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
-      "CREATE UNIQUE INDEX y ON YEAR(year);CREATE UNIQUE INDEX m ON MONTH(month);"
-      "CREATE UNIQUE INDEX r ON DAYRANGE(month, day);CREATE UNIQUE INDEX d ON DAY(order1, order2);";
-  sql += "INSERT INTO YEAR VALUES(" + std::to_string(year) + u8", '올해의 읽기');";
-  for (int month = 1; month <= 12; ++month) {
-    sql += "INSERT INTO MONTH VALUES(" + std::to_string(month) + u8", '달의 제목');";
-    for (int day = 1; day <= 31; ++day) {
-      const std::string order1 = std::to_string(month * 100 + day);
-      sql += "INSERT INTO DAYRANGE VALUES(" + std::to_string(month) + ", " + std::to_string(day) + ", " + order1 +
-             u8", '저녁 묵상 1:1-25');";
-      for (int verse = 1; verse <= kVersesPerDay; ++verse)
-        sql += "INSERT INTO DAY VALUES(" + order1 + ", " + std::to_string(verse) + ", '" + std::to_string(verse) +
-               u8"', '저녁 빛 아래 조용히 앉아 오늘 받은 은혜를 하나씩 떠올리며 감사의 마음으로 "
-               u8"내일의 걸음을 맡겨 드립니다. 작은 일에도 기쁨을 찾게 하소서.');";
-    }
-  }
-  sql += "COMMIT;";
-  const bool ok = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-  sqlite3_close(db);
-  return ok;
-}
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
 
 // Median of `runs` timings of `work`, in microseconds.
 double MedianMicros(int runs, const std::function<void(int)>& work) {
@@ -80,19 +41,16 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_DATE_CLASSES};
   ::InitCommonControlsEx(&controls);
-  SetMessageBoxResponder([](const std::string& text, UINT, const std::string&) {
-    std::fprintf(stderr, "message box: %s\n", text.c_str());
-    return IDOK;
-  });
+  AnswerMessageBoxesAtOnce();
 
-  char temp[MAX_PATH];
-  ::GetTempPathA(sizeof temp, temp);
-  const std::string folder = std::string(temp) + "vesperal-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
-  ::CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string folder = MakeBenchFolder("vesperal-bench");
   SYSTEMTIME today;
   ::GetLocalTime(&today);
+  // Every day with kVersesPerDay verses of about 150 bytes.
   for (int year = today.wYear - 1; year <= today.wYear + 1; ++year)
-    if (!WritePlan(folder, year)) {
+    if (!WriteEveryDayPlan(folder, year, kVersesPerDay, u8"저녁 묵상 1:1-25",
+                           u8"저녁 빛 아래 조용히 앉아 오늘 받은 은혜를 하나씩 떠올리며 감사의 마음으로 "
+                           u8"내일의 걸음을 맡겨 드립니다. 작은 일에도 기쁨을 찾게 하소서.")) {
       std::fprintf(stderr, "could not write the plan for %d in %s\n", year, folder.c_str());
       return 1;
     }
