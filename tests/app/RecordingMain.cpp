@@ -19,6 +19,7 @@
 
 #include "app/VesperalApp.h"
 #include "reading/ReadingDlg.h"
+#include "ui/LocalDate.h"
 #include "ui/SystemCalls.h"
 #include "ui/WideText.h"
 
@@ -92,16 +93,10 @@ struct PlayedClock {
 PlayedClock g_clock;
 
 bool ParseClock(const std::string& text, ULONGLONG& ticks) {
-  SYSTEMTIME time{};
   int year, month, day, hour, minute, second;
   if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d", &year, &month, &day, &hour, &minute, &second) != 6)
     return false;
-  time.wYear = static_cast<WORD>(year);
-  time.wMonth = static_cast<WORD>(month);
-  time.wDay = static_cast<WORD>(day);
-  time.wHour = static_cast<WORD>(hour);
-  time.wMinute = static_cast<WORD>(minute);
-  time.wSecond = static_cast<WORD>(second);
+  const SYSTEMTIME time = MakeLocalTime(year, month, day, hour, minute, second);
   FILETIME fileTime;
   if (!::SystemTimeToFileTime(&time, &fileTime)) return false;
   ticks = (static_cast<ULONGLONG>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
