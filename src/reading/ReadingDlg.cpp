@@ -238,10 +238,7 @@ void CReadingDlg::ShowChosenDate(SYSTEMTIME time) {
   // At either end of its range the picker refuses the new date; what it holds is the date.
   time = GetPickerTime(m_datePicker);
   ShowDate(time);
-  if (m_bDiaryShown && m_pDiaryDlg) {
-    m_diary.SetShownDate(DateOf(time));
-    ::SendMessageW(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
-  }
+  TellDiaryTheDate(time);
 }
 
 void CReadingDlg::ShowDate(const SYSTEMTIME& time) {
@@ -292,14 +289,17 @@ void CReadingDlg::UpdateDayButtons() {
   if (next) ::EnableWindow(next, limits.bCanStepForward ? TRUE : FALSE);
 }
 
+void CReadingDlg::TellDiaryTheDate(const SYSTEMTIME& time) {
+  if (!m_bDiaryShown || !m_pDiaryDlg) return;
+  m_diary.SetShownDate(DateOf(time));
+  ::SendMessageW(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
+}
+
 void CReadingDlg::OnDateChanged() {
   const SYSTEMTIME time = GetPickerTime(m_datePicker);
   if (IsSameDate(time, m_day.nYear, m_day.nMonth, m_day.nDay)) return;
   ShowDate(time);
-  if (m_bDiaryShown && m_pDiaryDlg) {
-    m_diary.SetShownDate(DateOf(time));
-    ::SendMessageW(m_pDiaryDlg->DiaryWindowHandle(), WM_DATE_SYNC, 0, 0);
-  }
+  TellDiaryTheDate(time);
 }
 
 void CReadingDlg::OnDateSync() {

@@ -89,6 +89,8 @@ class CReadingDlg : public CDialogBase, public IDiaryHost {
   void ShowMarkAndProgress();
   // Shows the date in the picker (which keeps it within its range) and on the page, and tells the diary.
   void ShowChosenDate(SYSTEMTIME time);
+  // The open diary window follows the date shown.
+  void TellDiaryTheDate(const SYSTEMTIME& time);
   void ShowContextMenu(LPARAM screenPoint);
   void OnPaint();
   // Paints the page onto `dc` and applies the scroll decision its verses give.
