@@ -20,15 +20,19 @@ NOTIFYICONDATAW TrayRecord(HWND frame, UINT flags, HICON icon) {
   return data;
 }
 
-// Copies as much of `text` as `size` units hold with the terminator, never half of a surrogate pair.
-template <size_t size>
-void CopyCut(wchar_t (&field)[size], const std::string& text) {
+// Copies as much of `text` as `units` hold with the terminator, never half of a surrogate pair.
+void CopyCut(wchar_t* field, size_t units, const std::string& text) {
   std::wstring wide = Widen(text);
-  if (wide.size() > size - 1) {
-    wide.resize(size - 1);
+  if (wide.size() > units - 1) {
+    wide.resize(units - 1);
     if (wide.back() >= 0xD800 && wide.back() <= 0xDBFF) wide.pop_back();
   }
   std::memcpy(field, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+}
+
+template <size_t size>
+void CopyCut(wchar_t (&field)[size], const std::string& text) {
+  CopyCut(field, size, text);
 }
 
 }  // namespace
@@ -39,8 +43,7 @@ bool AddAppTrayIcon(HWND frame, HINSTANCE module) {
   NOTIFYICONDATAW data = TrayRecord(frame, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon);
   data.uCallbackMessage = WM_TRAYNOTIFY;
   // The first record layout holds a tip of 64 units with its terminator.
-  const std::wstring tip = Widen(kAppTitle).substr(0, 63);
-  std::memcpy(data.szTip, tip.c_str(), (tip.size() + 1) * sizeof(wchar_t));
+  CopyCut(data.szTip, 64, kAppTitle);
   TheSystemCalls().notifyIcon(NIM_ADD, &data);
   // The taskbar keeps its own copy of the icon.
   ::DestroyIcon(icon);
