@@ -6,6 +6,10 @@
 // The reading window's plan-file messages.
 #define IDS_PLAN_CANNOT_OPEN 200
 #define IDS_PLAN_WRONG_YEAR 201
+// Why a plan file that is there was refused, under its path.
+#define IDS_PLAN_CAUSE_DAMAGED 202
+#define IDS_PLAN_CAUSE_TOO_MUCH_WORK 203
+#define IDS_PLAN_CAUSE_UNREADABLE 204
 
 // The tray menu.
 #define IDS_MENU_READING_OPEN 300
@@ -28,6 +32,7 @@
 #define IDS_EXPORT_FILTER 326  // pairs of description and pattern, each ending in '|'
 #define IDS_FIND_COUNT 327
 #define IDS_DIARY_STORE_FAILED 328
+#define IDS_DIARY_DELETE_FAILED 329
 
 // What a failure of the database engine means (db/EngineFault).
 #define IDS_FAULT_NOT_WRITABLE 330

@@ -52,6 +52,7 @@ TEST_F(ReadingPlanTest, HostilePlanFilesAreRefusedQuicklyAsUnreadable) {
     const char* name;
     std::string sql;
     bool refusedAtOpen;
+    const char* cause = "<damaged>";
   } rows[] = {
       {"endless recursive view in place of DAY", std::string(kPlanTables) + kOneDay + kEndlessDay, true},
       {"view in place of YEAR",
@@ -64,7 +65,7 @@ TEST_F(ReadingPlanTest, HostilePlanFilesAreRefusedQuicklyAsUnreadable) {
            "CREATE TRIGGER t AFTER INSERT ON DAY BEGIN DELETE FROM YEAR; END;", true},
       {"a verse longer than any text the program takes",
        std::string(kPlanTables) + kDayTable + kOneDay +
-           "INSERT INTO DAY VALUES(101, 1, '1', printf('%.*c', 17 * 1024 * 1024, 'a'));", false},
+           "INSERT INTO DAY VALUES(101, 1, '1', printf('%.*c', 17 * 1024 * 1024, 'a'));", false, "<too much work>"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -79,7 +80,7 @@ TEST_F(ReadingPlanTest, HostilePlanFilesAreRefusedQuicklyAsUnreadable) {
     // Said once: the refused file is not queried again.
     EXPECT_EQ(Show(2000, 1, 1).verses[0].strBody, kNoPassageText);
     EXPECT_LT(SecondsSince(start), 2.0);
-    EXPECT_EQ(m_messages, (std::vector<std::string>{kCannotOpen, path}));
+    EXPECT_EQ(m_messages, (std::vector<std::string>{kCannotOpen, path + "\n" + row.cause}));
     m_plan.reset();
     EXPECT_TRUE(TestFiles::Read(path) == before);
     std::filesystem::remove(TestFiles::FsPath(path));

@@ -314,8 +314,9 @@ TEST_F(DiaryBadEnvironmentTest, AStoreOntoAFullDiskFailsAndClosingAsks) {
   std::filesystem::remove_all(TestFiles::FsPath(m_dir.ProgramDir() + std::to_string(m_year) + ".dat"));
 }
 
-// Plan files made to hang the program: refused within about a second with the message of an unreadable
-// plan file; the window stays, with its buttons, and the file is unchanged.
+// Plan files made to hang the program, or damaged behind a whole schema: refused within about a second with
+// the message of an unreadable plan file and its cause; the window is whole, with its buttons and a diary,
+// and the file is unchanged.
 TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
   const std::string tables =
       "CREATE TABLE YEAR(year INTEGER, ytitle TEXT); CREATE TABLE MONTH(month INTEGER, mtitle TEXT);"
@@ -325,6 +326,7 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
   const struct {
     const char* name;
     std::string sql;
+    bool damagePages = false;
   } rows[] = {
       {"a view in place of a table", "CREATE VIEW YEAR AS SELECT 1 AS year, 'y' AS ytitle;" +
                                          tables.substr(tables.find("CREATE TABLE MONTH")) +
@@ -336,6 +338,8 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
       {"a verse of 100 MB", tables + oneDay +
                                 "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
                                 "INSERT INTO DAY VALUES(505, 1, '1', printf('%.*c', 100 * 1000 * 1000, 'a'));"},
+      {"pages damaged behind a whole schema",
+       tables + oneDay + "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -347,6 +351,7 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
       sqlite3_close(db);
       ASSERT_EQ(rc, SQLITE_OK);
     }
+    if (row.damagePages) PlanTestDir::DamagePagesAt(path);
     const std::string before = TestFiles::Read(path);
     const auto start = std::chrono::steady_clock::now();
     Open();
@@ -354,9 +359,9 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 3.0);
     ASSERT_GE(m_boxes.Boxes().size(), 2u) << BoxTexts();
     EXPECT_EQ(m_boxes.Boxes()[0].text, u8"베스페랄본문 파일을 열 수 없습니다.");
-    EXPECT_EQ(m_boxes.Boxes()[1].text, path);
+    EXPECT_EQ(m_boxes.Boxes()[1].text.rfind(path + "\n", 0), 0u) << "the path, then the cause";
     EXPECT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
-    for (int id : {IDC_PREV_DAY, IDC_NEXT_DAY, IDOK, IDC_DIARY_BUTTON}) EXPECT_TRUE(ShowsIcon(id)) << id;
+    for (int id : {IDC_PREV_DAY, IDC_NEXT_DAY, IDOK, IDC_DIARY_BUTTON, IDC_MARK_READ}) EXPECT_TRUE(ShowsIcon(id)) << id;
     // The diary does not depend on the plan.
     ClickReading(IDC_DIARY_BUTTON);
     EXPECT_TRUE(Diary() && ::IsWindow(Diary()));
