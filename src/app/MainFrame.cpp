@@ -271,10 +271,15 @@ void CMainFrame::OnClose() {
 
 void CMainFrame::OnEndSession() {
   // The session ends once we return: the running reading window goes now, releasing its databases as
-  // when the user closes it, and then the frame closes as on the exit command.
-  // What was typed in the diary is stored first: the diary may not have seen the end of the session yet.
+  // when the user closes it, and then the frame closes as on the exit command, whatever happened before.
   if (g_pReadingDlg && g_pReadingDlg->GetSafeHwnd()) {
-    g_pReadingDlg->StoreDiaryChanges();
+    // What was typed in the diary is stored first: the diary may not have seen the end of the session yet.
+    // A store that fails is tried once more and left; no one can be asked now, and nothing may stop the
+    // cleanup below.
+    try {
+      g_pReadingDlg->StoreDiaryChanges();
+    } catch (...) {
+    }
     ::DestroyWindow(g_pReadingDlg->GetSafeHwnd());
   }
   OnClose();

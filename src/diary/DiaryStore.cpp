@@ -35,6 +35,11 @@ bool PathIsPresent(const std::string& path) {
   return std::filesystem::exists(FileSystemPath(path), error);
 }
 
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(FileSystemPath(path), error);
+}
+
 }  // namespace
 
 CDiaryStore::~CDiaryStore() {
@@ -46,6 +51,9 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
   const std::string path = programDir + "memo.mdb";
   m_strPath = path;
   m_unavailable = DiaryUnavailable();
+  // The engine would call a folder a damaged file.
+  if (IsFolder(path))
+    return Refuse({DiaryUnavailable::Reason::kFolderInTheWay, EngineFault::kOther, path, programDir, ""});
   if (!PathIsPresent(path) && !CreateDiaryFile(path)) {
     DiaryUnavailable reason;
     reason.reason = DiaryUnavailable::Reason::kCannotCreate;
@@ -98,12 +106,16 @@ bool CDiaryStore::Refuse(DiaryUnavailable reason) {
   return false;
 }
 
+MessageText CDiaryStore::FailureMessage(int headlineId, const CDaoException& error) const {
+  return MessageText(headlineId).Then(FaultOf(error));
+}
+
 MessageText CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
-  return MessageText(IDS_DIARY_STORE_FAILED).Then(FaultOf(error));
+  return FailureMessage(IDS_DIARY_STORE_FAILED, error);
 }
 
 MessageText CDiaryStore::MarkFailureMessage(const CDaoException& error) const {
-  return MessageText(IDS_MARK_STORE_FAILED).Then(FaultOf(error));
+  return FailureMessage(IDS_MARK_STORE_FAILED, error);
 }
 
 MessageText CDiaryStore::FaultOf(const CDaoException& error) const {

@@ -11,6 +11,7 @@ struct DiaryUnavailable {
     kCannotCreate,   // no memo.mdb, and none can be made in the folder
     kFileFault,      // memo.mdb exists but cannot be opened: see `fault`
     kNotADiary,      // memo.mdb is a database without the diary's table
+    kFolderInTheWay, // a folder stands where memo.mdb should be
   };
   Reason reason = Reason::kNone;
   EngineFault fault = EngineFault::kOther;  // for kFileFault

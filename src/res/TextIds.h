@@ -48,6 +48,7 @@
 #define IDS_DIARY_NOT_OPENED 342
 #define IDS_DIARY_FILE_UNCHANGED 343
 #define IDS_DIARY_READING_GOES_ON 344
+#define IDS_DIARY_FOLDER_IN_THE_WAY 345
 
 // The daily habit: progress of the read marks, and settings that could not be stored (habit/).
 #define IDS_HABIT_PROGRESS 350
@@ -59,3 +60,5 @@
 #define IDS_REMINDER_TITLE 355
 #define IDS_MENU_CATCH_UP 356
 #define IDS_MENU_SETTINGS 357
+#define IDS_CATCH_UP_NO_READING 358
+#define IDS_CATCH_UP_WITHOUT_MARKS 359

@@ -75,7 +75,9 @@ TEST(ReadingLayout, NoTwoControlsOverlapAtAnyWidth) {
         EXPECT_TRUE(apart) << "width " << width << ": controls " << i << " and " << j;
       }
     EXPECT_GE(l.markRead.width, 30) << width;
-    if (width >= 507) EXPECT_EQ(l.markRead.x, width - 295);
+    if (width >= 507) {
+      EXPECT_EQ(l.markRead.x, width - 295);
+    }
   }
 }
 

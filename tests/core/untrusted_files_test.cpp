@@ -159,11 +159,18 @@ TEST_F(UnusableDiaryTest, ADiaryThatCannotBeUsedIsLeftAsItIsAndSaysWhy) {
                                   "CREATE TRIGGER t AFTER UPDATE ON VESPERAL BEGIN INSERT INTO log VALUES(1); END;");
        },
        Reason::kNotADiary, EngineFault::kDamaged, IDS_DIARY_NOT_A_DIARY},
+      {"a folder named memo.mdb",
+       [](UnusableDiaryTest& t) { std::filesystem::create_directory(TestFiles::FsPath(t.Diary())); },
+       Reason::kFolderInTheWay, EngineFault::kOther, IDS_DIARY_FOLDER_IN_THE_WAY},
+  };
+  // What stands at memo.mdb: a file's bytes, or a folder.
+  auto contents = [this] {
+    return std::filesystem::is_directory(TestFiles::FsPath(Diary())) ? std::string("(folder)") : TestFiles::Read(Diary());
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     row.make(*this);
-    const std::string before = TestFiles::Read(Diary());
+    const std::string before = contents();
     CDiaryStore store;
     EXPECT_FALSE(store.OpenDiaryDb(m_files.ProgramDir()));
     EXPECT_EQ(store.Unavailable().reason, row.reason);
@@ -178,7 +185,7 @@ TEST_F(UnusableDiaryTest, ADiaryThatCannotBeUsedIsLeftAsItIsAndSaysWhy) {
     EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
     store.WriteEntry("20000102", "t", "m", "p");  // without a diary nothing is written
     store.Release();
-    EXPECT_TRUE(TestFiles::Read(Diary()) == before);
+    EXPECT_TRUE(contents() == before);
     EXPECT_FALSE(TestFiles::Exists(Diary() + "-journal"));
     std::filesystem::remove(TestFiles::FsPath(Diary()));
   }

@@ -295,6 +295,49 @@ TEST_F(DiaryBadEnvironmentTest, AStoreIntoAReadOnlyOrHeldDiaryFailsAndClosingAsk
   }
 }
 
+// Every other occasion that writes the diary meets a failed store alike: the search and the export wait with
+// the store's own message, a deletion says it could not delete, and the end of the session, where no one
+// can be asked, says nothing and lets the window go. Nothing typed is lost meanwhile.
+TEST_F(DiaryBadEnvironmentTest, EveryOccasionThatWritesMeetsAFailedStoreByOnePolicy) {
+  WriteMay();
+  Seed(Key(5, 5), u8"지난 글", u8"묵상", u8"기도");
+  CImmutable readOnly(DiaryPath());
+  if (!readOnly.IsSet()) GTEST_SKIP() << "chattr +i did not work here (it needs root)";
+  OpenOn(5, 5);
+  Type(IDC_DIARY_TITLE, u8"새로 쓴 글");
+  const std::string exported = ProgramDir() + "export.txt";
+  DiaryObject().SetExportFileChooser([&](HWND, std::string& path) {
+    path = exported;
+    return true;
+  });
+  const char* const kStoreFailed = u8"일기를 저장하지 못했습니다. 입력한 내용은 창에 그대로 있습니다.\n";
+
+  Click(Diary(), IDC_DIARY_FIND);
+  EXPECT_EQ(Find(), nullptr) << "the search waits";
+  {
+    CModalAnswerer choice(CModalAnswerer::Caption(u8"파일로 저장"), [](HWND window) {
+      ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Click(Diary(), IDC_DIARY_SAVEFILE);
+  }
+  EXPECT_FALSE(TestFiles::Exists(exported)) << "the export waits";
+  m_boxes.SetAnswer(IDYES);
+  Click(Diary(), IDC_DIARY_DELETE);
+  m_boxes.SetAnswer(IDOK);
+  ASSERT_EQ(m_boxes.Boxes().size(), 4u) << BoxTexts();
+  for (size_t i : {0, 1}) EXPECT_EQ(m_boxes.Boxes()[i].text.rfind(kStoreFailed, 0), 0u) << m_boxes.Boxes()[i].text;
+  EXPECT_EQ(m_boxes.Boxes()[3].text.rfind(u8"일기를 지우지 못했습니다. 일기는 그대로 있습니다.\n", 0), 0u)
+      << m_boxes.Boxes()[3].text;
+  EXPECT_EQ(Fields()[0], u8"새로 쓴 글");
+
+  m_boxes.Clear();
+  m_dlg->StoreDiaryChanges();
+  EXPECT_EQ(BoxTexts(), "") << "no one is asked at the end of the session";
+  m_dlg.reset();
+  EXPECT_EQ(BoxTexts(), "");
+  EXPECT_EQ(Stored(Key(5, 5)), (StoredEntry{true, u8"지난 글", u8"묵상", u8"기도"}));
+}
+
 TEST_F(DiaryBadEnvironmentTest, AStoreOntoAFullDiskFailsAndClosingAsks) {
   m_dir.UseSubDir("small-disk");
   CSmallDisk disk(m_dir.ProgramDir(), "2m");
