@@ -182,10 +182,21 @@ TEST_F(SettingsProgram, TheReadingWindowOpensOnlyOnceTheSettingsWindowIsClosed) 
   ASSERT_TRUE(Start());
   HWND window = OpenSettings();
   ASSERT_NE(window, nullptr);
+  // It opens in the middle of the work area of the monitor under the pointer, as a message box does.
+  RECT place, work;
+  ::GetWindowRect(window, &place);
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR((place.left + place.right) / 2, (work.left + work.right) / 2, 1);
+  EXPECT_NEAR((place.top + place.bottom) / 2, (work.top + work.bottom) / 2, 1);
+  const HWND note = ::GetDlgItem(window, IDC_SETTINGS_NOTE);
+  EXPECT_FALSE(::IsWindowVisible(note));
   m_program.Tray(kTrayLeftDoubleClick);
   ASSERT_TRUE(m_program.Roundtrip());
   EXPECT_EQ(m_program.ReadingWindow(), nullptr);
   EXPECT_EQ(SettingsWindowShown(), window);
+  // The window says why nothing else opened.
+  EXPECT_TRUE(::IsWindowVisible(note));
+  EXPECT_EQ(WindowTextUtf8(note), u8"설정 창을 닫으면 읽기 창을 열 수 있습니다.");
   ASSERT_TRUE(Confirm(window));
   m_program.Tray(kTrayLeftDoubleClick);
   ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
