@@ -6,6 +6,7 @@
 #include "db/JetErrors.h"
 #include "db/JetLike.h"
 #include "db/SqliteTransaction.h"
+#include "base/FilePath.h"
 
 namespace {
 

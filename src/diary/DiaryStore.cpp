@@ -13,6 +13,9 @@
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
 #include "res/TextIds.h"
+#include "base/FilePath.h"
+#include "base/ProgramFiles.h"
+#include "db/ClassifyFault.h"
 
 namespace {
 
@@ -28,17 +31,6 @@ std::string EntryStatement(const std::string& key) {
   return std::string("select * from ") + kTable + " where " + kKeyDate + "='" + key + "'";
 }
 
-// Any entry at the path counts, as with a file search. The name is looked up as the layer opens it,
-// whatever the process's ANSI code page is.
-bool PathIsPresent(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(FileSystemPath(path), error);
-}
-
-bool IsFolder(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(FileSystemPath(path), error);
-}
 
 }  // namespace
 
@@ -48,7 +40,7 @@ CDiaryStore::~CDiaryStore() {
 }
 
 bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
-  const std::string path = programDir + "memo.mdb";
+  const std::string path = DiaryFilePath(programDir);
   m_strPath = path;
   m_unavailable = DiaryUnavailable();
   // The engine would call a folder a damaged file.

@@ -3,7 +3,7 @@
 // can say it whenever it is pressed, while the reading window goes on without a diary.
 #include <string>
 
-#include "db/EngineFault.h"
+#include "base/FaultText.h"
 
 struct DiaryUnavailable {
   enum class Reason {

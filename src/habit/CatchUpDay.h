@@ -4,7 +4,7 @@
 // no day so far has a reading at all (a year without a plan file, or one that cannot be read).
 #include <functional>
 
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 #include "habit/ReadMarks.h"
 
 // Whether the plan has a reading on the day; the window layer answers it from the plan lookup.

@@ -22,6 +22,7 @@
 #include "reading/DayStepLimits.h"
 #include "reading/ReadingTexts.h"
 #include "reading/VerseScroll.h"
+#include "base/ProgramFiles.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ BOOL CReadingDlg::OnInitDialog() {
 
   // From the program folder, wherever the current directory is; a missing greeting file plays the system's
   // default sound instead.
-  TheSystemCalls().playSound(Widen(programDir + "Vesperal.wav").c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+  TheSystemCalls().playSound(Widen(GreetingSoundPath(programDir)).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 
   m_hIcon.Reset(static_cast<HICON>(
       ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));

@@ -5,20 +5,15 @@
 #include <filesystem>
 #include <system_error>
 
-#include "db/DatabaseFileCheck.h"
-#include "db/EngineFault.h"
 #include "db/FieldValue.h"
-#include "db/Utf8.h"
+#include "base/Utf8.h"
 #include "reading/PlanFileSchema.h"
 #include "reading/ReadingTexts.h"
+#include "base/FilePath.h"
+#include "base/ProgramFiles.h"
+#include "db/ClassifyFault.h"
 
 namespace {
-
-// Only the name is looked for; any kind of entry of that name counts, as with a file search.
-bool FileExists(const std::string& path) {
-  std::error_code error;  // a name that cannot be looked at counts as missing
-  return std::filesystem::exists(FileSystemPath(path), error);
-}
 
 // The whole number that text begins with, read as atoi does (blanks, an optional sign, digits; 0 without
 // digits), but held within int instead of overflowing.
@@ -75,7 +70,7 @@ void CReadingPlan::Release() {
   if (m_planDb.IsOpen()) m_planDb.Close();
 }
 
-std::string CReadingPlan::PlanFileName(int year) const { return m_strProgramDir + std::to_string(year) + ".dat"; }
+std::string CReadingPlan::PlanFileName(int year) const { return PlanFilePath(m_strProgramDir, year); }
 
 void CReadingPlan::Notice(PlanNotice notice, std::vector<PlanNotice>& notices) {
   if (m_notices.FirstNotice(notice.file, notice.problem)) notices.push_back(std::move(notice));
@@ -101,7 +96,7 @@ PlanOpening CReadingPlan::OpenPlanFile(int year, bool probeYears) {
   Release();
   const std::string path = PlanFileName(year);
   // A file that is missing is looked for again at the next lookup of its year: one copied in later is found.
-  if (!FileExists(path)) {
+  if (!PathIsPresent(path)) {
     Notice({PlanProblem::kCannotOpen, path, year, PlanFileCause::kNone, ""}, opening.notices);
     return opening;
   }
@@ -119,9 +114,9 @@ PlanOpening CReadingPlan::OpenPlanFile(int year, bool probeYears) {
 
   if (probeYears) {
     int k = 1;
-    while (FileExists(PlanFileName(year + k))) ++k;
+    while (PathIsPresent(PlanFileName(year + k))) ++k;
     int j = 1;
-    while (FileExists(PlanFileName(year - j))) ++j;
+    while (PathIsPresent(PlanFileName(year - j))) ++j;
     m_years = {true, year - j + 1, year + k - 1};
   }
   return opening;

@@ -9,6 +9,7 @@
 
 #include "ProgramRun.h"
 #include "app/SettingsDlg.h"
+#include "base/ProgramFiles.h"
 #include "app/TrayRules.h"
 #include "core/HabitPrinters.h"
 #include "res/Resource.h"
@@ -130,7 +131,7 @@ class SettingsProgram : public ::testing::Test {
     // The choice is stored after the window has gone, before the frame answers again.
     return WaitUntil([this] { return SettingsWindowShown() == nullptr; }) && m_program.Roundtrip();
   }
-  std::string SettingsText() const { return TestFiles::Read(m_folder.Dir() + kSettingsFileName); }
+  std::string SettingsText() const { return TestFiles::Read(SettingsFilePath(m_folder.Dir())); }
   HabitSettings StoredSettings() const { return ParseSettingsText(SettingsText()).settings; }
   // The message boxes the program shows now.
   std::vector<std::string> Messages() const {
@@ -204,7 +205,7 @@ TEST_F(SettingsProgram, TheReadingWindowOpensOnlyOnceTheSettingsWindowIsClosed) 
 }
 
 TEST_F(SettingsProgram, ADamagedFileShowsTheDefaultsAndIsWrittenWholeAgain) {
-  TestFiles::Write(m_folder.Dir() + kSettingsFileName, "reminder=perhaps\nreminderTime=25:61\n\xFF\xFE\x01\n");
+  TestFiles::Write(SettingsFilePath(m_folder.Dir()), "reminder=perhaps\nreminderTime=25:61\n\xFF\xFE\x01\n");
   ASSERT_TRUE(Start());
   EXPECT_TRUE(m_program.Dialogs().empty()) << "nothing to tell at the start";
   HWND window = OpenSettings();
@@ -218,7 +219,7 @@ TEST_F(SettingsProgram, ADamagedFileShowsTheDefaultsAndIsWrittenWholeAgain) {
 
 TEST_F(SettingsProgram, AFolderThatCannotBeWrittenIsToldOnceAndTheChoiceLastsTheRun) {
   const std::string stored = "reminder=off\nreminderTime=07:00\n";
-  TestFiles::Write(m_folder.Dir() + kSettingsFileName, stored);
+  TestFiles::Write(SettingsFilePath(m_folder.Dir()), stored);
   ASSERT_TRUE(Start());
   CImmutable readOnly(m_folder.Dir());
   if (!readOnly.IsSet()) GTEST_SKIP() << "chattr +i did not work here (it needs root)";
