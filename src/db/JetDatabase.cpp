@@ -1,0 +1,57 @@
+#include "db/JetDatabase.h"
+
+#include "db/JetCatalog.h"
+#include "db/JetPages.h"
+#include "db/JetTableScan.h"
+
+using jet_file::SameName;
+
+int JetTable::ColumnIndex(const std::string& name) const {
+  for (size_t i = 0; i < columns.size(); ++i)
+    if (SameName(columns[i], name)) return static_cast<int>(i);
+  return -1;
+}
+
+JetDatabase JetDatabase::Open(const std::string& path) { return JetDatabase(ReadJetFileBytes(path)); }
+
+JetDatabase::JetDatabase(std::string fileBytes) : m_pages(std::make_unique<jet_file::Pages>(std::move(fileBytes))) {}
+JetDatabase::~JetDatabase() = default;
+JetDatabase::JetDatabase(JetDatabase&&) noexcept = default;
+JetDatabase& JetDatabase::operator=(JetDatabase&&) noexcept = default;
+
+int JetDatabase::Version() const { return m_pages->GetFormat().version; }
+
+const std::string& JetDatabase::FileBytes() const { return m_pages->FileBytes(); }
+
+std::vector<std::string> JetDatabase::TableNames() const {
+  std::vector<std::string> names;
+  for (const jet_file::CatalogTable& table : jet_file::ReadCatalog(*m_pages))
+    if (!table.system) names.push_back(table.name);
+  return names;
+}
+
+bool JetDatabase::HasTable(const std::string& name) const {
+  for (const std::string& table : TableNames())
+    if (SameName(table, name)) return true;
+  return false;
+}
+
+uint32_t JetDatabase::DefinitionPage(const std::string& name) const {
+  for (const jet_file::CatalogTable& table : jet_file::ReadCatalog(*m_pages))
+    if (!table.system && SameName(table.name, name)) return table.definitionPage;
+  throw JetFileError(JetFileError::Kind::kNoSuchTable, "The Jet database has no table '" + name + "'.");
+}
+
+void JetDatabase::ReadRows(const std::string& table, std::vector<std::string>& columns,
+                           const std::function<void(const std::vector<JetValue>&)>& visit) const {
+  const jet_file::TableScan scan(*m_pages, DefinitionPage(table));
+  columns.clear();
+  for (const jet_file::Column& column : scan.Definition().columns) columns.push_back(column.name);
+  scan.ForEachRow(visit);
+}
+
+JetTable JetDatabase::ReadTable(const std::string& name) const {
+  JetTable table;
+  ReadRows(name, table.columns, [&](const std::vector<JetValue>& row) { table.rows.push_back(row); });
+  return table;
+}
