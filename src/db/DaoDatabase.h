@@ -22,6 +22,9 @@ class CDaoDatabase {
   // Opens an existing database file that nobody changes while it is open (a file shipped to be read):
   // read-only and without file locks. Refused files throw as with Open.
   void OpenImmutable(const std::string& path);
+  // Makes a new, empty database in memory, for the tables of a file of another format read at opening;
+  // `path` names that file (GetName, messages).
+  void CreateInMemory(const std::string& path);
   // Makes a new, empty database file (an existing file is refused) and opens it.
   void Create(const std::string& path, const std::string& locale = dbLangGeneral, int options = 0);
   bool IsOpen() const;

@@ -42,16 +42,27 @@ uint32_t JetDatabase::DefinitionPage(const std::string& name) const {
   throw JetFileError(JetFileError::Kind::kNoSuchTable, "The Jet database has no table '" + name + "'.");
 }
 
-void JetDatabase::ReadRows(const std::string& table, std::vector<std::string>& columns,
+void JetDatabase::ReadRows(const std::string& table, const std::vector<std::string>& columns,
                            const std::function<void(const std::vector<JetValue>&)>& visit) const {
   const jet_file::TableScan scan(*m_pages, DefinitionPage(table));
-  columns.clear();
-  for (const jet_file::Column& column : scan.Definition().columns) columns.push_back(column.name);
-  scan.ForEachRow(visit);
+  std::vector<int> places;
+  for (const std::string& column : columns) {
+    places.push_back(scan.ColumnIndex(column));
+    if (places.back() < 0)
+      throw JetFileError(JetFileError::Kind::kNoSuchTable,
+                         "The table '" + table + "' of the Jet database has no column '" + column + "'.");
+  }
+  std::vector<JetValue> picked(columns.size());
+  scan.ForEachRow([&](const std::vector<JetValue>& row) {
+    for (size_t i = 0; i < places.size(); ++i) picked[i] = row[places[i]];
+    visit(picked);
+  });
 }
 
 JetTable JetDatabase::ReadTable(const std::string& name) const {
+  const jet_file::TableScan scan(*m_pages, DefinitionPage(name));
   JetTable table;
-  ReadRows(name, table.columns, [&](const std::vector<JetValue>& row) { table.rows.push_back(row); });
+  for (const jet_file::Column& column : scan.Definition().columns) table.columns.push_back(column.name);
+  scan.ForEachRow([&](const std::vector<JetValue>& row) { table.rows.push_back(row); });
   return table;
 }

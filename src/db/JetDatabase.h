@@ -35,10 +35,12 @@ class JetDatabase {
   // The names of the user's tables, as the catalog lists them.
   std::vector<std::string> TableNames() const;
   bool HasTable(const std::string& name) const;
-  // The table's column names, and `visit` called with each row's values in that order. kNoSuchTable when
-  // the file has no user table of that name (compared without regard to ASCII case).
-  void ReadRows(const std::string& table, std::vector<std::string>& columns,
+  // Calls `visit` with the values of the named columns of each row, in the order named. kNoSuchTable when
+  // the file has no user table of that name or the table lacks a column (names compared without regard to
+  // ASCII case).
+  void ReadRows(const std::string& table, const std::vector<std::string>& columns,
                 const std::function<void(const std::vector<JetValue>&)>& visit) const;
+  // Every column and row of the table.
   JetTable ReadTable(const std::string& table) const;
 
  private:

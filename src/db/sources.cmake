@@ -15,6 +15,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/JetLongValue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetPages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetRow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JetTableCopy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetTableDef.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetTableScan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetText.cpp

@@ -18,6 +18,8 @@ class CDiarySession {
   // False when the diary could not be opened: nothing is read or stored then.
   bool HasDiary() const { return m_store.m_pDiarySet != nullptr; }
   const DiaryUnavailable& Unavailable() const { return m_store.Unavailable(); }
+  // What the opening has to tell once, such as an older diary brought over; empty when nothing.
+  MessageText TakeNotice() { return m_store.TakeNotice(); }
   MessageText StoreFailureMessage(const CDaoException& error) const { return m_store.StoreFailureMessage(error); }
 
   const DiaryDate& ShownDate() const { return m_shownDate; }

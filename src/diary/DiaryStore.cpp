@@ -12,6 +12,7 @@
 #include "db/SqliteTransaction.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
+#include "diary/JetDiaryImport.h"
 #include "res/TextIds.h"
 
 namespace {
@@ -46,6 +47,9 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
   const std::string path = programDir + "memo.mdb";
   m_strPath = path;
   m_unavailable = DiaryUnavailable();
+  // A diary of the older program is brought into our form first, or left as it is with the reason.
+  DiaryUnavailable importRefusal;
+  if (!ImportJetDiary(programDir, m_notice, importRefusal)) return Refuse(importRefusal);
   if (!PathIsPresent(path) && !CreateDiaryFile(path)) {
     DiaryUnavailable reason;
     reason.reason = DiaryUnavailable::Reason::kCannotCreate;

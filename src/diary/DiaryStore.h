@@ -2,6 +2,7 @@
 // The diary database "memo.mdb", its one recordset and the date index; the reading window owns one.
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "db/DaoDatabase.h"
 #include "db/DaoRecordset.h"
@@ -26,6 +27,8 @@ class CDiaryStore {
   // without a diary, and the diary button says why.
   bool OpenDiaryDb(const std::string& programDir);
   const DiaryUnavailable& Unavailable() const { return m_unavailable; }
+  // What the opening has to tell once (an older diary brought over), then empty.
+  MessageText TakeNotice() { return std::exchange(m_notice, MessageText()); }
   // The message for an entry operation that failed with `error`, naming the file and the cause.
   MessageText StoreFailureMessage(const CDaoException& error) const;
   // The same cause after a read mark could not be stored: the mark stays as it was.
@@ -51,5 +54,6 @@ class CDiaryStore {
   bool Refuse(DiaryUnavailable reason);
 
   DiaryUnavailable m_unavailable;
+  MessageText m_notice;
   std::string m_strPath;
 };

@@ -11,6 +11,8 @@ struct DiaryUnavailable {
     kCannotCreate,   // no memo.mdb, and none can be made in the folder
     kFileFault,      // memo.mdb exists but cannot be opened: see `fault`
     kNotADiary,      // memo.mdb is a database without the diary's table
+    kEncrypted,      // memo.mdb is an older diary (Jet) that its engine encrypted
+    kCannotImport,   // memo.mdb is an older diary (Jet), and the folder takes no new diary beside it
   };
   Reason reason = Reason::kNone;
   EngineFault fault = EngineFault::kOther;  // for kFileFault

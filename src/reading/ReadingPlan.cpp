@@ -9,6 +9,7 @@
 #include "db/DatabaseFileCheck.h"
 #include "db/FieldValue.h"
 #include "db/Utf8.h"
+#include "reading/PlanFileOpen.h"
 #include "reading/PlanFileSchema.h"
 #include "reading/ReadingTexts.h"
 
@@ -89,7 +90,7 @@ PlanOpening CReadingPlan::OpenPlanFile(int year, bool probeYears) {
   Release();
   try {
     // A plan file is only read while it is open: no lock is taken, so a lookup costs no lock calls.
-    m_planDb.OpenImmutable(PlanFileName(year));
+    OpenPlanDatabase(m_planDb, PlanFileName(year));
     CheckPlanFileSchema(m_planDb);
   } catch (const CDaoException&) {
     Release();

@@ -76,12 +76,11 @@ inline std::vector<std::string> Sorted(std::vector<std::string> rows) {
 
 inline std::vector<std::string> ReaderRows(const JetDatabase& db, const std::string& table) {
   std::vector<std::string> rows;
-  std::vector<std::string> columns;
-  db.ReadRows(table, columns, [&](const std::vector<JetValue>& values) {
+  for (const std::vector<JetValue>& values : db.ReadTable(table).rows) {
     std::string row;
     for (const JetValue& value : values) row += ValueText(value, db.Version()) + "\x1F";
     rows.push_back(row);
-  });
+  }
   return Sorted(rows);
 }
 

@@ -1,0 +1,11 @@
+#pragma once
+// Opens a reading-plan file of either kind: the program's own (SQLite), or the older program's (a Jet
+// database), which is read whole into a database in memory with the same tables. From there both are read
+// alike; nothing is written to the program folder.
+#include <string>
+
+class CDaoDatabase;
+
+// Throws CDaoException naming the file when it is missing, is no database, or is a Jet file that cannot be
+// read or lacks a plan table or column; the plan's tables are checked afterwards by CheckPlanFileSchema.
+void OpenPlanDatabase(CDaoDatabase& planDb, const std::string& path);
