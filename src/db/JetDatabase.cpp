@@ -6,12 +6,6 @@
 
 using jet_file::SameName;
 
-int JetTable::ColumnIndex(const std::string& name) const {
-  for (size_t i = 0; i < columns.size(); ++i)
-    if (SameName(columns[i], name)) return static_cast<int>(i);
-  return -1;
-}
-
 JetDatabase JetDatabase::Open(const std::string& path) { return JetDatabase(ReadJetFileBytes(path)); }
 
 JetDatabase::JetDatabase(std::string fileBytes) : m_pages(std::make_unique<jet_file::Pages>(std::move(fileBytes))) {}
@@ -28,12 +22,6 @@ std::vector<std::string> JetDatabase::TableNames() const {
   for (const jet_file::CatalogTable& table : jet_file::ReadCatalog(*m_pages))
     if (!table.system) names.push_back(table.name);
   return names;
-}
-
-bool JetDatabase::HasTable(const std::string& name) const {
-  for (const std::string& table : TableNames())
-    if (SameName(table, name)) return true;
-  return false;
 }
 
 uint32_t JetDatabase::DefinitionPage(const std::string& name) const {

@@ -16,8 +16,6 @@ class Pages;
 struct JetTable {
   std::vector<std::string> columns;  // UTF-8 names, in column order
   std::vector<std::vector<JetValue>> rows;
-  // The column's index, its name compared without regard to ASCII case; -1 when none.
-  int ColumnIndex(const std::string& name) const;
 };
 
 class JetDatabase {
@@ -34,7 +32,6 @@ class JetDatabase {
   const std::string& FileBytes() const;
   // The names of the user's tables, as the catalog lists them.
   std::vector<std::string> TableNames() const;
-  bool HasTable(const std::string& name) const;
   // Calls `visit` with the values of the named columns of each row, in the order named. kNoSuchTable when
   // the file has no user table of that name or the table lacks a column (names compared without regard to
   // ASCII case).
