@@ -16,24 +16,8 @@
 namespace jet_rows {
 
 inline constexpr char kNull[] = "\x01";
-inline constexpr char kDateFormat[] = "%Y-%m-%d %H:%M:%S";
-
-// Days since 30 December 1899 as a civil date and time, to the nearest second.
-inline std::string DateText(double days) {
-  long long seconds = std::llround(days * 86400.0);
-  long long day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-  seconds -= day * 86400;
-  // Civil date of a day count (days from 1970-01-01), after Howard Hinnant's algorithm.
-  long long z = day - 25569 + 719468;
-  const long long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long long doe = z - era * 146097, yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100), mp = (5 * doy + 2) / 153;
-  const long long d = doy - (153 * mp + 2) / 5 + 1, m = mp < 10 ? mp + 3 : mp - 9, y = yoe + era * 400 + (m <= 2);
-  char text[128];
-  std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld", y, m, d, seconds / 3600,
-                seconds / 60 % 60, seconds % 60);
-  return text;
-}
+// Dates as seconds since 1970 in UTC, which mdb-export writes with TZ=UTC and this format.
+inline constexpr char kDateFormat[] = "%s";
 
 inline std::string ValueText(const JetValue& value, int version) {
   char text[64];
@@ -53,7 +37,7 @@ inline std::string ValueText(const JetValue& value, int version) {
       std::snprintf(text, sizeof text, "%.15g", value.real);
       return text;
     case JetValue::Kind::kDateTime:
-      return DateText(value.real);
+      return std::to_string(std::llround((value.real - 25569) * 86400));  // 25569: days from 1899-12-30 to 1970
     case JetValue::Kind::kText: {
       // A Jet 3 byte that is no code page 949 character: we give U+FFFD, iconv in mdb-export gives '?'.
       std::string out = value.bytes;
@@ -103,8 +87,8 @@ inline std::vector<std::string> WrittenRows(const jet_writer::TableSpec& table) 
 #ifndef _WIN32
 // mdb-export's rows of the table (Jet 3 text read as code page 949); fails the test when it cannot run.
 inline std::vector<std::string> ExportRows(const std::string& path, const std::string& table) {
-  const std::string command = "MDB_JET3_CHARSET=CP949 mdb-export -H -b hex -T '" + std::string(kDateFormat) + "' '" +
-                              path + "' '" + table + "' 2>&1";
+  const std::string command = "TZ=UTC MDB_JET3_CHARSET=CP949 mdb-export -H -b hex -T '" + std::string(kDateFormat) +
+                              "' '" + path + "' '" + table + "' 2>&1";
   FILE* pipe = ::popen(command.c_str(), "r");
   std::string csv;
   char buffer[65536];

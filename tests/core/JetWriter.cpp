@@ -15,6 +15,9 @@ constexpr uint32_t kLvalOwner = 0x4C41564C;  // "LVAL"
 void Put(std::string& s, size_t at, uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) s[at + i] = static_cast<char>(value >> (8 * i));
 }
+unsigned Get16(const std::string& s, size_t at) {
+  return static_cast<uint8_t>(s[at]) | static_cast<uint8_t>(s[at + 1]) << 8;
+}
 void Add(std::string& s, uint64_t value, int bytes) {
   s.append(bytes, '\0');
   Put(s, s.size() - bytes, value, bytes);
@@ -117,16 +120,12 @@ class Writer {
     m_pages.push_back(page);
     return static_cast<uint32_t>(m_pages.size() - 1);
   }
-  size_t Low(uint32_t page) const {
-    const std::string& p = m_pages[page];
-    const unsigned rows = static_cast<uint8_t>(p[m_rowsAt]) | static_cast<uint8_t>(p[m_rowsAt + 1]) << 8;
-    if (rows == 0) return m_pageSize;
-    return (static_cast<uint8_t>(p[m_rowsAt + 2 * rows]) | static_cast<uint8_t>(p[m_rowsAt + 2 * rows + 1]) << 8) &
-           0x1FFF;
+  unsigned Rows(uint32_t page) const { return Get16(m_pages[page], m_rowsAt); }
+  // Where the row of that number begins; the end of the page for the next row of an empty page.
+  size_t RowStart(uint32_t page, unsigned row) const {
+    return row == ~0u ? m_pageSize : Get16(m_pages[page], m_rowsAt + 2 + 2 * row) & 0x1FFF;
   }
-  unsigned Rows(uint32_t page) const {
-    return static_cast<uint8_t>(m_pages[page][m_rowsAt]) | static_cast<uint8_t>(m_pages[page][m_rowsAt + 1]) << 8;
-  }
+  size_t Low(uint32_t page) const { return RowStart(page, Rows(page) - 1); }
   bool Fits(uint32_t page, size_t size, unsigned rowCap) const {
     return Rows(page) < rowCap && Low(page) >= m_rowsAt + 2 * (Rows(page) + 2) + size;
   }
