@@ -45,9 +45,17 @@ struct ImportCase {
   const char* what;
   FileSpec spec;
   std::function<void(std::string& jetBytes, const TestFiles& dir)> prepare;
-  Reason refused;      // kNone: brought over
-  const char* keptAs;  // the Jet file's new name when brought over
+  Reason refused;              // kNone: brought over
+  const char* keptAs;          // the Jet file's new name when brought over
+  std::vector<int> says = {};  // refused: the texts the diary button shows
 };
+
+std::vector<int> TextsOf(const MessageText& message) {
+  std::vector<int> texts;
+  for (const MessageText::Part& part : message.Parts())
+    if (part.textId != 0) texts.push_back(part.textId);
+  return texts;
+}
 
 TEST(JetDiaryImport, BringsAnOlderDiaryOverWholeOrLeavesItAsItWas) {
   const auto nothing = [](std::string&, const TestFiles&) {};
@@ -62,21 +70,36 @@ TEST(JetDiaryImport, BringsAnOlderDiaryOverWholeOrLeavesItAsItWas) {
       {"Jet 4, memo-jet.mdb taken by another file", DiaryFile(4, 20),
        [](std::string&, const TestFiles& dir) { TestFiles::Write(dir.Path("memo-jet.mdb"), "another file"); },
        Reason::kNone, "memo-jet-2.mdb"},
-      {"Jet 3, damaged", DiaryFile(3, 20), [](std::string& b, const TestFiles&) { b.resize(b.size() - 1); },
-       Reason::kFileFault, nullptr},
+      {"Jet 3, damaged",
+       DiaryFile(3, 20),
+       [](std::string& b, const TestFiles&) { b.resize(b.size() - 1); },
+       Reason::kFileFault,
+       nullptr,
+       {IDS_DIARY_NOT_OPENED, IDS_FAULT_DAMAGED, IDS_DIARY_READING_GOES_ON}},
       {"Jet 4, encrypted",
        [] {
          FileSpec s = DiaryFile(4, 20);
          s.encryptionKey = 77;
          return s;
        }(),
-       nothing, Reason::kEncrypted, nullptr},
-      {"Jet 4 without VESPERAL", planFile, nothing, Reason::kNotADiary, nullptr},
-      {"a folder that takes no new diary", DiaryFile(4, 20),
+       nothing,
+       Reason::kEncrypted,
+       nullptr,
+       {IDS_DIARY_ENCRYPTED, IDS_DIARY_READING_GOES_ON}},
+      {"Jet 4 without VESPERAL",
+       planFile,
+       nothing,
+       Reason::kNotADiary,
+       nullptr,
+       {IDS_DIARY_NOT_A_DIARY, IDS_DIARY_READING_GOES_ON}},
+      {"a folder that takes no new diary",
+       DiaryFile(4, 20),
        [](std::string&, const TestFiles& dir) {
          std::filesystem::create_directories(TestFiles::FsPath(dir.Path("memo.mdb.new")) / "blocked");
        },
-       Reason::kCannotImport, nullptr},
+       Reason::kCannotImport,
+       nullptr,
+       {IDS_DIARY_CANNOT_IMPORT, IDS_DIARY_READING_GOES_ON}},
   };
   for (const ImportCase& test : cases) {
     SCOPED_TRACE(test.what);
@@ -89,6 +112,7 @@ TEST(JetDiaryImport, BringsAnOlderDiaryOverWholeOrLeavesItAsItWas) {
     EXPECT_EQ(store.OpenDiaryDb(dir.ProgramDir()), test.refused == Reason::kNone);
     EXPECT_EQ(store.Unavailable().reason, test.refused);
     if (test.refused != Reason::kNone) {
+      EXPECT_EQ(TextsOf(store.Unavailable().Message()), test.says);
       EXPECT_EQ(TestFiles::Read(dir.Path("memo.mdb")), bytes);
       EXPECT_FALSE(TestFiles::Exists(dir.Path("memo-jet.mdb")));
       EXPECT_TRUE(store.TakeNotice().IsEmpty());
