@@ -26,3 +26,10 @@ add_dependencies(start_bench Vesperal bare_window)
 # The read mark: a click on the mark button storing the mark in memo.mdb and repainting the button and the
 # progress line. Run with: scripts/wine-run.sh <build>/read_mark_bench.exe [clicks]
 vesperal_add_window_bench(read_mark_bench bench/read_mark_bench.cpp bench/WinBenchSupport.cpp)
+
+# Files of the older program (Jet): a diary brought over and a plan opened, under Wine.
+# Run with: scripts/wine-run.sh <build>/jet_open_bench.exe [runs]
+add_executable(jet_open_bench bench/jet_open_bench.cpp tests/core/JetWriter.cpp)
+target_compile_options(jet_open_bench PRIVATE ${VESPERAL_CHARSET_FLAGS})
+target_include_directories(jet_open_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(jet_open_bench PRIVATE vesperal_core)

@@ -20,6 +20,8 @@ add_executable(core_tests ${CORE_TEST_SOURCES} ${NATIVE_TEST_SOURCES})
 target_compile_options(core_tests PRIVATE ${VESPERAL_CHARSET_FLAGS})
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(core_tests PRIVATE vesperal_core GTest::gtest GTest::gtest_main)
+# Real Jet files made by the engine, beside the repository (a clean clone has them at the same place).
+target_compile_definitions(core_tests PRIVATE VESPERAL_JET_SAMPLES_DIR="${CMAKE_SOURCE_DIR}/../shared/jet-samples")
 include(GoogleTest)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 

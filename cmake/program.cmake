@@ -35,7 +35,7 @@ set_tests_properties(program_check PROPERTIES LABELS static TIMEOUT 60)
 
 if(WIN_TEST_SOURCES)
   # Window tests are a GUI program too, so that dialogs behave as in the real program.
-  add_executable(win_tests ${WIN_TEST_SOURCES})
+  add_executable(win_tests ${WIN_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tests/core/JetWriter.cpp)
   target_compile_options(win_tests PRIVATE ${VESPERAL_CHARSET_FLAGS})
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(win_tests PRIVATE vesperal_win gtest gtest_main)

@@ -5,7 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/setup.sh"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESPERAL_SANITIZE=OFF >/dev/null
-cmake --build build/bench --target core_bench -j "$(nproc)"
+cmake --build build/bench --target core_bench jet_open_bench -j "$(nproc)"
 out=build/bench/core_bench.json
 build/bench/core_bench --benchmark_repetitions=7 --benchmark_report_aggregates_only=true \
   --benchmark_out="$out" --benchmark_out_format=json >/dev/null
@@ -23,6 +23,7 @@ for label, mine, base, target in [("P1 day lookup", "BM_LookUpDay_Layer", "BM_Lo
     (m, u), (b, _) = med(mine), med(base)
     print(f"{label}: median {m:.1f} {u} through the layer, {b:.1f} {u} raw; ratio {m / b:.2f} (target <= {target})")
 PY
+build/bench/jet_open_bench
 
 # The Windows benchmarks run in the Windows build that this machine runs (see scripts/test.sh).
 . "$root/scripts/wine-lib.sh"
@@ -30,7 +31,7 @@ choose_windows_build
 echo "Windows benchmarks from the $windows_build build: $windows_build_reason"
 cmake -S . -B "build/$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$root/$windows_toolchain" >/dev/null
-cmake --build "build/$windows_build" --target reading_step_bench diary_window_bench start_bench read_mark_bench -j "$(nproc)"
-for bench in reading_step_bench diary_window_bench start_bench read_mark_bench; do
+cmake --build "build/$windows_build" --target reading_step_bench diary_window_bench start_bench read_mark_bench jet_open_bench -j "$(nproc)"
+for bench in reading_step_bench diary_window_bench start_bench read_mark_bench jet_open_bench; do
   scripts/wine-run.sh "build/$windows_build/$bench.exe"
 done

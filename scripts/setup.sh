@@ -11,7 +11,7 @@ native_pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-
              libbenchmark-dev libsqlite3-dev sqlite3 tcl dpkg-dev python3 locales
              g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb x11-apps x11-utils imagemagick fonts-nanum
              fonts-unfonts-core fonts-wine xauth fontconfig nsis zip
-             pkg-config libsword-dev libsword-common libsword-utils sword-text-kjv)
+             pkg-config libsword-dev libsword-common libsword-utils sword-text-kjv mdbtools)
 i386_pkgs=(wine wine32:i386)
 
 missing=()

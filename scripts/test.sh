@@ -5,7 +5,7 @@
 #     resource checks);
 #  3. the Windows tests under Wine on a private Xvfb: the same core suite and the window tests, from the 32-bit
 #     build where this machine runs 32-bit programs, else from the 64-bit build (VESPERAL_WIN64=1 forces it);
-#  4. a bounded libFuzzer run over the statement layer and the field conversion.
+#  4. a bounded libFuzzer run over the statement layer and the field conversion, and over the Jet reader.
 # Installs what is missing first (scripts/setup.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -58,21 +58,29 @@ else
 fi
 
 if [ -f tests/fuzz/fuzz.cmake ]; then
-  echo "== fuzzing (${VESPERAL_FUZZ_SECONDS:-60} s)"
+  # The fuzzing time is shared: half for the statement layer, half for the Jet reader.
+  fuzz_seconds=${VESPERAL_FUZZ_SECONDS:-60}
+  echo "== fuzzing ($fuzz_seconds s)"
   CC=clang CXX=clang++ configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DVESPERAL_FUZZ=ON -DVESPERAL_SANITIZE=OFF
-  cmake --build build/fuzz --target statement_fuzzer -j "$jobs"
-  mkdir -p build/fuzz/corpus
-  if build/fuzz/statement_fuzzer -max_total_time="${VESPERAL_FUZZ_SECONDS:-60}" -timeout=10 \
-       -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus >"$logs/fuzz.log" 2>&1; then
-    echo "fuzz: $(grep -Eo 'Done [0-9]+ runs in [0-9]+ second.*' "$logs/fuzz.log" | tail -n1)"
-    echo "1 tests passed, 0 tests failed out of 1" >"$logs/fuzz-summary.log"
-  else
-    tail -n 60 "$logs/fuzz.log"
-    echo "fuzz: a finding; see the artifact in build/fuzz/"
-    echo "0 tests passed, 1 tests failed out of 1" >"$logs/fuzz-summary.log"
-    status=1
-  fi
+  cmake --build build/fuzz --target statement_fuzzer jet_fuzzer -j "$jobs"
+  fuzz_passed=0; fuzz_failed=0
+  for fuzzer in statement_fuzzer jet_fuzzer; do
+    corpus=build/fuzz/corpus; seeds=tests/fuzz/corpus
+    [ "$fuzzer" = jet_fuzzer ] && corpus=build/fuzz/jet-corpus && seeds=
+    mkdir -p "$corpus"
+    if build/fuzz/$fuzzer -max_total_time=$(( (fuzz_seconds + 1) / 2 )) -timeout=10 \
+         -artifact_prefix=build/fuzz/ "$corpus" $seeds >"$logs/$fuzzer.fuzz" 2>&1; then
+      echo "fuzz $fuzzer: $(grep -Eo 'Done [0-9]+ runs in [0-9]+ second.*' "$logs/$fuzzer.fuzz" | tail -n1)"
+      fuzz_passed=$((fuzz_passed + 1))
+    else
+      tail -n 60 "$logs/$fuzzer.fuzz"
+      echo "fuzz $fuzzer: a finding; see the artifact in build/fuzz/"
+      fuzz_failed=$((fuzz_failed + 1))
+      status=1
+    fi
+  done
+  echo "$fuzz_passed tests passed, $fuzz_failed tests failed out of 2" >"$logs/fuzz-summary.log"
 fi
 
 passed=0; failed=0; skipped=0

@@ -20,6 +20,12 @@ void CDaoDatabase::OpenImmutable(const std::string& path, std::chrono::milliseco
   m_strPath = path;
 }
 
+void CDaoDatabase::CreateInMemory(const std::string& path) {
+  Close();
+  m_conn = SqliteConnection::CreateInMemory(path);
+  m_strPath = path;
+}
+
 // The locale and options describe Jet's file format; SQLite keeps text as UTF-8 and needs neither.
 void CDaoDatabase::Create(const std::string& path, const std::string& /*locale*/, int /*options*/) {
   Close();

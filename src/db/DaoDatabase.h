@@ -24,6 +24,9 @@ class CDaoDatabase {
   // read-only and without file locks. Refused files throw as with Open. Each step of a statement, the open's
   // own first read included, may take `stepLimit`.
   void OpenImmutable(const std::string& path, std::chrono::milliseconds stepLimit);
+  // Makes a new, empty database in memory, for the tables of a file of another format read at opening;
+  // `path` names that file (GetName, messages).
+  void CreateInMemory(const std::string& path);
   // Makes a new, empty database file (an existing file is refused) and opens it.
   void Create(const std::string& path, const std::string& locale = dbLangGeneral, int options = 0);
   bool IsOpen() const;

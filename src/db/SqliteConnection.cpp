@@ -163,6 +163,14 @@ std::unique_ptr<SqliteConnection> SqliteConnection::CreateNew(const std::string&
   return connection;
 }
 
+std::unique_ptr<SqliteConnection> SqliteConnection::CreateInMemory(const std::string& path) {
+  std::unique_ptr<SqliteConnection> connection(
+      new SqliteConnection(OpenHandle(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), path));
+  sqlite3_progress_handler(connection->m_db, kProgressSteps, &SqliteConnection::OnProgress, connection.get());
+  connection->ApplySettings(false);
+  return connection;
+}
+
 SqliteConnection::~SqliteConnection() {
   m_cache.clear();
   sqlite3_close_v2(m_db);

@@ -62,6 +62,9 @@ class SqliteConnection {
                                                          std::chrono::milliseconds stepLimit = kDefaultStepLimit);
   // Makes a new database file; an existing file is refused.
   static std::unique_ptr<SqliteConnection> CreateNew(const std::string& path);
+  // Makes a new, empty database in memory, for what is read from a file of another format; `path` names
+  // that file in messages. The same settings and bounds as a file's.
+  static std::unique_ptr<SqliteConnection> CreateInMemory(const std::string& path);
   ~SqliteConnection();
   SqliteConnection(const SqliteConnection&) = delete;
   SqliteConnection& operator=(const SqliteConnection&) = delete;

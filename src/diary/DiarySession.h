@@ -21,6 +21,8 @@ class CDiarySession {
   MessageText FailureMessage(int headlineId, const CDaoException& error) const {
     return m_store.FailureMessage(headlineId, error);
   }
+  // What the opening has to tell once, such as an older diary brought over; empty when nothing.
+  MessageText TakeNotice() { return m_store.TakeNotice(); }
 
   const DiaryDate& ShownDate() const { return m_shownDate; }
   std::string ShownKey() const { return MakeDateKey(m_shownDate.year, m_shownDate.month, m_shownDate.day); }

@@ -12,6 +12,7 @@
 #include "db/SqliteTransaction.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
+#include "diary/JetDiaryImport.h"
 #include "res/TextIds.h"
 #include "base/FilePath.h"
 #include "base/ProgramFiles.h"
@@ -46,6 +47,9 @@ bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
   // The engine would call a folder a damaged file.
   if (IsFolder(path))
     return Refuse({DiaryUnavailable::Reason::kFolderInTheWay, EngineFault::kOther, path, programDir, ""});
+  // A diary of the older program is brought into our form first, or left as it is with the reason.
+  DiaryUnavailable importRefusal;
+  if (!ImportJetDiary(programDir, m_notice, importRefusal)) return Refuse(importRefusal);
   if (!PathIsPresent(path) && !CreateDiaryFile(path)) {
     DiaryUnavailable reason;
     reason.reason = DiaryUnavailable::Reason::kCannotCreate;

@@ -2,6 +2,7 @@
 // The diary database "memo.mdb", its one recordset and the date index; the reading window owns one.
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "db/DaoDatabase.h"
 #include "db/DaoRecordset.h"
@@ -28,6 +29,8 @@ class CDiaryStore {
   const DiaryUnavailable& Unavailable() const { return m_unavailable; }
   // The message for an operation that failed with `error`: the headline text, then the file and the cause.
   MessageText FailureMessage(int headlineId, const CDaoException& error) const;
+  // What the opening has to tell once (an older diary brought over), then empty.
+  MessageText TakeNotice() { return std::exchange(m_notice, MessageText()); }
   // The message for an entry operation that failed with `error`, naming the file and the cause.
   MessageText StoreFailureMessage(const CDaoException& error) const;
   // The same cause after a read mark could not be stored: the mark stays as it was.
@@ -53,5 +56,6 @@ class CDiaryStore {
   bool Refuse(DiaryUnavailable reason);
 
   DiaryUnavailable m_unavailable;
+  MessageText m_notice;
   std::string m_strPath;
 };

@@ -16,6 +16,12 @@ MessageText DiaryUnavailable::Message() const {
     case Reason::kFolderInTheWay:
       message.Then(IDS_DIARY_FOLDER_IN_THE_WAY, {path});
       break;
+    case Reason::kEncrypted:
+      message.Then(IDS_DIARY_ENCRYPTED, {path});
+      break;
+    case Reason::kCannotImport:
+      message.Then(IDS_DIARY_CANNOT_IMPORT, {path, folder});
+      break;
     case Reason::kFileFault:
       message.Then(IDS_DIARY_NOT_OPENED).Then(DescribeEngineFault(fault, path));
       if (fault != EngineFault::kDamaged && fault != EngineFault::kTooMuchWork) message.Then(IDS_DIARY_FILE_UNCHANGED);

@@ -12,6 +12,8 @@ struct DiaryUnavailable {
     kFileFault,      // memo.mdb exists but cannot be opened: see `fault`
     kNotADiary,      // memo.mdb is a database without the diary's table
     kFolderInTheWay, // a folder stands where memo.mdb should be
+    kEncrypted,      // memo.mdb is an older diary (Jet) that its engine encrypted
+    kCannotImport,   // memo.mdb is an older diary (Jet), and the folder takes no new diary beside it
   };
   Reason reason = Reason::kNone;
   EngineFault fault = EngineFault::kOther;  // for kFileFault

@@ -3,11 +3,13 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DiaryDate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExportFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryFileTables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryKeyList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiarySearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiarySession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryUnavailable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JetDiaryImport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadMarkStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoreFailurePolicy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoredReadMarks.cpp

@@ -118,6 +118,8 @@ BOOL CReadingDlg::OnInitDialog() {
   const YearRange years = m_plan->SelectableYears();
   if (years.bKnown) SetPickerYearRange(m_datePicker, years.nFirstYear, years.nLastYear);
   m_diary.Open(programDir);
+  if (const MessageText notice = m_diary.TakeNotice(); !notice.IsEmpty())
+    AppMessageBox(m_hWnd, notice, MB_OK | MB_ICONINFORMATION);
   ShowDate(now);
 
   m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, kIconSize, kIconSize);

@@ -7,6 +7,7 @@
 
 #include "db/FieldValue.h"
 #include "base/Utf8.h"
+#include "reading/PlanFileOpen.h"
 #include "reading/PlanFileSchema.h"
 #include "reading/ReadingTexts.h"
 #include "base/FilePath.h"
@@ -101,8 +102,8 @@ PlanOpening CReadingPlan::OpenPlanFile(int year, bool probeYears) {
     return opening;
   }
   try {
-    // A plan file is only read while it is open: no lock is taken, so a lookup costs no lock calls.
-    m_planDb.OpenImmutable(path, kPlanStepLimit);
+    // A plan file of ours is only read while it is open: no lock is taken, so a lookup costs no lock calls.
+    OpenPlanDatabase(m_planDb, path, kPlanStepLimit);
     CheckPlanFileSchema(m_planDb);
   } catch (const CDaoException& error) {
     Refuse(year, error, opening.notices);

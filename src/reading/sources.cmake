@@ -1,5 +1,6 @@
 # Sources of src/reading: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/PlanFileOpen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanFileSchema.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanLookupGuard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPlan.cpp

@@ -48,7 +48,11 @@
 #define IDS_DIARY_NOT_OPENED 342
 #define IDS_DIARY_FILE_UNCHANGED 343
 #define IDS_DIARY_READING_GOES_ON 344
-#define IDS_DIARY_FOLDER_IN_THE_WAY 345
+#define IDS_DIARY_FOLDER_IN_THE_WAY 348
+// An older diary (a Jet memo.mdb): brought over, encrypted, or not to be brought over (diary/JetDiaryImport).
+#define IDS_DIARY_IMPORTED 345
+#define IDS_DIARY_ENCRYPTED 346
+#define IDS_DIARY_CANNOT_IMPORT 347
 
 // The daily habit: progress of the read marks, and settings that could not be stored (habit/).
 #define IDS_HABIT_PROGRESS 350
