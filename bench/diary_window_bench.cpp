@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "diary/DiaryDate.h"
+#include "base/CalendarDay.h"
 #include "diary/DiaryDlg.h"
 #include "diary/FindDlg.h"
 #include "reading/ReadingDlg.h"
 #include "res/Resource.h"
 #include "ui/AppMessageBox.h"
-#include "ui/LocalDate.h"
+#include "win/PickerTime.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ class CDiaryKeepingReadingDlg : public CReadingDlg {
 
  protected:
   std::unique_ptr<IDiaryWindow> MakeDiaryWindow() override {
-    auto made = std::make_unique<CDiaryDlg>(*this);
+    auto made = std::make_unique<CDiaryDlg>(Session(), GetSafeHwnd(), nullptr);
     diary = made.get();
     return made;
   }
@@ -61,10 +61,10 @@ bool WritePlan(const std::string& folder, int year) {
 
 // kEntries entries on consecutive days up to the end of `lastYear`, in one transaction.
 bool FillDiary(const std::string& folder, int lastYear) {
-  SYSTEMTIME day = MakeLocalTime(lastYear, 12, 31);
+  CalendarDay day{lastYear, 12, 31};
   std::string sql = "BEGIN;";
-  for (int i = 0; i < kEntries; ++i, day = ShiftDays(day, -1))
-    sql += "INSERT INTO VESPERAL VALUES('" + MakeDateKey(day.wYear, day.wMonth, day.wDay) + u8"', '오늘의 제목 " +
+  for (int i = 0; i < kEntries; ++i, day = PreviousDay(day))
+    sql += "INSERT INTO VESPERAL VALUES('" + DayKey(day) + u8"', '오늘의 제목 " +
            std::to_string(i) + u8"', '말씀을 읽고 마음에 새긴 것을 적어 둡니다. 감사합니다.', '주께서 지켜 주소서.');";
   return Exec(folder + "memo.mdb", sql + "COMMIT;");
 }

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchFiles.h"
-#include "diary/DiarySession.h"
+#include "diary/DiaryStore.h"
 #include "habit/CatchUpDay.h"
 #include "habit/ReadingProgress.h"
 
@@ -44,8 +44,8 @@ BENCHMARK(BM_CatchUpDayAtTheYearsEnd)->Unit(benchmark::kMicrosecond);
 // One mark stored (a transaction with a synced journal), then taken off again, on a diary of 1000 entries.
 void BM_MarkADayAndStoreIt(benchmark::State& state) {
   static const std::string dir = MakeDiaryFolder(1000, "needle");
-  CDiarySession session;
-  if (!session.Open(dir) || !session.CanMark()) state.SkipWithError("the diary did not open for marking");
+  CDiaryStore session;
+  if (!session.OpenDiaryDb(dir) || !session.CanMark()) state.SkipWithError("the diary did not open for marking");
   bool marked = false;
   for (auto _ : state) {
     marked = !marked;

@@ -55,7 +55,7 @@ double LookupMicroseconds(const std::string& programDir) {
   const Clock::time_point start = Clock::now();
   int days = 0;
   for (int month = 1; month <= 12; ++month)
-    for (int day = 1; day <= 28; ++day, ++days) plan.LookUpDay(kYear, month, day);
+    for (int day = 1; day <= 28; ++day, ++days) plan.LookUpDay(CalendarDay{kYear, month, day});
   return Milliseconds(start) * 1000 / days;
 }
 
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
       const Clock::time_point start = Clock::now();
       if (!store.OpenDiaryDb(ProgramDir(folder))) return std::fprintf(stderr, "the diary was not brought over\n"), 1;
       imports.push_back(Milliseconds(start));
-      entries = static_cast<size_t>(store.m_diaryKeys.GetCount());
+      entries = static_cast<size_t>(store.Keys().GetCount());
       store.Release();
       std::filesystem::remove_all(folder);
     }

@@ -30,7 +30,7 @@ void BM_LookUpDay_Layer(benchmark::State& state) {
   DayWalker walk;
   int verses = 0;
   for (auto _ : state) {
-    const DayLookup lookup = plan.LookUpDay(kYear, walk.month, walk.day);
+    const DayLookup lookup = plan.LookUpDay(CalendarDay{kYear, walk.month, walk.day});
     verses = lookup.day.VerseCount();
     benchmark::DoNotOptimize(verses);
     walk.Next();

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "WinBenchSupport.h"
-#include "ui/LocalDate.h"
+#include "win/PickerTime.h"
 #include "reading/ReadingDlg.h"
 
 namespace {
@@ -70,12 +70,12 @@ int main(int argc, char** argv) {
 
     // Forward and back in turn, so every step lands on a day of the same file.
     step = MedianMicros(runs, [&](int i) {
-      reading.StepDay(i % 2 == 0 ? +1 : -1);
+      reading.Session().StepDay(i % 2 == 0 ? +1 : -1);
       ::UpdateWindow(window);
     });
     // The same with the message loop run to the end, so every control that changed has painted too.
     stepPainted = MedianMicros(runs, [&](int i) {
-      reading.StepDay(i % 2 == 0 ? +1 : -1);
+      reading.Session().StepDay(i % 2 == 0 ? +1 : -1);
       ::UpdateWindow(window);
       Pump();
     });
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     // The lookup alone, through a plan of its own over the same files, forward and back as above.
     CReadingPlan plan(folder);
     plan.OpenPlanFile(today.wYear, false);
-    lookup = MedianMicros(runs, [&](int i) { plan.LookUpDay(today.wYear, 6, 15 + i % 2); });
+    lookup = MedianMicros(runs, [&](int i) { plan.LookUpDay(CalendarDay{today.wYear, 6, 15 + i % 2}); });
   }
   for (int year = today.wYear - 1; year <= today.wYear + 1; ++year)
     ::DeleteFileA((folder + std::to_string(year) + ".dat").c_str());

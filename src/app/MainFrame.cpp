@@ -8,7 +8,7 @@
 #include "reading/ReadingDlg.h"
 #include "res/Resource.h"
 #include "res/TextIds.h"
-#include "ui/HandlerError.h"
+#include "controls/GdiHandles.h"
 #include "ui/HelpRoute.h"
 #include "ui/ModuleFolder.h"
 #include "ui/ProgramFolder.h"
@@ -17,40 +17,11 @@
 #include "ui/WideText.h"
 #include "ui/WinHelpViewer.h"
 
-CReadingDlg* g_pReadingDlg = nullptr;
-
 const char kHomepageAddress[] = "https://vesperal.example.org/";
 
 namespace {
 
-const wchar_t kFrameClass[] = L"VesperalMainFrame";
 static_assert(kTrayBalloonClick == NIN_BALLOONUSERCLICK, "the tray rules know the balloon click by its number");
-
-// The tray menu, destroyed when it goes out of scope.
-class CPopupMenu {
- public:
-  CPopupMenu() : m_hMenu(::CreatePopupMenu()) {}
-  ~CPopupMenu() {
-    if (m_hMenu) ::DestroyMenu(m_hMenu);
-  }
-  CPopupMenu(const CPopupMenu&) = delete;
-  CPopupMenu& operator=(const CPopupMenu&) = delete;
-  HMENU Get() const { return m_hMenu; }
-
- private:
-  HMENU m_hMenu;
-};
-
-void RegisterFrameClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSW frameClass{};
-  if (::GetClassInfoW(instance, kFrameClass, &frameClass)) return;
-  frameClass.lpfnWndProc = proc;
-  frameClass.hInstance = instance;
-  frameClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  frameClass.lpszClassName = kFrameClass;
-  ::RegisterClassW(&frameClass);
-}
 
 void DoReadingAction(CReadingDlg& reading, ReadingAction action) {
   switch (action) {
@@ -90,42 +61,17 @@ class CTrayReadingDlg : public CReadingDlg {
 
 }  // namespace
 
-void RunReadingWindow(HWND owner, ReadingAction action) {
-  CTrayReadingDlg reading(action);
-  reading.SetMainWindow(owner);
-  g_pReadingDlg = &reading;
-  reading.DoModal(owner);
-  g_pReadingDlg = nullptr;
-}
-
 CMainFrame::CMainFrame(HINSTANCE instance)
     : m_hInstance(instance), m_nTaskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")) {
-  RegisterFrameClass(instance, &CMainFrame::WindowProc);
-  ::CreateWindowExW(0, kFrameClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-  m_bReadingOpen = true;
+  const WindowClass frameClass{L"VesperalMainFrame", reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)};
+  CreateOfClass(frameClass, 0, WS_OVERLAPPEDWINDOW, Widen(kAppTitle).c_str(),
+                RECT{0, 0, 0, 0}, nullptr, nullptr);
 }
 
-CMainFrame::~CMainFrame() {
-  if (m_hWnd) ::DestroyWindow(m_hWnd);
-}
-
-LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->m_hWnd = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CMainFrame*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-  // As in the dialogs, no exception unwinds through Win32: it is shown, and the message counts as handled.
-  const LRESULT result = CallGuarded(hwnd, IsMenuCommand(msg, wParam, lParam), LRESULT{0},
-                                     [&] { return self->OnMessage(msg, wParam, lParam); });
-  if (msg == WM_NCDESTROY) {
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->m_hWnd = nullptr;
-  }
-  return result;
+void CMainFrame::Start(bool openReading) {
+  m_reminder.Start(m_hWnd);
+  if (openReading) OpenReadingWindow();
+  m_bReadingOpen = false;
 }
 
 LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -185,7 +131,7 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
+  return CWindowBase::OnMessage(msg, wParam, lParam);
 }
 
 void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
@@ -194,9 +140,9 @@ void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
 
 void CMainFrame::Respond(const TrayResponse& response) {
   if (response.bringForward) ::SetForegroundWindow(m_hWnd);
-  if (response.raiseReading && g_pReadingDlg && g_pReadingDlg->GetSafeHwnd()) {
-    ::SetWindowPos(g_pReadingDlg->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    DoReadingAction(*g_pReadingDlg, response.action);
+  if (response.raiseReading && m_pReadingDlg && m_pReadingDlg->GetSafeHwnd()) {
+    ::SetWindowPos(m_pReadingDlg->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    DoReadingAction(*m_pReadingDlg, response.action);
   }
   if (response.showMenu) ShowTrayMenu();
   if (response.openReading) OpenReadingWindow(response.action);
@@ -205,7 +151,7 @@ void CMainFrame::Respond(const TrayResponse& response) {
 void CMainFrame::ShowTrayMenu() {
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  CPopupMenu menu;
+  CMenuHandle menu(::CreatePopupMenu());
   if (!menu.Get()) return;
   const auto item = [&](UINT id, UINT text) {
     ::AppendMenuW(menu.Get(), MF_STRING, id, Widen(LoadText(text)).c_str());
@@ -235,8 +181,12 @@ void CMainFrame::OpenReadingWindow(ReadingAction action) {
     m_pSettingsDlg->TellTheReadingWindowWaits();
     return;
   }
+  CTrayReadingDlg reading(action);
+  reading.SetMainWindow(m_hWnd);
   m_bReadingOpen = true;
-  RunReadingWindow(m_hWnd, action);
+  m_pReadingDlg = &reading;
+  reading.DoModal(m_hWnd);
+  m_pReadingDlg = nullptr;
   m_bReadingOpen = false;
 }
 
@@ -279,15 +229,15 @@ void CMainFrame::OnClose() {
 void CMainFrame::OnEndSession() {
   // The session ends once we return: the running reading window goes now, releasing its databases as
   // when the user closes it, and then the frame closes as on the exit command, whatever happened before.
-  if (g_pReadingDlg && g_pReadingDlg->GetSafeHwnd()) {
+  if (m_pReadingDlg && m_pReadingDlg->GetSafeHwnd()) {
     // What was typed in the diary is stored first: the diary may not have seen the end of the session yet.
     // A store that fails is tried once more and left; no one can be asked now, and nothing may stop the
     // cleanup below.
     try {
-      g_pReadingDlg->StoreDiaryChanges();
+      m_pReadingDlg->StoreDiaryChanges();
     } catch (...) {
     }
-    ::DestroyWindow(g_pReadingDlg->GetSafeHwnd());
+    ::DestroyWindow(m_pReadingDlg->GetSafeHwnd());
   }
   OnClose();
 }

@@ -18,7 +18,7 @@ ReminderCheck CheckReminder(const std::string& programDir, const HabitSettings& 
   const auto hasReading = [&](const CalendarDay& day) {
     try {
       CReadingPlan plan(programDir);
-      const DayLookup lookup = plan.LookUpDay(day.year, day.month, day.day);
+      const DayLookup lookup = plan.LookUpDay(day);
       range = lookup.day.strRange;
       // A balloon without text is no balloon to the shell: a reading needs its range text here.
       return lookup.day.bHasPassage && !range.empty();

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "diary/DiaryHelpKey.h"
+#include "ui/HelpKey.h"
 #include "res/Resource.h"
-#include "ui/LocalDate.h"
+#include "ui/DatePicker.h"
 
 namespace {
 
@@ -17,16 +17,9 @@ CSettingsDlg::CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpW
 
 BOOL CSettingsDlg::OnInitDialog() {
   ::CheckDlgButton(m_hWnd, IDC_REMINDER_ON, m_settings.reminderOn ? BST_CHECKED : BST_UNCHECKED);
-  HWND picker = TimePicker(m_hWnd);
-  // Hours and minutes on the 24-hour clock in every locale; seconds are not kept.
-  ::SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm"));
-  const SYSTEMTIME today = [] {
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    return now;
-  }();
-  SetPickerTime(picker, MakeLocalTime(today.wYear, today.wMonth, today.wDay, m_settings.reminderTime.hour,
-                                      m_settings.reminderTime.minute));
+  CDatePicker picker(TimePicker(m_hWnd));
+  picker.UseTwentyFourHourClock();
+  picker.SetMinuteOfDay(m_settings.reminderTime.hour * 60 + m_settings.reminderTime.minute);
   EnableTimeWithReminder();
   CentreOnWorkArea();
   // A window owned by the hidden frame comes up behind whatever the user works in unless brought forward.
@@ -65,8 +58,8 @@ bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control) {
 
 void CSettingsDlg::OnOK() {
   m_settings.reminderOn = ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED;
-  const SYSTEMTIME chosen = GetPickerTime(TimePicker(m_hWnd));
-  m_settings.reminderTime = ReminderTime{chosen.wHour, chosen.wMinute};
+  const int chosen = CDatePicker(TimePicker(m_hWnd)).MinuteOfDay();
+  m_settings.reminderTime = ReminderTime{chosen / 60, chosen % 60};
   EndDialog(IDOK);
 }
 

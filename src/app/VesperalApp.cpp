@@ -56,10 +56,7 @@ bool CVesperalApp::InitInstance(HINSTANCE instance, const std::string& commandLi
     m_pMainFrame.reset();
     return false;
   }
-  g_pReadingDlg = nullptr;
-  m_pMainFrame->StartReminder();
-  if (!IsTrayOnlyStart(commandLine)) RunReadingWindow(frame);
-  m_pMainFrame->SetReadingOpen(false);
+  m_pMainFrame->Start(!IsTrayOnlyStart(commandLine));
   return true;
 }
 

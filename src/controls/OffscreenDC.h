@@ -14,7 +14,6 @@ class COffscreenDC {
   COffscreenDC(const COffscreenDC&) = delete;
   COffscreenDC& operator=(const COffscreenDC&) = delete;
 
-  HDC GetSafeHdc() const { return m_hDC; }
   operator HDC() const { return m_hDC; }
   // The target's clip box in its logical coordinates; draw in those same coordinates.
   const RECT& GetWorkingRect() const { return m_rcWork; }

@@ -3,23 +3,21 @@
 #include <commctrl.h>
 
 #include "db/DaoException.h"
-#include "diary/DiaryDate.h"
-#include "diary/DiaryHelpKey.h"
-#include "diary/DiaryPickerDate.h"
 #include "diary/DiarySearch.h"
-#include "diary/DiarySession.h"
 #include "diary/FindDlg.h"
 #include "diary/SaveFileDialog.h"
+#include "reading/ReadingSession.h"
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
-#include "ui/ResourceText.h"
 #include "ui/HandlerError.h"
-#include "ui/LocalDate.h"
+#include "ui/HelpKey.h"
+#include "ui/ResourceText.h"
 #include "ui/WideText.h"
 #include "ui/WindowText.h"
 
-CDiaryDlg::CDiaryDlg(IDiaryHost& host) : CDialogBase(IDD_DIARY, host.ReadingWindow()), m_pReadingDlg(&host) {
+CDiaryDlg::CDiaryDlg(CReadingSession& session, HWND readingWindow, HWND mainWindow)
+    : CDialogBase(IDD_DIARY, readingWindow), m_session(session), m_hMainWnd(mainWindow) {
   m_chooseFile = [](HWND owner, std::string& path) { return AskSavePath(owner, path); };
   m_openFile = [](const std::string& path, const std::string& directory) { OpenWithShell(path, directory); };
 }
@@ -29,12 +27,7 @@ CDiaryDlg::~CDiaryDlg() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-CDiarySession& CDiaryDlg::Session() const { return m_pReadingDlg->DiarySession(); }
-
-HWND CDiaryDlg::OwnerWindow() const {
-  HWND main = m_pReadingDlg->MainWindow();
-  return main ? main : m_pReadingDlg->ReadingWindow();
-}
+HWND CDiaryDlg::OwnerWindow() const { return m_hMainWnd ? m_hMainWnd : m_hParent; }
 
 // ---- IDiaryWindow
 
@@ -50,6 +43,10 @@ void CDiaryDlg::CloseDiaryWindow() {
   if (mayClose) DestroyWindow();
 }
 
+void CDiaryDlg::StoreChanges() { StoreTypedText(StoreOccasion::kSessionEnd); }
+
+// ---- Storing
+
 bool CDiaryDlg::Write(StoreOccasion occasion, const std::function<void()>& write) {
   const StoreFailureResponse response = RespondToStoreFailure(occasion);
   for (int attempt = 1;; ++attempt) {
@@ -61,7 +58,7 @@ bool CDiaryDlg::Write(StoreOccasion occasion, const std::function<void()>& write
       // Left unstored for good: a later occasion (the window's own end) does not try again.
       if (response.goOnAnyway) m_bModified = false;
       if (!response.tell) return response.goOnAnyway;
-      MessageText message = Session().FailureMessage(response.headline, error);
+      MessageText message = m_session.FailureMessage(response.headline, error);
       if (!response.askToGiveUp) {
         AppMessageBox(m_hWnd, message, MB_OK | MB_ICONSTOP);
         return response.goOnAnyway;
@@ -80,13 +77,7 @@ bool CDiaryDlg::StoreTypedText(StoreOccasion occasion) {
   return Write(occasion, [this] { StoreEntry(); });
 }
 
-void CDiaryDlg::SetDiaryDateRange(int firstYear, int lastYear) {
-  if (m_hWnd) SetPickerYearRange(GetDlgItem(IDC_DIARY_DATE), firstYear, lastYear);
-}
-
-void CDiaryDlg::StoreChanges() { StoreTypedText(StoreOccasion::kSessionEnd); }
-
-// ---- Entry steps
+// ---- The fields
 
 void CDiaryDlg::UpdateData(bool fromWindow) {
   struct {
@@ -101,10 +92,7 @@ void CDiaryDlg::UpdateData(bool fromWindow) {
   // Under Wine each control that is set costs a repaint of its own: only what differs is set, and each
   // field takes its new text with its drawing suspended, to be painted once with the rest of the window.
   // (Suspending the whole window would also drop the picker's and buttons' pending repaints.)
-  HWND picker = GetDlgItem(IDC_DIARY_DATE);
-  const DiaryDate shown = Session().ShownDate();
-  if (!IsSameDate(GetPickerTime(picker), shown.year, shown.month, shown.day))
-    SetPickerTime(picker, PickerTimeOf(shown));
+  if (m_picker.Day() != m_shownDay) m_picker.SetDay(m_shownDay);
   for (auto& field : fields) {
     HWND edit = GetDlgItem(field.id);
     if (WindowTextUtf8(edit) == *field.text) continue;
@@ -116,29 +104,22 @@ void CDiaryDlg::UpdateData(bool fromWindow) {
 }
 
 void CDiaryDlg::LoadEntry() {
-  if (!Session().HasDiary()) return;
-  DiaryEntry entry;
-  Session().ReadEntry(m_strKey, entry);
-  if (entry.found) {
-    m_strTitle = entry.title;
-    m_strMeditation = entry.meditation;
-    m_strPrayer = entry.prayer;
-    ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), TRUE);
-  } else {
-    m_strTitle.clear();
-    m_strMeditation.clear();
-    m_strPrayer.clear();
-  }
+  if (!m_session.HasDiary()) return;
+  const DiaryEntry entry = m_session.ReadEntry(m_shownDay);
+  m_strTitle = entry.found ? entry.title : std::string();
+  m_strMeditation = entry.found ? entry.meditation : std::string();
+  m_strPrayer = entry.found ? entry.prayer : std::string();
+  if (entry.found) ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), TRUE);
   UpdateData(false);
   m_bModified = false;
 }
 
 void CDiaryDlg::StoreEntry() {
-  if (!Session().HasDiary()) return;
+  if (!m_session.HasDiary()) return;
   UpdateData(true);
-  Session().WriteEntry(m_strKey, m_strTitle, m_strMeditation, m_strPrayer);
+  m_session.WriteEntry(m_shownDay, m_strTitle, m_strMeditation, m_strPrayer);
   m_bModified = false;
-  // The shown date has an entry now, whichever button stored it.
+  // The shown day has an entry now, whichever button stored it.
   ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), TRUE);
 }
 
@@ -148,42 +129,33 @@ void CDiaryDlg::ClearEntry() {
   m_strMeditation.clear();
   m_strPrayer.clear();
   UpdateData(false);
-  // Emptying the title raises a change notification; a date shown empty has not been changed by anyone.
+  // Emptying the title raises a change notification; a day shown empty has not been changed by anyone.
   m_bModified = false;
 }
 
-void CDiaryDlg::FollowDate() {
-  const std::string key = Session().ShownKey();
-  if (key == m_strKey) return;
-  // Stored under the old key.
-  if (!StoreTypedText(StoreOccasion::kDateChange)) {
-    // The typing stays, so the date stays with it: the picker goes back, and the reading window follows.
-    Session().SetShownDate(m_shownDate);
-    SetPickerTime(GetDlgItem(IDC_DIARY_DATE), PickerTimeOf(m_shownDate));
-    ::SendMessageW(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
-    return;
-  }
-  m_strKey = key;
-  m_shownDate = Session().ShownDate();
-  if (Session().HasEntry(m_strKey))
+void CDiaryDlg::ShowSessionDay() {
+  m_shownDay = m_session.ShownDay();
+  if (m_session.HasEntry(m_shownDay))
     LoadEntry();
   else
     ClearEntry();
-  ::SendMessageW(m_pReadingDlg->ReadingWindow(), WM_DATE_SYNC, 0, 0);
+}
+
+void CDiaryDlg::OnDayShown() {
+  // What was typed for the day left was stored when the session asked (MayLeaveDay).
+  if (m_session.ShownDay() != m_shownDay) ShowSessionDay();
 }
 
 // ---- Handlers
 
 BOOL CDiaryDlg::OnInitDialog() {
-  UseKoreanDateWhereTheLocaleIsNot(GetDlgItem(IDC_DIARY_DATE));
-  UpdateData(false);
-  m_strKey = Session().ShownKey();
-  m_shownDate = Session().ShownDate();
-  if (Session().HasEntry(m_strKey))
-    LoadEntry();
-  else
-    ClearEntry();
-  m_pFindDlg = std::make_unique<CFindDlg>(m_hWnd, *m_pReadingDlg);
+  m_picker.Attach(GetDlgItem(IDC_DIARY_DATE));
+  m_picker.UseKoreanDateWhereTheLocaleIsNot();
+  // The same days as the reading window's picker.
+  const YearRange years = m_session.DiaryYears();
+  m_picker.SetYearRange(years.nFirstYear, years.nLastYear);
+  ShowSessionDay();
+  m_pFindDlg = std::make_unique<CFindDlg>(m_hWnd, m_session, m_hMainWnd, [this] { ShowSearchText(); });
   // No limit on what can be typed beyond what the control can hold.
   for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER})
     ::SendDlgItemMessageW(m_hWnd, id, EM_SETLIMITTEXT, 0, 0);
@@ -191,12 +163,14 @@ BOOL CDiaryDlg::OnInitDialog() {
                                                 IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
   ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
   ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon.Get()));
+  m_session.AddListener(*this);
+  m_session.SetLeaveGuard(this);
   return TRUE;
 }
 
 void CDiaryDlg::OnDelete() {
   if (AppMessageBox(m_hWnd, LoadText(IDS_DIARY_DELETE_QUESTION), MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
-  if (!Write(StoreOccasion::kDelete, [this] { Session().DeleteEntry(m_strKey); })) return;
+  if (!Write(StoreOccasion::kDelete, [this] { m_session.DeleteEntry(m_shownDay); })) return;
   ClearEntry();
 }
 
@@ -216,7 +190,7 @@ void CDiaryDlg::ShowSearchText() {
   if (!m_pFindDlg) return;
   const std::string& text = m_pFindDlg->SearchText();
   for (int id : {IDC_DIARY_TITLE, IDC_DIARY_MEDITATION, IDC_DIARY_PRAYER}) {
-    // The field as it is on the screen: on the date already shown it may hold typing not yet stored.
+    // The field as it is on the screen: on the day already shown it may hold typing not yet stored.
     HWND edit = GetDlgItem(id);
     const std::string field = WindowTextUtf8(edit);
     const size_t pos = FindSearchText(field, text);
@@ -230,37 +204,35 @@ void CDiaryDlg::ShowSearchText() {
 }
 
 bool CDiaryDlg::OnCommand(WORD id, WORD code, HWND control) {
+  (void)control;
   if (code == EN_CHANGE && (id == IDC_DIARY_TITLE || id == IDC_DIARY_MEDITATION || id == IDC_DIARY_PRAYER)) {
     m_bModified = true;
     return true;
   }
-  if (code == BN_CLICKED) {
-    switch (id) {
-      case IDC_DIARY_DELETE:
-        OnDelete();
-        return true;
-      case IDC_DIARY_FIND:
-        OnFind();
-        return true;
-      case IDC_DIARY_SAVEFILE:
-        ExportDiary();
-        return true;
-      case IDOK:
-      case IDCANCEL:
-        ::SendMessageW(m_pReadingDlg->ReadingWindow(), WM_DIARY_CLOSE, 0, 0);
-        return true;
-      default:
-        break;
-    }
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_DIARY_DELETE:
+      OnDelete();
+      return true;
+    case IDC_DIARY_FIND:
+      OnFind();
+      return true;
+    case IDC_DIARY_SAVEFILE:
+      ExportDiary();
+      return true;
+    case IDOK:
+    case IDCANCEL:
+      CloseDiaryWindow();
+      return true;
+    default:
+      return false;
   }
-  (void)control;
-  return false;
 }
 
 bool CDiaryDlg::OnNotify(NMHDR* header, LRESULT& result) {
   if (header->idFrom != IDC_DIARY_DATE || header->code != DTN_DATETIMECHANGE) return false;
-  Session().SetShownDate(DateOf(GetPickerTime(GetDlgItem(IDC_DIARY_DATE))));
-  FollowDate();
+  // A day this diary cannot leave (what was typed could not be stored) puts the picker back.
+  if (!m_session.ShowDay(m_picker.Day())) m_picker.SetDay(m_shownDay);
   result = 0;
   return true;
 }
@@ -268,18 +240,9 @@ bool CDiaryDlg::OnNotify(NMHDR* header, LRESULT& result) {
 bool CDiaryDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   (void)lParam;
   switch (msg) {
-    case WM_DATE_SYNC:
-      FollowDate();
-      result = 0;
-      return true;
     case WM_FIND_CLOSE:
       if (m_pFindDlg) m_pFindDlg->DestroyWindow();
       m_bFindShown = false;
-      result = 0;
-      return true;
-    case WM_FIND_RESULT:
-      FollowDate();
-      ShowSearchText();
       result = 0;
       return true;
     case WM_ENDSESSION:
@@ -293,7 +256,7 @@ bool CDiaryDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
 }
 
 bool CDiaryDlg::PreTranslateMessage(MSG& msg) {
-  SendHelpOnF1(msg, m_pReadingDlg->MainWindow());
+  SendHelpOnF1(msg, m_hMainWnd);
   return false;
 }
 
@@ -303,4 +266,6 @@ void CDiaryDlg::OnDestroy() {
   StoreTypedText(StoreOccasion::kSessionEnd);
   m_pFindDlg.reset();
   m_bFindShown = false;
+  m_session.RemoveListener(*this);
+  m_session.SetLeaveGuard(nullptr);
 }

@@ -4,7 +4,7 @@
 
 #include "db/DaoRecordset.h"
 #include "db/FieldValue.h"
-#include "diary/DiaryDate.h"
+#include "diary/DateDisplay.h"
 #include "diary/DiaryExportFile.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
@@ -63,10 +63,10 @@ std::string ToCrLf(const std::string& text) {
 
 void AppendExportEntry(std::string& out, const std::string& key, const std::string& title,
                        const std::string& meditation, const std::string& prayer) {
-  const DiaryDate date = ParseDateKey(key);
+  const std::array<std::string, 3> date = DateDisplayNumbers(key);
   out.reserve(out.size() + 96 + title.size() + meditation.size() + prayer.size());
   out += "날짜 : ";
-  AppendDisplayDate(out, date.year, date.month, date.day);
+  out += date[0] + "년 " + date[1] + "월 " + date[2] + "일";
   out += "\r\n\r\n";
   AppendBlock(out, "제목 : ", title, "\r\n\r\n");
   AppendBlock(out, "묵상 : ", meditation, "\r\n\r\n");

@@ -1,7 +1,7 @@
 // The diary window's "파일로저장": the choice of scope, the file name, then the file.
 #include "diary/DiaryDlg.h"
 #include "diary/DiaryExport.h"
-#include "diary/DiarySession.h"
+#include "reading/ReadingSession.h"
 #include "diary/SaveChoiceDlg.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
@@ -9,18 +9,18 @@
 #include "ui/WideText.h"
 
 void CDiaryDlg::ExportDiary() {
-  CSaveChoiceDlg choice(m_hWnd, m_pReadingDlg->MainWindow());
+  CSaveChoiceDlg choice(m_hWnd, m_hMainWnd);
   if (choice.DoModal() != IDOK) return;
   std::string path;
   if (!m_chooseFile || !m_chooseFile(m_hWnd, path)) return;
   // What is on the screen belongs in the file; the export waits while it cannot be stored.
   if (!Write(StoreOccasion::kExport, [this] { StoreEntry(); })) return;
   path = WithTxtExtension(path);
-  if (!Session().HasDiary()) {
+  if (!m_session.HasDiary()) {
     AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_WITHOUT_DIARY), MB_OK);
     return;
   }
-  switch (Session().Export(choice.Scope() != 0, m_strKey, path)) {
+  switch (m_session.Export(choice.Scope() != 0, m_shownDay, path)) {
     case ExportOutcome::kCannotCreate:
       AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_CANNOT_CREATE, {path}), MB_OK);
       return;

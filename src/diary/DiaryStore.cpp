@@ -106,13 +106,6 @@ MessageText CDiaryStore::FailureMessage(int headlineId, const CDaoException& err
   return MessageText(headlineId).Then(FaultOf(error));
 }
 
-MessageText CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
-  return FailureMessage(IDS_DIARY_STORE_FAILED, error);
-}
-
-MessageText CDiaryStore::MarkFailureMessage(const CDaoException& error) const {
-  return FailureMessage(IDS_MARK_STORE_FAILED, error);
-}
 
 MessageText CDiaryStore::FaultOf(const CDaoException& error) const {
   const std::string file = error.File().empty() ? m_strPath : error.File();
@@ -227,4 +220,15 @@ void CDiaryStore::Release() {
   m_readMarks.Release();
   m_pDiarySet.reset();
   if (m_diaryDb.IsOpen()) m_diaryDb.Close();
+}
+
+std::vector<std::string> CDiaryStore::Search(const SearchRequest& request) {
+  if (!m_pDiarySet) return {};
+  return SearchDiary(*m_pDiarySet, request);
+}
+
+ExportOutcome CDiaryStore::Export(bool allDates, const std::string& key, const std::string& path) {
+  // Callers ask HasDiary() first; without a diary there is nothing to write.
+  if (!m_pDiarySet) return ExportOutcome::kWriteFailed;
+  return WriteDiaryExport(*m_pDiarySet, allDates, key, path);
 }

@@ -1,10 +1,9 @@
 #include "diary/FindDlg.h"
 
-#include "diary/DiaryDate.h"
-#include "diary/DiaryHelpKey.h"
+#include "diary/DateDisplay.h"
+#include "ui/HelpKey.h"
 #include "diary/DiarySearch.h"
-#include "diary/DiarySession.h"
-#include "diary/DiaryWindow.h"
+#include "reading/ReadingSession.h"
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
@@ -18,7 +17,12 @@ int CheckState(int value) { return value >= 0 && value <= 2 ? value : 0; }
 
 }  // namespace
 
-CFindDlg::CFindDlg(HWND diary, IDiaryHost& host) : CDialogBase(IDD_FIND, diary), m_hDiary(diary), m_pHost(&host) {}
+CFindDlg::CFindDlg(HWND diary, CReadingSession& session, HWND mainWindow, std::function<void()> onResultShown)
+    : CDialogBase(IDD_FIND, diary),
+      m_hDiary(diary),
+      m_session(session),
+      m_hMainWnd(mainWindow),
+      m_onResultShown(std::move(onResultShown)) {}
 
 CFindDlg::~CFindDlg() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
@@ -55,10 +59,11 @@ void CFindDlg::ShowKeys(const std::vector<std::string>& keys) {
   ::SendMessageW(list, LB_INITSTORAGE, keys.size(), keys.size() * 17);
   // The keys come in date order, which is also the list's text order: appending keeps the list sorted
   // without a sorted insertion for each of thousands of entries.
+  const std::string format = LoadText(IDS_FIND_LIST_DATE);
   for (const std::string& key : keys) {
-    const DiaryDate date = ParseDateKey(key);
-    ::SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(Widen(FormatDisplayDate(date.year, date.month, date.day)).c_str()));
+    const std::array<std::string, 3> date = DateDisplayNumbers(key);
+    const std::wstring shown = Widen(FillText(format, {date[0], date[1], date[2]}));
+    ::SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(shown.c_str()));
   }
   m_listedKeys = keys;
   ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
@@ -70,23 +75,22 @@ void CFindDlg::RunSearch() {
   UpdateData(true);
   const SearchRequest request{m_bTitle != 0, m_bMeditation != 0, m_bPrayer != 0, m_strFind};
   if (BuildSearchStatement(request).empty()) return;
-  CDiarySession& session = m_pHost->DiarySession();
-  if (!session.HasDiary()) {
+  if (!m_session.HasDiary()) {
     ShowKeys({});
     AppMessageBox(m_hWnd, LoadText(IDS_FIND_WITHOUT_DIARY), MB_OK);
     return;
   }
   // The statement runs before the list is emptied: an engine error leaves the list as it was.
-  ShowKeys(session.Search(request));
+  ShowKeys(m_session.Search(request));
 }
 
 void CFindDlg::ShowResult() {
   HWND list = GetDlgItem(IDC_FIND_RESULTS);
   const LRESULT index = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
   if (index < 0 || static_cast<size_t>(index) >= m_listedKeys.size()) return;
-  m_pHost->DiarySession().SetShownDate(ParseDateKey(m_listedKeys[static_cast<size_t>(index)]));
-  ::SendMessageW(m_hDiary, WM_FIND_RESULT, 0, 0);
-  ::SendMessageW(m_pHost->ReadingWindow(), WM_DATE_SYNC, 0, 0);
+  // A key that names no real date (written by another tool) leads nowhere.
+  const std::optional<CalendarDay> day = ParseDayKey(m_listedKeys[static_cast<size_t>(index)]);
+  if (day && m_session.ShowDay(*day) && m_onResultShown) m_onResultShown();
 }
 
 bool CFindDlg::OnCommand(WORD id, WORD code, HWND control) {
@@ -107,6 +111,6 @@ bool CFindDlg::OnCommand(WORD id, WORD code, HWND control) {
 }
 
 bool CFindDlg::PreTranslateMessage(MSG& msg) {
-  SendHelpOnF1(msg, m_pHost->MainWindow());
+  SendHelpOnF1(msg, m_hMainWnd);
   return false;
 }

@@ -1,6 +1,6 @@
 #include "diary/SaveChoiceDlg.h"
 
-#include "diary/DiaryHelpKey.h"
+#include "ui/HelpKey.h"
 #include "res/Resource.h"
 
 CSaveChoiceDlg::CSaveChoiceDlg(HWND parent, HWND helpWindow)

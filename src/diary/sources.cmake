@@ -1,12 +1,11 @@
 # Sources of src/diary: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
 list(APPEND CORE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/DiaryDate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DateDisplay.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExportFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryFileTables.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryKeyList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiarySearch.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DiarySession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryUnavailable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetDiaryImport.cpp

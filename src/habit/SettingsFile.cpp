@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "res/AppTitle.h"
 #include "res/TextIds.h"
 #include "base/FilePath.h"
 #include "base/ProgramFiles.h"
@@ -81,7 +82,7 @@ SettingsReading ParseSettingsText(const std::string& text) {
 }
 
 std::string FormatSettingsText(const HabitSettings& settings) {
-  std::string text = "; 베스페랄읽기 settings: reminder=on|off, reminderTime=HH:MM\r\n";
+  std::string text = "; " VESPERAL_APP_TITLE " settings: reminder=on|off, reminderTime=HH:MM\r\n";
   text += std::string(kReminder) + "=" + (settings.reminderOn ? "on" : "off") + "\r\n";
   text += std::string(kReminderTime) + "=" + FormatTime(settings.reminderTime) + "\r\n";
   if (settings.lastBalloonDay) text += std::string(kLastBalloon) + "=" + DayKey(*settings.lastBalloonDay) + "\r\n";

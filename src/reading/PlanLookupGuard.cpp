@@ -4,13 +4,13 @@
 // once, and the window goes on without querying it again.
 #include "reading/ReadingPlan.h"
 
-DayLookup CReadingPlan::LookUpDay(int year, int month, int day) {
+DayLookup CReadingPlan::LookUpDay(const CalendarDay& date) {
   DayLookup lookup;
   try {
-    lookup.day = ReadDay(year, month, day, lookup.notices);
+    lookup.day = ReadDay(date, lookup.notices);
   } catch (const CDaoException& error) {
-    Refuse(year, error, lookup.notices);
-    lookup.day = NoPlanDay(year, month, day);
+    Refuse(date.year, error, lookup.notices);
+    lookup.day = NoPlanDay(date);
   }
   return lookup;
 }

@@ -1,5 +1,3 @@
 #include "reading/ReadingDay.h"
 
-#include "diary/DiaryDate.h"
-
-std::string ReadingDay::DateKey() const { return MakeDateKey(nYear, nMonth, nDay); }
+std::string ReadingDay::DateKey() const { return DayKey(date); }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/CalendarDay.h"
+
 constexpr int LINE_CHARS = 74;  // columns per estimated line of a verse: ASCII one column, any other character two
 
 struct VerseEntry {
@@ -13,9 +15,11 @@ struct VerseEntry {
 };
 
 struct ReadingDay {
-  int nYear = 0, nMonth = 0, nDay = 0;
+  CalendarDay date;
   std::string strYearTitle, strMonthTitle, strRange;
-  std::vector<VerseEntry> verses;  // never empty: a day without passage holds the no-passage entry
+  // Never empty: a day without passage holds one entry without number or text, where the page shows its
+  // no-passage text.
+  std::vector<VerseEntry> verses;
   // False for the no-passage page: the reader has nothing to read that day (catch-up, reminder).
   bool bHasPassage = false;
 

@@ -1,13 +1,14 @@
 // Painting of the reading window's page: date column, header and as many verses as fit.
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "controls/GdiHandles.h"
 #include "controls/OffscreenDC.h"
 #include "reading/PageFlow.h"
-#include "reading/ReadingDlg.h"
+#include "reading/ReadingDay.h"
 #include "reading/ReadingLayout.h"
+#include "reading/ReadingPage.h"
+#include "base/MessageText.h"
 #include "ui/WideText.h"
 
 namespace {
@@ -16,20 +17,6 @@ constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kDarkBlue = RGB(0, 0, 127);
-
-// BeginPaint and EndPaint for one WM_PAINT.
-class CPaintDC {
- public:
-  explicit CPaintDC(HWND window) : m_hWnd(window) { ::BeginPaint(window, &m_paint); }
-  ~CPaintDC() { ::EndPaint(m_hWnd, &m_paint); }
-  CPaintDC(const CPaintDC&) = delete;
-  CPaintDC& operator=(const CPaintDC&) = delete;
-  HDC Get() const { return m_paint.hdc; }
-
- private:
-  HWND m_hWnd;
-  PAINTSTRUCT m_paint{};
-};
 
 void TextAt(HDC dc, int x, int y, const std::string& text) {
   const std::wstring wide = Widen(text);
@@ -44,32 +31,14 @@ void TextStyle(HDC dc, COLORREF text, COLORREF background, UINT align) {
 
 RECT ToRect(const PageRect& page) { return RECT{page.left, page.top, page.right, page.bottom}; }
 
-std::string NumberWithWord(int number, const char* format) {
-  char text[32];
-  std::snprintf(text, sizeof text, format, number);
-  return text;
+std::string NumberWithWord(int number, const std::string& format) {
+  return FillText(format, {std::to_string(number)});
 }
 
 }  // namespace
 
-void CReadingDlg::OnPaint() {
-  CPaintDC paint(m_hWnd);
-  COffscreenDC surface(paint.Get());
-  PaintPage(surface, surface.GetWorkingRect());
-}
-
-void CReadingDlg::PaintPage(HDC dc, const RECT& clip) {
-  const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
-  const VerseFlow flow = DrawReadingPage(dc, clip, font, m_layout, m_day, m_nFirstVerse);
-  // Whether the passage overflows is known only once its verses are drawn.
-  const ScrollDecision decision =
-      DecideScrolling(m_nFirstVerse, m_day.VerseCount(), flow, m_layout.rcText.bottom, m_bScrollEnabled);
-  m_bScrollEnabled = decision.bEnabled;
-  if (decision.bApply) ::EnableWindow(m_scrollBar, m_bScrollEnabled ? TRUE : FALSE);
-}
-
 VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLayout& layout, const ReadingDay& day,
-                          int firstVerse) {
+                          int firstVerse, const PageWords& words) {
   const RECT text = ToRect(layout.rcText), dateColumn = ToRect(layout.rcDateColumn);
   const RECT header = ToRect(layout.rcHeader), body = ToRect(layout.rcBody);
   {
@@ -90,9 +59,9 @@ VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLay
   const UINT alignRight = TA_RIGHT | TA_TOP, alignLeft = TA_LEFT | TA_TOP;
 
   TextStyle(dc, kWhite, kGrey, alignRight);
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_1, NumberWithWord(day.nYear, "%d년"));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_2, NumberWithWord(day.nMonth, "%d월"));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_3, NumberWithWord(day.nDay, "%d일"));
+  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_1, NumberWithWord(day.date.year, words.year));
+  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_2, NumberWithWord(day.date.month, words.month));
+  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_3, NumberWithWord(day.date.day, words.day));
 
   TextStyle(dc, kDarkBlue, kWhite, alignLeft);
   TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_1, day.strYearTitle);
@@ -111,7 +80,7 @@ VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLay
     TextStyle(dc, kBlack, kWhite, alignLeft);
     RECT textRect{PAGE_TEXT_LEFT, top, body.right, bottom};
     // Verse text is plain text: an ampersand is a character, not a mnemonic mark.
-    const std::wstring body = Widen(verse.strBody);
+    const std::wstring body = Widen(day.bHasPassage ? verse.strBody : words.noPassage);
     return ::DrawTextW(dc, body.c_str(), static_cast<int>(body.size()), &textRect,
                        DT_WORDBREAK | DT_EXTERNALLEADING | DT_NOPREFIX);
   });

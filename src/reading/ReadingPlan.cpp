@@ -9,7 +9,6 @@
 #include "base/Utf8.h"
 #include "reading/PlanFileOpen.h"
 #include "reading/PlanFileSchema.h"
-#include "reading/ReadingTexts.h"
 #include "base/FilePath.h"
 #include "base/ProgramFiles.h"
 #include "db/ClassifyFault.h"
@@ -53,10 +52,10 @@ int EstimatedLines(const std::string& body) {
   return static_cast<int>(columns / LINE_CHARS) + 1;
 }
 
+// The page shows its no-passage text in this entry's place, one line long.
 VerseEntry NoPassageEntry() {
   VerseEntry entry;
-  entry.strBody = kNoPassageText;
-  entry.nLines = EstimatedLines(entry.strBody);
+  entry.nLines = 1;
   return entry;
 }
 
@@ -123,24 +122,23 @@ PlanOpening CReadingPlan::OpenPlanFile(int year, bool probeYears) {
   return opening;
 }
 
-ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanNotice>& notices) {
+ReadingDay CReadingPlan::ReadDay(const CalendarDay& date, std::vector<PlanNotice>& notices) {
+  const int year = date.year;
   // A refused file is never queried, and no other year's file stands in for it.
-  if (m_refusedFiles.count(PlanFileName(year)) != 0) return NoPlanDay(year, month, day);
+  if (m_refusedFiles.count(PlanFileName(year)) != 0) return NoPlanDay(date);
   // No query object means the last open failed (at start, or on a change of year): the shown year's file
   // is tried again, so that a year whose file is there is always shown.
   if (m_nFileYear != year || !m_pPlanSet) {
     PlanOpening opening = OpenPlanFile(year, false);
     notices.insert(notices.end(), opening.notices.begin(), opening.notices.end());
-    if (!opening.bOpened) return NoPlanDay(year, month, day);
+    if (!opening.bOpened) return NoPlanDay(date);
   }
   // An engine error in an earlier lookup may have left the query open.
   if (m_pPlanSet->IsOpen()) m_pPlanSet->Close();
 
   // Built apart and kept only when whole: an engine error in the queries leaves the last day as it was.
   ReadingDay page = m_lastDay;
-  page.nYear = year;
-  page.nMonth = month;
-  page.nDay = day;
+  page.date = date;
 
   char sql[400];
   std::snprintf(sql, sizeof sql, "select * from YEAR where year=%d", year);
@@ -148,7 +146,7 @@ ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanN
   if (m_pPlanSet->IsEOF()) {
     m_pPlanSet->Close();
     Notice({PlanProblem::kWrongYear, PlanFileName(year), year, PlanFileCause::kNone, ""}, notices);
-    return NoPlanDay(year, month, day);
+    return NoPlanDay(date);
   }
   page.strYearTitle = FieldValueToText(m_pPlanSet->GetFieldValue("ytitle"));
   m_pPlanSet->Close();
@@ -156,7 +154,7 @@ ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanN
   std::snprintf(sql, sizeof sql,
                 "select mtitle, range, sec, body from MONTH, DAYRANGE, DAY where MONTH.month=DAYRANGE.month AND "
                 "DAYRANGE.order1=DAY.order1 AND MONTH.month=%d AND DAYRANGE.day=%d order by DAY.order2",
-                month, day);
+                date.month, date.day);
   m_pPlanSet->Open(dbOpenDynaset, sql, 0);
   page.verses.clear();
   page.bHasPassage = !m_pPlanSet->IsEOF();
@@ -180,12 +178,10 @@ ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanN
   return page;
 }
 
-ReadingDay CReadingPlan::NoPlanDay(int year, int month, int day) {
+ReadingDay CReadingPlan::NoPlanDay(const CalendarDay& date) {
   // Titles of another year's file would stand above this date; without a plan there are none.
   ReadingDay page;
-  page.nYear = year;
-  page.nMonth = month;
-  page.nDay = day;
+  page.date = date;
   page.verses.push_back(NoPassageEntry());
   m_lastDay = page;
   return page;

@@ -38,7 +38,7 @@ class CReadingPlan {
   // Reads the page of a date. A year without a usable plan file gives the no-passage page, so the page
   // never holds another day's passage. A file that fails at its opening or at a lookup, for any reason of
   // the file, is refused: told once, and neither opened nor queried again while the plan lives.
-  DayLookup LookUpDay(int year, int month, int day);
+  DayLookup LookUpDay(const CalendarDay& date);
   // The range of selectable years found at start; unknown when the start year's file could not be opened.
   YearRange SelectableYears() const { return m_years; }
   bool IsPlanOpen() const { return m_pPlanSet != nullptr; }
@@ -46,14 +46,15 @@ class CReadingPlan {
   void Release();
 
   std::string PlanFileName(int year) const;
+  const std::string& ProgramDir() const { return m_strProgramDir; }
 
  private:
   // The lookup itself; LookUpDay runs it and refuses the file when it fails.
-  ReadingDay ReadDay(int year, int month, int day, std::vector<PlanNotice>& notices);
+  ReadingDay ReadDay(const CalendarDay& date, std::vector<PlanNotice>& notices);
   // Gives up the file of `year` for good, telling why once.
   void Refuse(int year, const CDaoException& error, std::vector<PlanNotice>& notices);
   // The page for a date whose year has no readable plan: the no-passage entry, no titles, no range.
-  ReadingDay NoPlanDay(int year, int month, int day);
+  ReadingDay NoPlanDay(const CalendarDay& date);
   // Adds the notice unless this file's problem was told before.
   void Notice(PlanNotice notice, std::vector<PlanNotice>& notices);
 

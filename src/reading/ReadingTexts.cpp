@@ -1,10 +1,6 @@
 #include "reading/ReadingTexts.h"
 
-#include "res/AppTitle.h"
 #include "res/TextIds.h"
-
-const char kReadingAppTitle[] = VESPERAL_APP_TITLE;
-const char kNoPassageText[] = "해당하는 본문내용이 없습니다.";
 
 namespace {
 

@@ -11,10 +11,13 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DayStepLimits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDay.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingTexts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingWindowRules.cpp
 )
 list(APPEND WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DayBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PickerBoldDays.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPaint.cpp
 )

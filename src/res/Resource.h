@@ -12,6 +12,7 @@
 #define IDC_HABIT_PROGRESS 1021
 #define IDC_READING_SCROLL 1005
 #define IDC_READING_DATE 1006
+#define IDC_READING_PAGE 1025  // the page, a child window the program makes
 
 #define IDI_DIARY_WINDOW 128
 #define IDI_PREV_HOVER 148
@@ -41,10 +42,7 @@
 #define ID_SETTINGS 32775
 #define ID_APP_EXIT 57665
 
-#define WM_DATE_SYNC (WM_USER + 15)
-#define WM_DIARY_CLOSE (WM_USER + 16)
 #define WM_FIND_CLOSE (WM_USER + 17)
-#define WM_FIND_RESULT (WM_USER + 18)
 #define WM_TRAYNOTIFY (WM_USER + 22)
 
 // The diary window, its search window and the export's choice window.

@@ -10,6 +10,13 @@
 #define IDS_PLAN_CAUSE_DAMAGED 202
 #define IDS_PLAN_CAUSE_TOO_MUCH_WORK 203
 #define IDS_PLAN_CAUSE_UNREADABLE 204
+// The reading page's date column ("%s년", "%s월", "%s일") and the text of a day without a reading.
+#define IDS_PAGE_YEAR 205
+#define IDS_PAGE_MONTH 206
+#define IDS_PAGE_DAY 207
+#define IDS_NO_PASSAGE 208
+// The date pickers' Korean format where the user's locale is not Korean.
+#define IDS_PICKER_KOREAN_DATE 209
 
 // The tray menu.
 #define IDS_MENU_READING_OPEN 300
@@ -33,6 +40,7 @@
 #define IDS_FIND_COUNT 327
 #define IDS_DIARY_STORE_FAILED 328
 #define IDS_DIARY_DELETE_FAILED 329
+#define IDS_FIND_LIST_DATE 319  // a date of the search list: "%s년 %s월 %s일", numbers padded to 4, 2 and 2
 
 // What a failure of the database engine means (db/EngineFault).
 #define IDS_FAULT_NOT_WRITABLE 330

@@ -8,8 +8,9 @@ list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ResourceText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandlerError.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogBase.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/LocalDate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DatePicker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OnDemandLibrary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemCalls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WinHelpViewer.cpp)

@@ -18,8 +18,9 @@
 #include <string>
 
 #include "app/VesperalApp.h"
-#include "reading/ReadingDlg.h"
-#include "ui/LocalDate.h"
+#include "res/Resource.h"
+#include "ui/DatePicker.h"
+#include "win/PickerTime.h"
 #include "ui/SystemCalls.h"
 #include "ui/WideText.h"
 
@@ -133,6 +134,18 @@ bool PlayedWinHelpViewer() {
   return std::string(answer, length) != "none";
 }
 
+// The day the running reading window shows, as its date picker shows it; "none" without a reading window.
+BOOL CALLBACK FindReadingWindow(HWND window, LPARAM found) {
+  if (!::GetDlgItem(window, IDC_READING_PAGE)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+std::string ShownDayKey() {
+  HWND reading = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindReadingWindow, reinterpret_cast<LPARAM>(&reading));
+  return reading ? DayKey(CDatePicker(::GetDlgItem(reading, IDC_READING_DATE)).Day()) : "none";
+}
+
 UINT g_changeDirectoryMessage = 0;
 UINT g_recordShownDayMessage = 0;
 
@@ -149,7 +162,7 @@ LRESULT CALLBACK WatchPostedMessages(int code, WPARAM removal, LPARAM message) {
     }
   }
   if (code == HC_ACTION && removal == PM_REMOVE && msg->message == g_recordShownDayMessage)
-    Record("shown|" + (g_pReadingDlg && g_pReadingDlg->GetSafeHwnd() ? g_pReadingDlg->ShownDay().DateKey() : "none"));
+    Record("shown|" + ShownDayKey());
   return ::CallNextHookEx(nullptr, code, removal, message);
 }
 

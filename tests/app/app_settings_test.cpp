@@ -14,7 +14,7 @@
 #include "core/HabitPrinters.h"
 #include "res/Resource.h"
 #include "habit/SettingsFile.h"
-#include "ui/LocalDate.h"
+#include "win/PickerTime.h"
 #include "win/ImmutableFile.h"
 
 namespace {

@@ -9,6 +9,7 @@ function(vesperal_add_recording_build target)
   add_executable(${target} WIN32 ${VESPERAL_RECORDING_MAIN})
   target_compile_options(${target} PRIVATE ${VESPERAL_CHARSET_FLAGS})
   target_link_libraries(${target} PRIVATE vesperal_app)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 endfunction()
 
 vesperal_add_recording_build(VesperalRecording)

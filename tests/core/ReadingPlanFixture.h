@@ -22,7 +22,7 @@ class ReadingPlanTest : public ::testing::Test {
     return opening.bOpened;
   }
   const ReadingDay& Show(int year, int month, int day) {
-    DayLookup lookup = m_plan->LookUpDay(year, month, day);
+    DayLookup lookup = m_plan->LookUpDay(CalendarDay{year, month, day});
     Keep(lookup.notices);
     m_day = std::move(lookup.day);
     return m_day;

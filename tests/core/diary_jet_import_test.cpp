@@ -130,8 +130,8 @@ TEST(JetDiaryImport, BringsAnOlderDiaryOverWholeOrLeavesItAsItWas) {
     CDiaryStore again;
     ASSERT_TRUE(again.OpenDiaryDb(dir.ProgramDir()));
     EXPECT_TRUE(again.TakeNotice().IsEmpty());
-    EXPECT_TRUE(again.m_diaryKeys.Find("20190101"));
-    EXPECT_TRUE(again.m_readMarks.IsAvailable());
+    EXPECT_TRUE(again.Keys().Find("20190101"));
+    EXPECT_TRUE(again.CanMark());
   }
 }
 

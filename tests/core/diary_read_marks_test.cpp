@@ -8,7 +8,7 @@
 #include "HabitPrinters.h"
 #include "DbTestData.h"
 #include "TestFiles.h"
-#include "diary/DiarySession.h"
+#include "diary/DiaryStore.h"
 
 namespace {
 
@@ -55,8 +55,8 @@ class DiaryReadMarksTest : public ::testing::Test {
 
 TEST_F(DiaryReadMarksTest, MarksAreStoredAndSurviveAReopenOfANewDiary) {
   {
-    CDiarySession session;
-    ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
+    CDiaryStore session;
+    ASSERT_TRUE(session.OpenDiaryDb(m_dir.ProgramDir()));
     ASSERT_TRUE(session.CanMark());
     EXPECT_EQ(session.Marks().Size(), 0u);
     for (const CalendarDay& day :
@@ -74,8 +74,8 @@ TEST_F(DiaryReadMarksTest, MarksAreStoredAndSurviveAReopenOfANewDiary) {
             (dbtest::Texts{"20251231", "20261205", "20261207"}));
   db.Close();
 
-  CDiarySession session;
-  ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
+  CDiaryStore session;
+  ASSERT_TRUE(session.OpenDiaryDb(m_dir.ProgramDir()));
   EXPECT_EQ(session.Marks().DaysOfYear(2026), (std::vector<CalendarDay>{{2026, 12, 5}, {2026, 12, 7}}));
   EXPECT_TRUE(session.Marks().IsMarked({2025, 12, 31}));
   session.Release();
@@ -88,16 +88,16 @@ TEST_F(DiaryReadMarksTest, AnOldDiaryGetsTheTableOnFirstUseAndItsEntriesKeepThei
   const std::string before = DumpOfTheDiaryTable(DbPath());
   ASSERT_NE(before.find("20261207"), std::string::npos);  // the dump holds the rows
   {
-    CDiarySession session;
-    ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
+    CDiaryStore session;
+    ASSERT_TRUE(session.OpenDiaryDb(m_dir.ProgramDir()));
     ASSERT_TRUE(session.CanMark());
     EXPECT_TRUE(session.HasEntry("20261206"));
     session.SetMarked({2026, 12, 6}, true);
   }
   EXPECT_EQ(TablesOf(DbPath()), (dbtest::Texts{"READMARK", "VESPERAL"}));
   EXPECT_EQ(DumpOfTheDiaryTable(DbPath()), before);
-  CDiarySession session;
-  ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
+  CDiaryStore session;
+  ASSERT_TRUE(session.OpenDiaryDb(m_dir.ProgramDir()));
   EXPECT_TRUE(session.Marks().IsMarked({2026, 12, 6}));
 }
 
@@ -118,8 +118,8 @@ TEST_F(DiaryReadMarksTest, AMarkTableThatIsNotOursLeavesTheDiaryOpenAndMarkingUn
     MakeOldDiary();
     dbtest::RawExec(DbPath(), row.sql);
     const std::string before = DumpOfTheDiaryTable(DbPath());
-    CDiarySession session;
-    ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
+    CDiaryStore session;
+    ASSERT_TRUE(session.OpenDiaryDb(m_dir.ProgramDir()));
     EXPECT_TRUE(session.HasEntry("20261207"));
     EXPECT_FALSE(session.CanMark());
     session.SetMarked({2026, 12, 7}, true);
@@ -133,8 +133,8 @@ TEST_F(DiaryReadMarksTest, AMarkTableThatIsNotOursLeavesTheDiaryOpenAndMarkingUn
 TEST_F(DiaryReadMarksTest, WithoutADiaryThereIsNothingToMarkAndKeysThatNameNoDayAreNotCounted) {
   TestFiles::Write(DbPath(), "this is no database at all, but some text of another program.");
   {
-    CDiarySession session;
-    EXPECT_FALSE(session.Open(m_dir.ProgramDir()));
+    CDiaryStore session;
+    EXPECT_FALSE(session.OpenDiaryDb(m_dir.ProgramDir()));
     EXPECT_FALSE(session.CanMark());
     session.SetMarked({2026, 12, 7}, true);
     EXPECT_EQ(session.Marks().Size(), 0u);
@@ -144,14 +144,14 @@ TEST_F(DiaryReadMarksTest, WithoutADiaryThereIsNothingToMarkAndKeysThatNameNoDay
   dbtest::RawExec(DbPath(),
                   "CREATE TABLE READMARK (keydate TEXT); INSERT INTO READMARK VALUES ('20261207'), ('20261207'), "
                   "('2026127'), ('20261341'), (NULL), ('20260101');");
-  CDiarySession session;
-  ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
+  CDiaryStore session;
+  ASSERT_TRUE(session.OpenDiaryDb(m_dir.ProgramDir()));
   ASSERT_TRUE(session.CanMark());
   EXPECT_EQ(session.Marks().DaysOfYear(2026), (std::vector<CalendarDay>{{2026, 1, 1}, {2026, 12, 7}}));
   // A day another tool wrote twice is unmarked whole.
   session.SetMarked({2026, 12, 7}, false);
   session.Release();
-  ASSERT_TRUE(session.Open(m_dir.ProgramDir()));
+  ASSERT_TRUE(session.OpenDiaryDb(m_dir.ProgramDir()));
   EXPECT_EQ(session.Marks().DaysOfYear(2026), (std::vector<CalendarDay>{{2026, 1, 1}}));
 }
 

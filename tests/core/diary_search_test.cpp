@@ -11,7 +11,8 @@
 #include "DbTestData.h"
 #include "TestFiles.h"
 #include "db/JetLike.h"
-#include "diary/DiaryDate.h"
+#include "base/CalendarDay.h"
+#include "diary/DateDisplay.h"
 #include "diary/DiarySearch.h"
 
 namespace {
@@ -74,41 +75,20 @@ class RandomTexts {
 
 }  // namespace
 
-TEST(DiarySearchText, ShownDatesArePaddedAsPrintfPadsThem) {
-  for (int year : {-1, 0, 7, 10, 999, 1000, 2026, 9999, 10000})
-    for (int month : {-3, 0, 1, 9, 10, 12, 99, 100})
-      for (int day : {0, 1, 9, 10, 31, 99, 100}) {
-        char expected[64];
-        std::snprintf(expected, sizeof expected, "%4d년 %2d월 %2d일", year, month, day);
-        ASSERT_EQ(FormatDisplayDate(year, month, day), expected) << year << " " << month << " " << day;
-      }
-}
-
-TEST(DiarySearchText, DateKeysAndListEntriesHaveFixedWidths) {
-  EXPECT_EQ(MakeDateKey(2000, 3, 5), "20000305");
-  const struct {
-    int y, m, d;
-    const char* shown;
-  } cases[] = {{2000, 3, 5, "2000년  3월  5일"}, {2026, 12, 31, "2026년 12월 31일"}, {1999, 10, 1, "1999년 10월  1일"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.shown);
-    EXPECT_EQ(FormatDisplayDate(c.y, c.m, c.d), c.shown);
-    EXPECT_EQ(FormatDisplayDate(c.y, c.m, c.d).size(), 19u);  // sixteen characters, 년 월 일 three bytes each
-    const DiaryDate fromKey = ParseDateKey(MakeDateKey(c.y, c.m, c.d));
-    EXPECT_EQ(fromKey.year * 10000 + fromKey.month * 100 + fromKey.day, c.y * 10000 + c.m * 100 + c.d);
-  }
-}
-
-// Keys are read piece by piece as atoi reads them, whatever they hold.
-TEST(DiarySearchText, DateKeysAreReadAsAtoiReadsThem) {
+// A date's display text takes the key's pieces as atoi reads them, whatever they hold, padded as printf's
+// "%4d", "%2d" and "%2d" pad them.
+TEST(DiarySearchText, DisplayDatesReadTheKeysPiecesAsAtoiAndPadThemAsPrintf) {
   const struct {
     const char* key;
     int y, m, d;
-  } cases[] = {{"20260305", 2026, 3, 5}, {"00010101", 1, 1, 1}, {"2026 3 5", 2026, 3, 5}, {"2026-3-5", 2026, -3, -5},
-               {"202603", 2026, 3, 0},   {"", 0, 0, 0},         {"abcd1234", 0, 12, 34},  {"202603051", 2026, 3, 5}};
+  } cases[] = {{"20260305", 2026, 3, 5}, {"00010101", 1, 1, 1},   {"2026 3 5", 2026, 3, 5}, {"2026-3-5", 2026, -3, -5},
+               {"202603", 2026, 3, 0},   {"", 0, 0, 0},           {"abcd1234", 0, 12, 34},  {"202603051", 2026, 3, 5},
+               {"20261231", 2026, 12, 31}, {"-0011299", -1, 12, 99}};
   for (const auto& c : cases) {
-    const DiaryDate date = ParseDateKey(c.key);
-    EXPECT_EQ(date.year * 10000 + date.month * 100 + date.day, c.y * 10000 + c.m * 100 + c.d) << c.key;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%4d|%2d|%2d", c.y, c.m, c.d);
+    const std::array<std::string, 3> shown = DateDisplayNumbers(c.key);
+    EXPECT_EQ(shown[0] + "|" + shown[1] + "|" + shown[2], expected) << c.key;
   }
 }
 
@@ -276,7 +256,7 @@ TEST(DiarySearch, SeededRandomTextsListWhatAPlainSubstringSearchFinds) {
   auto text = [&](int maxPieces) { return random.Text(maxPieces); };
   std::vector<Entry> all;
   for (int i = 0; i < entries; ++i)
-    all.push_back({MakeDateKey(2000 + i / 336, 1 + i % 336 / 28, 1 + i % 28), text(6), text(8), text(8)});
+    all.push_back({DayKey(CalendarDay{2000 + i / 336, 1 + i % 336 / 28, 1 + i % 28}), text(6), text(8), text(8)});
   // The diary shows the mark of an empty field as empty, and a plain search runs on what it shows.
   for (Entry& e : all)
     for (std::string* field : {&e.title, &e.meditation, &e.prayer})

@@ -72,14 +72,14 @@ TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
     CDiaryStore store = MakeStore();
     ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
     EXPECT_TRUE(std::filesystem::exists(TestFiles::FsPath(DbPath())));
-    EXPECT_NE(store.m_pDiarySet, nullptr);
-    EXPECT_FALSE(store.m_pDiarySet->IsOpen());
-    EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
-    EXPECT_EQ(store.m_diaryKeys.GetCapacity(), 1000);
+    EXPECT_TRUE(store.HasDiary());
+    EXPECT_FALSE(store.HasOpenQuery());
+    EXPECT_EQ(store.Keys().GetCount(), 0);
+    EXPECT_EQ(store.Keys().GetCapacity(), 1000);
     store.WriteEntry("20000305", "t", "m", "p");
     store.Release();
-    EXPECT_FALSE(store.m_diaryDb.IsOpen());
-    EXPECT_EQ(store.m_pDiarySet, nullptr);
+    EXPECT_FALSE(store.IsConnected());
+    EXPECT_FALSE(store.HasDiary());
   }
   // The four columns answer by name, keydate holds at most eight characters, the memos hold long texts.
   EXPECT_EQ(ColumnOf(DbPath(), "SELECT keydate, memo1, memo2, memo3 FROM VESPERAL", "memo3"),
@@ -104,8 +104,8 @@ TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
   {
     CDiaryStore store = MakeStore();
     ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
-    EXPECT_TRUE(store.m_diaryKeys.Find("20000305"));
-    EXPECT_EQ(store.m_diaryKeys.GetCount(), 1);
+    EXPECT_TRUE(store.Keys().Find("20000305"));
+    EXPECT_EQ(store.Keys().GetCount(), 1);
     store.WriteEntry("20000306", longText, longText, longText);
   }
   CDiaryStore store = MakeStore();
@@ -113,7 +113,7 @@ TEST_F(DiaryStoreTest, FirstOpenCreatesTheTableAndTheNextOpenKeepsIt) {
   DiaryEntry entry;
   store.ReadEntry("20000306", entry);
   EXPECT_EQ(entry.prayer, longText);
-  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+  EXPECT_EQ(store.Keys().GetCount(), 2);
   EXPECT_TRUE(store.Unavailable().IsAvailable());
 }
 
@@ -159,7 +159,7 @@ TEST_F(DiaryStoreTest, WritingTwiceChangesTheOneRecordAndDeletingForgetsTheDate)
   store.WriteEntry("20000101", "second", "m2", "p2");
   store.WriteEntry("20000102", "other", "m", "p");
   EXPECT_EQ(TitlesOf("20000101"), std::vector<std::string>{"second"});
-  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+  EXPECT_EQ(store.Keys().GetCount(), 2);
 
   DiaryEntry entry;
   store.ReadEntry("2000010", entry);
@@ -172,8 +172,8 @@ TEST_F(DiaryStoreTest, WritingTwiceChangesTheOneRecordAndDeletingForgetsTheDate)
   EXPECT_EQ(entry.prayer, "p2");
 
   store.DeleteEntry("20000101");
-  EXPECT_FALSE(store.m_diaryKeys.Find("20000101"));
-  EXPECT_TRUE(store.m_diaryKeys.Find("20000102"));
+  EXPECT_FALSE(store.Keys().Find("20000101"));
+  EXPECT_TRUE(store.Keys().Find("20000102"));
   store.ReadEntry("20000101", entry);
   EXPECT_FALSE(entry.found);
   EXPECT_EQ(entry.title, "");
@@ -185,7 +185,7 @@ TEST_F(DiaryStoreTest, WritingTwiceChangesTheOneRecordAndDeletingForgetsTheDate)
   // Deleting a date without an entry changes nothing.
   store.DeleteEntry("20000101");
   store.DeleteEntry("20000109");
-  EXPECT_EQ(store.m_diaryKeys.GetCount(), 1);
+  EXPECT_EQ(store.Keys().GetCount(), 1);
   EXPECT_EQ(TitlesOf("20000102"), std::vector<std::string>{"other"});
 }
 
@@ -199,26 +199,26 @@ TEST_F(DiaryStoreTest, RecordsSharingAKeyAreTakenOneAtATime) {
 
   CDiaryStore store = MakeStore();
   ASSERT_TRUE(store.OpenDiaryDb(m_dir.ProgramDir()));
-  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+  EXPECT_EQ(store.Keys().GetCount(), 2);
 
   DiaryEntry entry;
   store.ReadEntry("20000101", entry);
   EXPECT_EQ(entry.title, "first");
   store.WriteEntry("20000101", "changed", "m", "p");
   EXPECT_EQ(TitlesOf("20000101"), (std::vector<std::string>{"changed", "second"}));
-  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+  EXPECT_EQ(store.Keys().GetCount(), 2);
 
   store.DeleteEntry("20000101");
   EXPECT_EQ(TitlesOf("20000101"), std::vector<std::string>{"second"});
-  EXPECT_TRUE(store.m_diaryKeys.Find("20000101"));
+  EXPECT_TRUE(store.Keys().Find("20000101"));
   store.ReadEntry("20000101", entry);
   EXPECT_TRUE(entry.found);
   EXPECT_EQ(entry.title, "second");
 
   store.DeleteEntry("20000101");
   EXPECT_TRUE(TitlesOf("20000101").empty());
-  EXPECT_FALSE(store.m_diaryKeys.Find("20000101"));
-  EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
+  EXPECT_FALSE(store.Keys().Find("20000101"));
+  EXPECT_EQ(store.Keys().GetCount(), 0);
 }
 
 TEST_F(DiaryStoreTest, FailedCreationLeavesTheDiaryWithoutADatabase) {
@@ -232,12 +232,12 @@ TEST_F(DiaryStoreTest, FailedCreationLeavesTheDiaryWithoutADatabase) {
     EXPECT_EQ(store.Unavailable().folder, programDir);
     EXPECT_EQ(store.Unavailable().Message().Parts().front(),
               (MessageText::Part{IDS_DIARY_CANNOT_CREATE, {programDir}}));
-    EXPECT_EQ(store.m_pDiarySet, nullptr);
-    EXPECT_FALSE(store.m_diaryDb.IsOpen());
+    EXPECT_FALSE(store.HasDiary());
+    EXPECT_FALSE(store.IsConnected());
 
     store.WriteEntry("20000101", "t", "m", "p");
-    EXPECT_FALSE(store.m_diaryKeys.Find("20000101"));
-    EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
+    EXPECT_FALSE(store.Keys().Find("20000101"));
+    EXPECT_EQ(store.Keys().GetCount(), 0);
     DiaryEntry entry{true, "kept", "kept", "kept"};
     store.ReadEntry("20000101", entry);
     EXPECT_TRUE(entry.found);
@@ -264,7 +264,7 @@ TEST_F(DiaryStoreTest, KoreanTextsSurviveAKoreanProgramDirectory) {
   CDiaryStore store = MakeStore();
   ASSERT_TRUE(store.OpenDiaryDb(programDir));
   EXPECT_TRUE(store.Unavailable().IsAvailable());
-  EXPECT_TRUE(store.m_diaryKeys.Find("20240229"));
+  EXPECT_TRUE(store.Keys().Find("20240229"));
   DiaryEntry entry;
   store.ReadEntry("20240229", entry);
   EXPECT_TRUE(entry.found);
@@ -279,17 +279,17 @@ TEST_F(DiaryStoreTest, AFailedStatementLeavesTheRecordsetReadyForTheNext) {
   store.WriteEntry("20000101", "kept", "m", "p");
   // A key longer than the column is refused by the engine in the middle of the write.
   EXPECT_THROW(store.WriteEntry("200001011", "t", "m", "p"), CDaoException);
-  EXPECT_FALSE(store.m_pDiarySet->IsOpen());
-  EXPECT_FALSE(store.m_diaryKeys.Find("200001011"));
+  EXPECT_FALSE(store.HasOpenQuery());
+  EXPECT_FALSE(store.Keys().Find("200001011"));
 
   // A quote would turn the key into a different statement; it must never reach other records.
   EXPECT_THROW(store.DeleteEntry("20000101' OR '1'='1"), CDaoException);
-  EXPECT_FALSE(store.m_pDiarySet->IsOpen());
+  EXPECT_FALSE(store.HasOpenQuery());
   EXPECT_EQ(TitlesOf("20000101"), std::vector<std::string>{"kept"});
 
   store.WriteEntry("20000102", "next", "m", "p");
   DiaryEntry entry;
   store.ReadEntry("20000102", entry);
   EXPECT_EQ(entry.title, "next");
-  EXPECT_EQ(store.m_diaryKeys.GetCount(), 2);
+  EXPECT_EQ(store.Keys().GetCount(), 2);
 }

@@ -53,7 +53,7 @@ TEST_F(ReadingPlanTest, AJetPlanShowsTheSamePagesAsTheSamePlanInOurFormat) {
     ASSERT_TRUE(Start(2026));
     for (int month : {1, 2, 3})
       for (int day = 1; day <= 31; ++day) {
-        const ReadingDay expected = ourPlan.LookUpDay(2026, month, day).day;
+        const ReadingDay expected = ourPlan.LookUpDay(CalendarDay{2026, month, day}).day;
         const ReadingDay& shown = Show(2026, month, day);
         EXPECT_EQ(shown.strYearTitle + shown.strMonthTitle + shown.strRange,
                   expected.strYearTitle + expected.strMonthTitle + expected.strRange);

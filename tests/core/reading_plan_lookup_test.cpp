@@ -30,7 +30,7 @@ TEST_F(ReadingPlanTest, DayWithoutPassageKeepsThePreviousMonthTitle) {
 
   Show(2000, 2, 3);  // no DAYRANGE row, and no MONTH row either
   ASSERT_EQ(m_day.VerseCount(), 1);
-  EXPECT_EQ(m_day.verses[0].strBody, "해당하는 본문내용이 없습니다.");
+  EXPECT_EQ(m_day.verses[0].strBody, "");
   EXPECT_STREQ(m_day.verses[0].szVerse, "");
   EXPECT_EQ(m_day.verses[0].nLines, 1);
   EXPECT_EQ(m_day.strRange, "");
@@ -45,7 +45,7 @@ TEST_F(ReadingPlanTest, DayWithoutPassageKeepsThePreviousMonthTitle) {
                   "INSERT INTO YEAR VALUES(2001, 'y'); INSERT INTO MONTH VALUES(1, 'm');"
                   "INSERT INTO DAYRANGE VALUES(1, 1, 101, 'r');");
   Show(2001, 1, 1);
-  EXPECT_EQ(Bodies(), std::vector<std::string>{"해당하는 본문내용이 없습니다."});
+  EXPECT_EQ(Bodies(), std::vector<std::string>{""});
   EXPECT_FALSE(m_day.bHasPassage);
 }
 

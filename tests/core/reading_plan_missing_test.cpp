@@ -13,7 +13,7 @@
 
 namespace {
 
-const char kNoPassage[] = "해당하는 본문내용이 없습니다.";
+const char kNoPassage[] = "";  // the no-passage entry holds no text: the page shows its own
 const char kCannotOpen[] = "베스페랄본문 파일을 열 수 없습니다.";
 
 struct Visit {

@@ -152,10 +152,10 @@ TEST(DiaryCrash, KilledWritersLeaveASoundFileWithEveryReportedEntry) {
 
   CDiaryStore store;
   ASSERT_TRUE(store.OpenDiaryDb(programDir));
-  EXPECT_GE(store.m_diaryKeys.GetCount(), static_cast<int>(reported.size()));
+  EXPECT_GE(store.Keys().GetCount(), static_cast<int>(reported.size()));
   for (const std::string& key : reported) {
     SCOPED_TRACE(key);
-    EXPECT_TRUE(store.m_diaryKeys.Find(key));
+    EXPECT_TRUE(store.Keys().Find(key));
     const Texts expected = TextsFor(key);
     DiaryEntry entry;
     store.ReadEntry(key, entry);
@@ -210,7 +210,7 @@ TEST(DiaryCrash, KilledFirstCreationLeavesNoDiaryOrAWholeOne) {
     CDiaryStore next;
     EXPECT_TRUE(next.OpenDiaryDb(dir.ProgramDir())) << "round " << round;
     next.WriteEntry("20000101", "t", "m", "p");
-    EXPECT_TRUE(next.m_diaryKeys.Find("20000101"));
+    EXPECT_TRUE(next.Keys().Find("20000101"));
   }
   std::printf("killed creations: %d left a whole diary, %d none (%d cut while building it)\n", whole, none,
               cutWhileBuilding);

@@ -7,7 +7,7 @@
 
 #include "core/DbTestData.h"
 #include "core/TestFiles.h"
-#include "diary/DiarySession.h"
+#include "diary/DiaryStore.h"
 #include "habit/SettingsFile.h"
 
 namespace {
@@ -41,8 +41,8 @@ TEST(HabitReadOnlyTest, AReadOnlyOldDiaryStillOpensWithoutMarkingAndStaysUnchang
   const std::string before = TestFiles::Read(path);
   Immutable readOnly(path);
   if (!readOnly.IsSet()) GTEST_SKIP() << "chattr +i did not work here (it needs root and ext2/3/4)";
-  CDiarySession session;
-  ASSERT_TRUE(session.Open(dir.ProgramDir()));
+  CDiaryStore session;
+  ASSERT_TRUE(session.OpenDiaryDb(dir.ProgramDir()));
   EXPECT_TRUE(session.HasEntry("20261207"));
   EXPECT_FALSE(session.CanMark());
   session.SetMarked({2026, 12, 7}, true);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ReadingDlgFixture.h"
-#include "diary/DiaryDate.h"
+#include "base/CalendarDay.h"
 #include "diary/DiaryDlg.h"
 #include "diary/DiaryStore.h"
 #include "diary/FindDlg.h"
@@ -91,7 +91,7 @@ class DiaryDlgTest : public ReadingDlgTest {
   void SetUp() override {
     ReadingDlgTest::SetUp();
     m_makeDiary = [this] {
-      auto made = std::make_unique<CDiaryDlg>(*m_dlg);
+      auto made = std::make_unique<CDiaryDlg>(m_dlg->Session(), m_dlg->GetSafeHwnd(), m_mainWindow);
       m_pDiaryObject = made.get();
       return std::unique_ptr<IDiaryWindow>(std::move(made));
     };
@@ -102,7 +102,13 @@ class DiaryDlgTest : public ReadingDlgTest {
   }
 
   // The key of a date of this year.
-  std::string Key(int month, int day) const { return MakeDateKey(m_year, month, day); }
+  std::string Key(int month, int day) const { return DayKey({m_year, month, day}); }
+  // A date of this year as the search list shows it.
+  std::string ListDate(int month, int day) const {
+    char text[64];
+    std::snprintf(text, sizeof text, "%4d년 %2d월 %2d일", m_year, month, day);
+    return text;
+  }
 
   // Stores an entry (UTF-8 texts) before the reading window opens, as an earlier run would have.
   void Seed(const std::string& key, const std::string& title, const std::string& meditation,
@@ -207,8 +213,8 @@ class DiaryDlgTest : public ReadingDlgTest {
     return Narrow(Widen(Text(DiaryItem(id))).substr(start, end - start));
   }
 
-  std::string ReadingKey() const { return m_dlg->ShownDay().DateKey(); }
+  std::string ReadingKey() const { return m_dlg->Session().Page().DateKey(); }
   bool m_bPlanWritten = false;
   CDiaryDlg* m_pDiaryObject = nullptr;
-  std::string DiaryKey() const { return DiaryObject().DateKey(); }
+  std::string DiaryKey() const { return DayKey(DiaryObject().ShownDay()); }
 };

@@ -15,7 +15,7 @@
 #include "WinTestSupport.h"
 #include "res/Resource.h"
 #include "core/PlanTestDir.h"
-#include "ui/LocalDate.h"
+#include "win/PickerTime.h"
 #include "ui/WindowText.h"
 #include "reading/ReadingDlg.h"
 
@@ -116,6 +116,7 @@ class ReadingDlgTest : public ::testing::Test {
   void Open() {
     m_dlg = std::make_unique<CTestReadingDlg>(nullptr, m_dir.ProgramDir());
     m_dlg->makeDiary = m_makeDiary;
+    m_dlg->SetMainWindow(m_mainWindow);
     ASSERT_TRUE(m_dlg->Create());
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Hwnd());
@@ -157,8 +158,8 @@ class ReadingDlgTest : public ::testing::Test {
 
   std::string Title() const { return WindowTextUtf8(Hwnd()); }
 
-  std::string ShownBody(int index) const { return m_dlg->ShownDay().verses.at(index).strBody; }
-  const ReadingDay& Shown() const { return m_dlg->ShownDay(); }
+  std::string ShownBody(int index) const { return m_dlg->Session().Page().verses.at(index).strBody; }
+  const ReadingDay& Shown() const { return m_dlg->Session().Page(); }
   DiaryFace Face() const { return m_dlg->DiaryButtonShows(); }
 
   // Whether a button shows a picture: some of its pixels are not the button face.
@@ -192,6 +193,7 @@ class ReadingDlgTest : public ::testing::Test {
   PlanTestDir m_dir;
   CMessageBoxRecorder m_boxes;
   std::function<std::unique_ptr<IDiaryWindow>()> m_makeDiary;
+  HWND m_mainWindow = nullptr;  // the window that gets the help command and owns the diary windows
   std::unique_ptr<CTestReadingDlg> m_dlg;
 };
 

@@ -56,7 +56,7 @@ TEST_F(DiaryDlgTest, ADateChangeStoresTypedFieldsUnderTheOldDateAndTheReadingWin
   EXPECT_EQ(Stored(Key(3, 7)), (StoredEntry{true, u8"이미 쓴 제목", "", ""}));
   EXPECT_FALSE(Stored(Key(3, 8)).found);
   EXPECT_EQ(ReadingKey(), Key(3, 9));
-  EXPECT_TRUE(m_dlg->DiarySession().HasEntry(Key(3, 5)));
+  EXPECT_TRUE(m_dlg->Session().HasEntry({m_year, 3, 5}));
 }
 
 TEST_F(DiaryDlgTest, TheReadingWindowsDateChangeMovesTheDiaryAndStoresItsTypedFields) {
@@ -163,8 +163,8 @@ TEST_F(DiaryDlgTest, F1InTheDiaryAndItsSearchWindowAsksTheMainWindowForHelp) {
   HWND main = ::CreateWindowA("VesperalDiaryHelpSink", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                               windowClass.hInstance, nullptr);
   WriteThisYear({});
+  m_mainWindow = main;
   Open();
-  m_dlg->SetMainWindow(main);
   ClickReading(IDC_DIARY_BUTTON);
   PressKey(DiaryItem(IDC_DIARY_TITLE), VK_F1);
   Click(Diary(), IDC_DIARY_FIND);

@@ -18,7 +18,7 @@ class DiaryFindTest : public DiaryDlgTest {
     Click(Diary(), IDC_DIARY_FIND);
     ASSERT_NE(Find(), nullptr);
   }
-  std::string Shown(int month, int day) const { return FormatDisplayDate(m_year, month, day); }
+  std::string Shown(int month, int day) const { return ListDate(month, day); }
 };
 
 TEST_F(DiaryFindTest, ListsTheMatchingDatesInOrderWithTheirCount) {

@@ -91,7 +91,7 @@ TEST_F(DiaryTypedTextTest, TextOutsideCodePage949IsStoredFoundShownAgainAndExpor
   for (const Typed& typed : kTyped) {
     SCOPED_TRACE(typed.name);
     SearchFor(typed.text, false, true, false);
-    ASSERT_EQ(ListedDates(), std::vector<std::string>{FormatDisplayDate(m_year, 5, 5)});
+    ASSERT_EQ(ListedDates(), std::vector<std::string>{ListDate(5, 5)});
     DoubleClickResult(0);
     EXPECT_EQ(DiaryKey(), Key(5, 5));
     const size_t start = Widen(meditation.substr(0, meditation.find(typed.text))).size();

@@ -18,7 +18,8 @@ class ReadingBoldDaysTest : public ReadingDlgTest {
   // Marks or unmarks a day through the mark button's command, then shows the given day again.
   void ToggleMark(int month, int day, int shownMonth, int shownDay) {
     PickDate(m_year, month, day);
-    m_dlg->ToggleReadMark();
+    ::SendMessageW(Item(IDC_MARK_READ), BM_CLICK, 0, 0);
+    Settle();
     PickDate(m_year, shownMonth, shownDay);
   }
 

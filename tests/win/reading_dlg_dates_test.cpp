@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "ReadingDlgFixture.h"
-#include "diary/DiarySession.h"
 #include "diary/DiaryStore.h"
 #include "ui/WindowText.h"
 
@@ -47,43 +46,44 @@ class CCommandWindow {
   HWND m_hWnd;
 };
 
-// A stand-in for the diary window: a plain popup that records the date syncs it receives.
-class CFakeDiary : public IDiaryWindow {
+// A stand-in for the diary window: a plain popup that, while open, listens to the session and counts the
+// days it hears of and the times it is asked before its day is left, as the diary window does.
+class CFakeDiary : public IDiaryWindow, public IDayListener, public IDayLeaveGuard {
  public:
-  explicit CFakeDiary(HWND& handleOut, int& syncs) : m_handleOut(handleOut), m_syncs(syncs) {}
+  CFakeDiary(CReadingSession& session, HWND& handleOut) : m_session(session), m_handleOut(handleOut) {}
   ~CFakeDiary() override { CloseDiaryWindow(); }
   bool OpenDiaryWindow() override {
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &CFakeDiary::Proc;
+    windowClass.lpfnWndProc = &::DefWindowProcA;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = "VesperalTestDiary";
     ::RegisterClassA(&windowClass);
     m_hWnd = ::CreateWindowA("VesperalTestDiary", "diary", WS_POPUP | WS_CAPTION, 50, 60, 300, 200, nullptr, nullptr,
                              windowClass.hInstance, nullptr);
-    ::SetPropA(m_hWnd, "Diary", this);
     m_handleOut = m_hWnd;
+    m_session.AddListener(*this);
+    m_session.SetLeaveGuard(this);
     return m_hWnd != nullptr;
   }
   void CloseDiaryWindow() override {
-    if (m_hWnd) ::DestroyWindow(m_hWnd);
+    if (!m_hWnd) return;
+    ::DestroyWindow(m_hWnd);
     m_hWnd = nullptr;
+    m_session.RemoveListener(*this);
+    m_session.SetLeaveGuard(nullptr);
   }
   HWND DiaryWindowHandle() const override { return m_hWnd; }
-  void SetDiaryDateRange(int firstYear, int lastYear) override {
-    m_nFirstYear = firstYear;
-    m_nLastYear = lastYear;
+  void OnDayShown() override { ++daysHeard; }
+  bool MayLeaveDay() override {
+    ++timesAsked;
+    return true;
   }
-  int m_nFirstYear = 0, m_nLastYear = 0;
+  int daysHeard = 0, timesAsked = 0;
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_DATE_SYNC)
-      if (auto* self = static_cast<CFakeDiary*>(::GetPropA(hwnd, "Diary"))) ++self->m_syncs;
-    return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-  }
+  CReadingSession& m_session;
   HWND m_hWnd = nullptr;
   HWND& m_handleOut;
-  int& m_syncs;
 };
 
 class ReadingDatesTest : public ReadingDlgTest {
@@ -128,9 +128,9 @@ TEST_F(ReadingDatesTest, StepsFromTheLastDayOfTheYearIntoTheNextYearsFile) {
 
   ::SendMessageW(Item(IDC_NEXT_DAY), BM_CLICK, 0, 0);
   Settle();
-  EXPECT_EQ(m_year + 1, Shown().nYear);
-  EXPECT_EQ(1, Shown().nMonth);
-  EXPECT_EQ(1, Shown().nDay);
+  EXPECT_EQ(m_year + 1, Shown().date.year);
+  EXPECT_EQ(1, Shown().date.month);
+  EXPECT_EQ(1, Shown().date.day);
   EXPECT_EQ(TitleOf(m_year + 1), Title());
   EXPECT_EQ("verse of " + KeyOf(m_year + 1, 1, 1), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year + 1, 1, 1));
@@ -154,7 +154,7 @@ TEST_F(ReadingDatesTest, AQuickDoubleClickOnADayButtonStepsTwice) {
   ::SendMessageW(next, WM_LBUTTONUP, 0, inside);
   Settle();
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year, 3, 12));
-  EXPECT_EQ(12, Shown().nDay);
+  EXPECT_EQ(12, Shown().date.day);
 }
 
 // Enter on a focused day button steps, as a click does; only on the close button does it close the window.
@@ -166,7 +166,7 @@ TEST_F(ReadingDatesTest, EnterPressesTheFocusedDayButtonAndClosesOnlyOnTheCloseB
   PressKey(Item(IDC_PREV_DAY), VK_RETURN);
   PressKey(Item(IDC_NEXT_DAY), VK_RETURN);
   ASSERT_TRUE(Hwnd() && ::IsWindow(Hwnd()));
-  EXPECT_EQ(9, Shown().nDay);
+  EXPECT_EQ(9, Shown().date.day);
   PressKey(Item(IDOK), VK_RETURN);
   EXPECT_FALSE(Hwnd() && ::IsWindow(Hwnd()));
 }
@@ -178,20 +178,20 @@ TEST_F(ReadingDatesTest, DayStepsStopAtTheFirstAndLastDayOfTheRange) {
   Open();
 
   PickDate(m_year - 1, 1, 1);
-  m_dlg->StepDay(-1);
+  m_dlg->Session().StepDay(-1);
   Settle();
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year - 1, 1, 1));
-  EXPECT_EQ(m_year - 1, Shown().nYear);
-  EXPECT_EQ(1, Shown().nDay);
+  EXPECT_EQ(m_year - 1, Shown().date.year);
+  EXPECT_EQ(1, Shown().date.day);
   EXPECT_EQ("verse of " + KeyOf(m_year - 1, 1, 1), ShownBody(0));
 
   PickDate(m_year + 1, 12, 31);
-  m_dlg->StepDay(+1);
+  m_dlg->Session().StepDay(+1);
   Settle();
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year + 1, 12, 31));
-  EXPECT_EQ(m_year + 1, Shown().nYear);
-  EXPECT_EQ(12, Shown().nMonth);
-  EXPECT_EQ(31, Shown().nDay);
+  EXPECT_EQ(m_year + 1, Shown().date.year);
+  EXPECT_EQ(12, Shown().date.month);
+  EXPECT_EQ(31, Shown().date.day);
   EXPECT_TRUE(m_boxes.Boxes().empty()) << BoxTexts();
 }
 
@@ -201,15 +201,15 @@ TEST_F(ReadingDatesTest, DayStepsKeepTheTimeOfDayAndCrossMonthsAndLeapDays) {
   // 28 February of a leap year steps to the 29th, of another year to 1 March.
   const bool leap = (m_year % 4 == 0 && m_year % 100 != 0) || m_year % 400 == 0;
   PickDate(m_year, 2, 28);
-  m_dlg->StepDay(+1);
-  EXPECT_EQ(leap ? 2 : 3, Shown().nMonth);
-  EXPECT_EQ(leap ? 29 : 1, Shown().nDay);
+  m_dlg->Session().StepDay(+1);
+  EXPECT_EQ(leap ? 2 : 3, Shown().date.month);
+  EXPECT_EQ(leap ? 29 : 1, Shown().date.day);
   EXPECT_EQ(9, PickerTime().wHour);
   EXPECT_EQ(30, PickerTime().wMinute);
   PickDate(m_year, 5, 1);
-  m_dlg->StepDay(-1);
-  EXPECT_EQ(4, Shown().nMonth);
-  EXPECT_EQ(30, Shown().nDay);
+  m_dlg->Session().StepDay(-1);
+  EXPECT_EQ(4, Shown().date.month);
+  EXPECT_EQ(30, Shown().date.day);
 }
 
 TEST_F(ReadingDatesTest, F1AsksTheMainWindowForHelpAndTheKeyGoesOn) {
@@ -236,20 +236,18 @@ TEST_F(ReadingDatesTest, DiaryButtonShowsWhetherTheShownDateHasAnEntry) {
   Open();
   PickDate(m_year, 6, 1);
   EXPECT_EQ(DiaryFace::kEmpty, Face());
-  m_dlg->StepDay(+1);
+  m_dlg->Session().StepDay(+1);
   EXPECT_EQ(DiaryFace::kWritten, Face());
   // A date without a passage still shows its diary face.
-  m_dlg->StepDay(+1);
+  m_dlg->Session().StepDay(+1);
   EXPECT_EQ(DiaryFace::kEmpty, Face());
   EXPECT_TRUE(ShowsIcon(IDC_DIARY_BUTTON));
 }
 
-TEST_F(ReadingDatesTest, WithoutADiaryWindowTheDiaryButtonAndItsCloseMessageDoNothing) {
+TEST_F(ReadingDatesTest, WithoutADiaryWindowTheDiaryButtonDoesNothing) {
   WriteYear(m_year, {});
   Open();
   ::SendMessageW(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
-  ::SendMessageW(Hwnd(), WM_DIARY_CLOSE, 0, 0);
-  ::SendMessageW(Hwnd(), WM_DATE_SYNC, 0, 0);
   Settle();
   EXPECT_FALSE((Face() == DiaryFace::kOpen));
   EXPECT_TRUE(::IsWindow(Hwnd()));
@@ -257,10 +255,9 @@ TEST_F(ReadingDatesTest, WithoutADiaryWindowTheDiaryButtonAndItsCloseMessageDoNo
 
 TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   HWND diary = nullptr;
-  int syncs = 0;
   CFakeDiary* fake = nullptr;
   m_makeDiary = [&] {
-    auto made = std::make_unique<CFakeDiary>(diary, syncs);
+    auto made = std::make_unique<CFakeDiary>(m_dlg->Session(), diary);
     fake = made.get();
     return made;
   };
@@ -272,36 +269,32 @@ TEST_F(ReadingDatesTest, DiaryWindowOpensBesideClosesAndFollowsTheDate) {
   ::SendMessageW(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
   Settle();
   ASSERT_TRUE(::IsWindow(diary));
-  EXPECT_TRUE((Face() == DiaryFace::kOpen));
   EXPECT_TRUE(::IsWindowVisible(diary));
   RECT place;
   ::GetWindowRect(diary, &place);
   EXPECT_EQ(150, place.left);
   EXPECT_EQ(160, place.top);
-  EXPECT_EQ(KeyOf(m_year, 6, 1), m_dlg->DiarySession().ShownKey());
-  EXPECT_EQ(m_year, fake->m_nFirstYear);
   EXPECT_EQ(DiaryFace::kOpen, Face());
 
-  // A step here moves the diary; the face stays that of the open diary.
-  m_dlg->StepDay(+1);
-  EXPECT_EQ(1, syncs);
-  EXPECT_EQ(KeyOf(m_year, 6, 2), m_dlg->DiarySession().ShownKey());
+  // A step here asks the diary first and moves it; the face stays that of the open diary.
+  ::SendMessageW(Item(IDC_NEXT_DAY), BM_CLICK, 0, 0);
+  Settle();
+  EXPECT_EQ(1, fake->timesAsked);
+  EXPECT_EQ(1, fake->daysHeard);
+  EXPECT_EQ(KeyOf(m_year, 6, 2), Shown().DateKey());
   EXPECT_EQ(DiaryFace::kOpen, Face());
 
-  // A date chosen in the diary moves the reading window, without a sync back.
-  m_dlg->DiarySession().SetShownDate({m_year, 6, 9});
-  ::SendMessageW(Hwnd(), WM_DATE_SYNC, 0, 0);
-  EXPECT_EQ(9, Shown().nDay);
+  // A day the diary asks for moves the reading window.
+  m_dlg->Session().ShowDay({m_year, 6, 9});
+  Settle();
   EXPECT_EQ("verse of " + KeyOf(m_year, 6, 9), ShownBody(0));
   EXPECT_TRUE(IsSameDate(PickerTime(), m_year, 6, 9));
-  EXPECT_EQ(1, syncs);
 
   // An entry stored meanwhile shows on the button once the diary closes.
-  m_dlg->DiarySession().WriteEntry(KeyOf(m_year, 6, 9), "t", "", "");
+  m_dlg->Session().WriteEntry({m_year, 6, 9}, "t", "", "");
   ::SendMessageW(Item(IDC_DIARY_BUTTON), BM_CLICK, 0, 0);
   Settle();
   EXPECT_FALSE(::IsWindow(diary));
-  EXPECT_FALSE((Face() == DiaryFace::kOpen));
   EXPECT_EQ(DiaryFace::kWritten, Face());
 }
 

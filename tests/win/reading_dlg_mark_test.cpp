@@ -154,8 +154,8 @@ TEST_F(ReadingMarkTest, WithoutADiaryTheButtonIsGreyedAndReadingGoesOn) {
   // The page is there all the same; catching up, which would take every day for unread, says why not.
   CatchUp();
   EXPECT_EQ(BoxTexts(), u8"[일기 파일에서 읽음 표시를 읽을 수 없어 읽지 않은 날을 찾을 수 없습니다.] ");
-  EXPECT_EQ(Shown().nMonth, m_month);
-  EXPECT_EQ(Shown().nDay, m_day);
+  EXPECT_EQ(Shown().date.month, m_month);
+  EXPECT_EQ(Shown().date.day, m_day);
   EXPECT_EQ(ShownBody(0), "verse of " + DateKey(m_year, m_month, m_day));
 }
 
@@ -182,8 +182,8 @@ TEST_F(ReadingMarkTest, CatchingUpShowsTheEarliestUnmarkedDayWithAReading) {
     }
     PickDate(m_year, m_month, m_day);
     CatchUp();
-    EXPECT_EQ(Shown().nMonth, month);
-    EXPECT_EQ(Shown().nDay, day);
+    EXPECT_EQ(Shown().date.month, month);
+    EXPECT_EQ(Shown().date.day, day);
     EXPECT_TRUE(IsSameDate(GetPickerTime(Item(IDC_READING_DATE)), m_year, month, day));
     // Unmark again for the next row.
     for (int marked : row.januaryDaysMarked) {
@@ -201,8 +201,8 @@ TEST_F(ReadingMarkTest, CatchingUpWithEveryDayMarkedOrNoPlanSaysSoAndStays) {
   Click();
   CatchUp();
   EXPECT_EQ(BoxTexts(), u8"[올해 오늘까지 읽을 날은 모두 읽음으로 표시되어 있습니다.] ");
-  EXPECT_EQ(Shown().nMonth, m_month);
-  EXPECT_EQ(Shown().nDay, m_day);
+  EXPECT_EQ(Shown().date.month, m_month);
+  EXPECT_EQ(Shown().date.day, m_day);
   // Without this year's plan nothing was there to read: the message says that, not that all is read.
   m_dlg.reset();
   m_dir.Remove(std::to_string(m_year) + ".dat");

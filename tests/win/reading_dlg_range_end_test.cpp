@@ -70,13 +70,13 @@ TEST_F(ReadingRangeEndTest, KeyboardStepsToTheEndMoveTheFocusToTheOtherDayButton
     Settle();
     ASSERT_EQ(Item(row.toward), ::GetFocus());
     PressSpace();
-    EXPECT_EQ(row.endDay, Shown().nDay);
+    EXPECT_EQ(row.endDay, Shown().date.day);
     EXPECT_TRUE(IsSameDate(GetPickerTime(Item(IDC_READING_DATE)), m_year + row.endOffset, row.endMonth, row.endDay));
     EXPECT_FALSE(Enabled(row.toward));
     EXPECT_EQ(Item(row.away), ::GetFocus()) << "the focus left the disabled button";
     // The next press steps back from the end, and the button is usable again.
     PressSpace();
-    EXPECT_EQ(row.startDay, Shown().nDay);
+    EXPECT_EQ(row.startDay, Shown().date.day);
     EXPECT_TRUE(Enabled(row.toward));
   }
 }

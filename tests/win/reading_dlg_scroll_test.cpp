@@ -82,7 +82,7 @@ TEST_F(ReadingScrollTest, ANewDayStartsAtItsFirstVerse) {
   Open();
   PickDate(m_year, 3, 10);
   Scroll(SB_THUMBPOSITION, 25);
-  m_dlg->StepDay(+1);
+  m_dlg->Session().StepDay(+1);
   Settle();
   EXPECT_EQ(0, First());
   EXPECT_EQ(0, ::GetScrollPos(Bar(), SB_CTL));

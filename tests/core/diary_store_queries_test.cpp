@@ -1,3 +1,4 @@
+// The diary store's search and export over one diary, and what they do without one.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +7,7 @@
 #include <vector>
 
 #include "TestFiles.h"
-#include "diary/DiarySession.h"
+#include "diary/DiaryStore.h"
 
 namespace {
 
@@ -19,17 +20,9 @@ std::string ReadFile(const std::string& cp949Path) {
 
 }  // namespace
 
-TEST(DiarySessionTest, TheShownDateIsTheKeyThatTheWindowsShare) {
-  CDiarySession session;
-  session.SetShownDate({2026, 3, 5});
-  EXPECT_EQ("20260305", session.ShownKey());
-  session.SetShownDate({999, 12, 31});
-  EXPECT_EQ("09991231", session.ShownKey());
-}
-
-TEST(DiarySessionTest, WithoutADiaryNothingIsFoundOrWritten) {
+TEST(DiaryStoreQueries, WithoutADiaryNothingIsFoundOrWritten) {
   TestFiles dir;
-  CDiarySession session;  // never opened, as when memo.mdb could not be used
+  CDiaryStore session;  // never opened, as when memo.mdb could not be used
   EXPECT_FALSE(session.HasDiary());
   EXPECT_FALSE(session.HasEntry("20260305"));
   EXPECT_EQ(Keys{}, session.Search({true, true, true, "a"}));
@@ -38,10 +31,10 @@ TEST(DiarySessionTest, WithoutADiaryNothingIsFoundOrWritten) {
   EXPECT_FALSE(std::filesystem::exists(TestFiles::FsPath(path)));
 }
 
-TEST(DiarySessionTest, WritesSearchesDeletesAndExportsThroughOneDiary) {
+TEST(DiaryStoreQueries, WritesSearchesDeletesAndExportsThroughOneDiary) {
   TestFiles dir;
-  CDiarySession session;
-  ASSERT_TRUE(session.Open(dir.ProgramDir()));
+  CDiaryStore session;
+  ASSERT_TRUE(session.OpenDiaryDb(dir.ProgramDir()));
   ASSERT_TRUE(session.HasDiary());
   session.WriteEntry("20260601", "grace", "m", "p");
   session.WriteEntry("20260105", "more grace", "", "");

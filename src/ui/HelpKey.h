@@ -1,5 +1,6 @@
 #pragma once
-// F1 in the diary's windows asks the application's main window for help; the key then goes on as usual.
+// F1 in any window of the program asks the application's main window for help; the key then goes on as
+// usual.
 #include <windows.h>
 
 #include "res/Resource.h"

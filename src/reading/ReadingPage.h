@@ -1,0 +1,64 @@
+#pragma once
+// The reading window's page: the date column, the header and the verses of the session's day, in a child
+// window of its own below the window's controls, and the verse-wise scrolling through the window's scroll
+// bar. It listens to the session: each day shown starts at its first verse.
+#include <windows.h>
+
+#include <string>
+
+#include "reading/DayListener.h"
+#include "reading/PageFlow.h"
+#include "reading/ReadingLayout.h"
+#include "ui/WindowBase.h"
+
+class CReadingSession;
+struct ReadingDay;
+
+// The page's own words, from the string table.
+struct PageWords {
+  std::string year, month, day;  // "%s년", "%s월", "%s일" of the date column
+  std::string noPassage;         // in place of the verses of a day without a reading
+};
+
+class CReadingPage : public CWindowBase, public IDayListener {
+ public:
+  explicit CReadingPage(CReadingSession& session);
+  ~CReadingPage() override;
+
+  // Makes the page in the reading window, with the window's font, below its controls; `scrollBar` is the
+  // window's bar that moves through the verses.
+  bool Create(HWND readingWindow, HWND scrollBar);
+  // The page fills the layout's text area with its one-pixel frame.
+  void LayOut(const ReadingLayout& layout);
+  // One scroll code of the window's scroll bar (SB_LINEUP ... SB_THUMBPOSITION), or of a scroll key.
+  void Scroll(int code, int thumbPos);
+  // Whether the passage overflows the page, so that the scroll keys and the bar move it.
+  bool IsScrollEnabled() const { return m_bScrollEnabled; }
+  int FirstVerse() const { return m_nFirstVerse; }
+
+  // IDayListener
+  void OnDayShown() override;
+
+ protected:
+  LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnPaint();
+  // The scroll bar over the verses 0 to maxPos, at the first; changed only when it shows something else.
+  void ResetScrollBar(int maxPos);
+  // Repaints the page from `top` (in the reading window's client coordinates) down.
+  void InvalidateFrom(int top);
+
+  CReadingSession& m_session;
+  HWND m_scrollBar = nullptr;
+  HFONT m_hFont = nullptr;
+  PageWords m_words;
+  ReadingLayout m_layout;
+  int m_nFirstVerse = 0;
+  bool m_bScrollEnabled = false;
+};
+
+// Paints the page of `day` onto `dc`, in the reading window's client coordinates, within `clip`, with the
+// verses from `firstVerse`; changes nothing else. Returns where the verses ended, for the scroll decision.
+VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLayout& layout, const ReadingDay& day,
+                          int firstVerse, const PageWords& words);
