@@ -5,12 +5,18 @@
 
 #include "db/EngineFault.h"
 
+// Where the diary's backups are: the folder in use and its newest copy (empty when it holds none).
+struct BackupWhereabouts {
+  std::string folder;
+  std::string newest;
+};
+
 struct DiaryUnavailable {
   enum class Reason {
-    kNone,           // the diary is open
-    kCannotCreate,   // no memo.mdb, and none can be made in the folder
-    kFileFault,      // memo.mdb exists but cannot be opened: see `fault`
-    kNotADiary,      // memo.mdb is a database without the diary's table
+    kNone,          // the diary is open
+    kCannotCreate,  // no memo.mdb, and none can be made in the folder
+    kFileFault,     // memo.mdb exists but cannot be opened: see `fault`
+    kNotADiary,     // memo.mdb is a database without the diary's table
   };
   Reason reason = Reason::kNone;
   EngineFault fault = EngineFault::kOther;  // for kFileFault
@@ -19,6 +25,7 @@ struct DiaryUnavailable {
   std::string engineText;                   // the engine's own words, for the last line
 
   bool IsAvailable() const { return reason == Reason::kNone; }
-  // The message shown instead of opening the diary; empty while the diary is open.
+  // The message shown instead of opening the diary; empty while the diary is open. For a damaged file, or
+  // one that is no diary, it names the newest backup (or the backup folder without one), looked up now.
   MessageText Message() const;
 };

@@ -54,3 +54,28 @@
 #define IDS_REMINDER_TITLE 355
 #define IDS_MENU_CATCH_UP 356
 #define IDS_MENU_SETTINGS 357
+
+// The diary's backups and their restore (diary/BackupKeeper), and the settings window's part for them.
+#define IDS_BACKUP_FOLDER_UNWRITABLE 360
+#define IDS_BACKUP_COPY_FAILED_CHECK 361
+#define IDS_BACKUP_DIARY_UNREADABLE 362
+#define IDS_BACKUP_NO_DIARY 363
+#define IDS_BACKUP_MADE 364
+#define IDS_BACKUP_TOLD_DAILY 365
+#define IDS_BACKUP_LAST_NONE 366
+#define IDS_BACKUP_LAST_MADE 367  // year, month, day, HH:MM
+#define IDS_BACKUP_PICK_FOLDER 368
+#define IDS_RESTORE_FILTER 369  // pairs of description and pattern, each ending in '|'
+#define IDS_RESTORE_QUESTION 370
+#define IDS_RESTORE_DONE 371
+#define IDS_RESTORE_KEPT 372
+#define IDS_RESTORE_REFUSED 373
+#define IDS_RESTORE_CANNOT_KEEP 374
+#define IDS_RESTORE_CANNOT_REPLACE 375
+#define IDS_FILE_MISSING 376
+#define IDS_FILE_NOT_A_DIARY 377
+#define IDS_FILE_DAMAGED 378
+#define IDS_FILE_LOCKED 379
+#define IDS_FILE_UNREADABLE 380
+#define IDS_DIARY_BACKUP_NEWEST 381
+#define IDS_DIARY_BACKUP_NONE 382

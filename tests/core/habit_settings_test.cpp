@@ -9,6 +9,12 @@
 
 namespace {
 
+BackupSettings InFolder(const std::string& folder) {
+  BackupSettings backup;
+  backup.folder = folder;
+  return backup;
+}
+
 HabitSettings Settings(bool on, int hour, int minute, std::optional<CalendarDay> lastBalloon = std::nullopt) {
   HabitSettings settings;
   settings.reminderOn = on;
@@ -87,6 +93,40 @@ TEST(SettingsFileTest, AFolderThatCannotBeWrittenIsReportedAndLeavesNothingBehin
     EXPECT_FALSE(TestFiles::Exists(dir + "Vesperal.ini.new")) << dir;
     EXPECT_EQ(ReadSettingsFile(dir).settings, HabitSettings()) << dir;
   }
+}
+
+TEST(SettingsFileTest, TheBackupLinesReadAloneAndEachWriterKeepsTheOthersLines) {
+  BackupSettings chosen;
+  chosen.folder = u8"D:\\OneDrive\\일기 백업";
+  chosen.last = LocalTime{{2026, 3, 7}, (21 * 60 + 5) * 60};
+  chosen.lastStamp = "41-20480-133";
+  chosen.failureTold = CalendarDay{2026, 3, 6};
+  const struct {
+    const char* scenario;
+    std::string text;
+    BackupSettings expected;
+    int damagedLines;
+  } rows[] = {
+      {"all good", FormatSettingsText(HabitSettings(), chosen), chosen, 0},
+      {"a last backup without its time", "lastBackup=20260307\nbackupFolder=C:\\b\n", InFolder("C:\\b"), 1},
+      {"a day that is none", "backupFailureTold=20260230\n", BackupSettings(), 1},
+      {"a folder with a control character", "backupFolder=C:\\a\x01b\n", BackupSettings(), 1},
+  };
+  for (const auto& row : rows) {
+    const SettingsReading reading = ParseSettingsText(row.text);
+    EXPECT_EQ(reading.backup, row.expected) << row.scenario;
+    EXPECT_EQ(reading.damagedLines, row.damagedLines) << row.scenario;
+  }
+
+  TestFiles files;
+  const std::string dir = files.ProgramDir();
+  const HabitSettings habit = Settings(true, 6, 30, CalendarDay{2026, 3, 7});
+  ASSERT_TRUE(WriteSettingsFile(dir, habit).written);
+  ASSERT_TRUE(WriteBackupSettings(dir, chosen).written);
+  EXPECT_EQ(ReadSettingsFile(dir).settings, habit);
+  ASSERT_TRUE(WriteSettingsFile(dir, HabitSettings()).written);
+  EXPECT_EQ(ReadSettingsFile(dir).backup, chosen);
+  EXPECT_EQ(ReadSettingsFile(dir).settings, HabitSettings());
 }
 
 }  // namespace
