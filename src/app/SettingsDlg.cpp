@@ -5,6 +5,7 @@
 #include "diary/DiaryHelpKey.h"
 #include "res/Resource.h"
 #include "ui/LocalDate.h"
+#include "ui/ModuleFolder.h"
 
 namespace {
 
@@ -12,8 +13,11 @@ HWND TimePicker(HWND dialog) { return ::GetDlgItem(dialog, IDC_REMINDER_TIME); }
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow)
-    : CDialogBase(IDD_SETTINGS, owner), m_settings(settings), m_hHelpWnd(helpWindow) {}
+CSettingsDlg::CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow, const std::string& programDir)
+    : CDialogBase(IDD_SETTINGS, owner),
+      m_settings(settings),
+      m_hHelpWnd(helpWindow),
+      m_backups(programDir.empty() ? ModuleFolder() : programDir) {}
 
 BOOL CSettingsDlg::OnInitDialog() {
   ::CheckDlgButton(m_hWnd, IDC_REMINDER_ON, m_settings.reminderOn ? BST_CHECKED : BST_UNCHECKED);
@@ -28,6 +32,7 @@ BOOL CSettingsDlg::OnInitDialog() {
   SetPickerTime(picker, MakeLocalTime(today.wYear, today.wMonth, today.wDay, m_settings.reminderTime.hour,
                                       m_settings.reminderTime.minute));
   EnableTimeWithReminder();
+  m_backups.Attach(m_hWnd);
   // A window owned by the hidden frame comes up behind whatever the user works in unless brought forward.
   ::SetForegroundWindow(m_hWnd);
   return TRUE;
@@ -38,6 +43,7 @@ bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control) {
     EnableTimeWithReminder();
     return true;
   }
+  if (code == BN_CLICKED && m_backups.OnCommand(id)) return true;
   return CDialogBase::OnCommand(id, code, control);
 }
 

@@ -15,6 +15,6 @@ std::string IntegrityProblem(SqliteConnection& connection);
 
 // A short text that changes whenever the file is written: SQLite's change counter from the file header (which
 // every commit in rollback-journal mode moves), the size and the time of the last write (which a commit in WAL
-// mode, or another tool that replaces the file, moves). Reads only the header and the file's entry; empty
-// when there is no file.
+// mode, or another tool that replaces the file, moves; in whole seconds where the runtime gives no finer).
+// Reads only the header and the file's entry; empty when there is no file.
 std::string DatabaseStamp(const std::string& path);

@@ -15,6 +15,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/StoredReadMarks.cpp
 )
 list(APPEND WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryBackupRun.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExportCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FindDlg.cpp

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include "diary/DiaryBackupRun.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryDlg.h"
 #include "diary/DiaryPickerDate.h"
@@ -116,6 +117,8 @@ BOOL CReadingDlg::OnInitDialog() {
   const YearRange years = m_plan->SelectableYears();
   if (years.bKnown) SetPickerYearRange(m_datePicker, years.nFirstYear, years.nLastYear);
   m_diary.Open(programDir);
+  // The day's copy of a diary that opened, made before the window shows and any typing can start.
+  if (m_diary.HasDiary()) BackUpDiaryOfTheDay(m_hWnd, programDir);
   ShowDate(now);
 
   m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, kIconSize, kIconSize);

@@ -75,3 +75,9 @@
 #define IDD_SETTINGS 166
 #define IDC_REMINDER_ON 1022
 #define IDC_REMINDER_TIME 1023
+// Its part for the diary's backups.
+#define IDC_BACKUP_FOLDER 1024
+#define IDC_BACKUP_CHOOSE 1025
+#define IDC_BACKUP_LAST 1026
+#define IDC_BACKUP_NOW 1027
+#define IDC_BACKUP_RESTORE 1028

@@ -10,8 +10,13 @@
 //    one; without the file the real probe answers;
 //  - clock.txt plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was read, and
 //    the clock runs on from there in real time; a changed file sets the clock anew (a test moves it forward,
-//    as a sleep would); without the file, or with a text in another form, the real clock answers.
+//    as a sleep would); without the file, or with a text in another form, the real clock answers;
+//  - folderpick.txt plays the folder picker and filepick.txt the open dialog: each holds the UTF-8 path the
+//    user picks, and without the file the user cancels; each call goes to calls.log with the folder it
+//    opened on ("folderpick|FOLDER", "filepick|FOLDER").
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -124,6 +129,34 @@ void WINAPI PlayedLocalTime(LPSYSTEMTIME time) {
   ::FileTimeToSystemTime(&fileTime, time);
 }
 
+// The UTF-8 text of a file beside the exe; false without the file.
+bool ReadPlayed(const wchar_t* name, std::string& text) {
+  FILE* file = _wfopen(BesideExe(name).c_str(), L"rb");
+  if (!file) return false;
+  char buffer[4 * MAX_PATH] = "";
+  text.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, file));
+  std::fclose(file);
+  return true;
+}
+
+PIDLIST_ABSOLUTE WINAPI PlayedBrowseForFolder(LPBROWSEINFOW info) {
+  Record("folderpick|" + Text(reinterpret_cast<const wchar_t*>(info->lParam)));
+  std::string folder;
+  if (!ReadPlayed(L"folderpick.txt", folder)) return nullptr;
+  return ::ILCreateFromPathW(Widen(folder).c_str());
+}
+
+BOOL WINAPI PlayedGetOpenFileName(LPOPENFILENAMEW dialog) {
+  Record("filepick|" + Text(dialog->lpstrInitialDir));
+  std::string path;
+  if (!ReadPlayed(L"filepick.txt", path)) return FALSE;
+  const std::wstring wide = Widen(path);
+  if (wide.size() >= dialog->nMaxFile) return FALSE;
+  wide.copy(dialog->lpstrFile, wide.size());
+  dialog->lpstrFile[wide.size()] = L'\0';
+  return TRUE;
+}
+
 bool PlayedWinHelpViewer() {
   FILE* file = _wfopen(BesideExe(L"helpviewer.txt").c_str(), L"rb");
   if (!file) return g_realHasWinHelpViewer();
@@ -165,6 +198,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   g_realHasWinHelpViewer = calls.hasWinHelpViewer;
   calls.hasWinHelpViewer = &PlayedWinHelpViewer;
   calls.getLocalTime = &PlayedLocalTime;
+  calls.browseForFolder = &PlayedBrowseForFolder;
+  calls.getOpenFileName = &PlayedGetOpenFileName;
   g_changeDirectoryMessage = ::RegisterWindowMessageW(L"VesperalTestChangeDirectory");
   g_recordShownDayMessage = ::RegisterWindowMessageW(L"VesperalTestRecordShownDay");
   HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -173,6 +174,9 @@ TEST_F(DiaryBackupTest, AFailedBackupIsToldOnceADayAndLeavesEverythingAsItWas) {
       std::string bytes = TestFiles::Read(DiaryPath());
       for (size_t i = 4096; i < 4096 + 64; ++i) bytes[i] = '\x7f';
       TestFiles::Write(DiaryPath(), bytes);
+      // Written later than the backup, as a change would be (file times may count whole seconds only).
+      const auto path = TestFiles::FsPath(DiaryPath());
+      std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::hours(1));
     }
     const std::vector<std::string> filesBefore = FilesIn(keeper.Folder());
     const std::string diaryBefore = TestFiles::Read(DiaryPath());

@@ -26,8 +26,8 @@ int EntryCount(const std::string& path) {
   if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
     sqlite3_exec(
         db, "SELECT count(*) FROM VESPERAL",
-        [](void* out, int, char** values, char**) { return *static_cast<int*>(out) = std::stoi(values[0]), 0; },
-        &count, nullptr);
+        [](void* out, int, char** values, char**) { return *static_cast<int*>(out) = std::stoi(values[0]), 0; }, &count,
+        nullptr);
   }
   sqlite3_close(db);
   return count;
