@@ -11,7 +11,7 @@
 namespace {
 
 const std::string& LongDiary() {
-  static const std::string dir = MakeDiaryFolder(10000, u8"감사", 2000);
+  static const std::string dir = MakeDiaryFolder(10000, u8"감사", 1600);
   return dir;
 }
 
