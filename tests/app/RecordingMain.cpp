@@ -129,31 +129,27 @@ void WINAPI PlayedLocalTime(LPSYSTEMTIME time) {
   ::FileTimeToSystemTime(&fileTime, time);
 }
 
-// The UTF-8 text of a file beside the exe; false without the file.
-bool ReadPlayed(const wchar_t* name, std::string& text) {
+// The path a picker's file beside the exe names, wide; empty without the file (the user cancels).
+std::wstring PlayedPick(const wchar_t* name) {
   FILE* file = _wfopen(BesideExe(name).c_str(), L"rb");
-  if (!file) return false;
-  char buffer[4 * MAX_PATH] = "";
-  text.assign(buffer, std::fread(buffer, 1, sizeof buffer - 1, file));
+  if (!file) return std::wstring();
+  char path[4 * MAX_PATH] = "";
+  path[std::fread(path, 1, sizeof path - 1, file)] = '\0';
   std::fclose(file);
-  return true;
+  return Widen(path);
 }
 
 PIDLIST_ABSOLUTE WINAPI PlayedBrowseForFolder(LPBROWSEINFOW info) {
   Record("folderpick|" + Text(reinterpret_cast<const wchar_t*>(info->lParam)));
-  std::string folder;
-  if (!ReadPlayed(L"folderpick.txt", folder)) return nullptr;
-  return ::ILCreateFromPathW(Widen(folder).c_str());
+  const std::wstring folder = PlayedPick(L"folderpick.txt");
+  return folder.empty() ? nullptr : ::ILCreateFromPathW(folder.c_str());
 }
 
 BOOL WINAPI PlayedGetOpenFileName(LPOPENFILENAMEW dialog) {
   Record("filepick|" + Text(dialog->lpstrInitialDir));
-  std::string path;
-  if (!ReadPlayed(L"filepick.txt", path)) return FALSE;
-  const std::wstring wide = Widen(path);
-  if (wide.size() >= dialog->nMaxFile) return FALSE;
-  wide.copy(dialog->lpstrFile, wide.size());
-  dialog->lpstrFile[wide.size()] = L'\0';
+  const std::wstring path = PlayedPick(L"filepick.txt");
+  if (path.empty() || path.size() >= dialog->nMaxFile) return FALSE;
+  dialog->lpstrFile[path.copy(dialog->lpstrFile, path.size())] = L'\0';
   return TRUE;
 }
 
