@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "HabitPrinters.h"
 #include "diary/BackupRules.h"
@@ -16,6 +17,14 @@ BackupSettings Record(std::optional<CalendarDay> last, const std::string& stamp)
   if (last) record.last = LocalTime{*last, 9 * 3600};
   record.lastStamp = stamp;
   return record;
+}
+
+// Days written as "YYYYMMDD YYYYMMDD ...".
+Days Keys(const std::string& keys) {
+  Days days;
+  std::istringstream in(keys);
+  for (std::string key; in >> key;) days.push_back(*ParseDayKey(key));
+  return days;
 }
 
 Days Every(CalendarDay first, const CalendarDay& last) {
@@ -45,18 +54,10 @@ TEST(BackupRulesTest, TheDaysBackupIsDueOnceADayWhenTheDiaryChangedOrTheFolderHo
 }
 
 TEST(BackupRulesTest, SevenDaysThenTheNewestOfEightWeeksThenOfTwentyFourMonthsAndAlwaysTheNewestGood) {
-  const CalendarDay wednesday{2026, 3, 18};
-  // Of daily copies: this week (from Monday 16 March) and the days back to Thursday 12 March; the newest of
-  // each week back to that of Monday 19 January; the last day of each month back to March 2024.
-  Days ofDaily = Every({2026, 3, 12}, wednesday);
-  for (const CalendarDay& day : Days{{2026, 1, 25},
-                                     {2026, 2, 1},
-                                     {2026, 2, 8},
-                                     {2026, 2, 15},
-                                     {2026, 2, 22},
-                                     {2026, 2, 28},
-                                     {2026, 3, 1},
-                                     {2026, 3, 8}})
+  // Of daily copies, on Wednesday 18 March: the days back to Thursday 12 March; the newest of each week back to
+  // that of Monday 19 January; the last day of each month back to March 2024.
+  Days ofDaily = Every({2026, 3, 12}, {2026, 3, 18});
+  for (const CalendarDay& day : Keys("20260125 20260201 20260208 20260215 20260222 20260228 20260301 20260308"))
     ofDaily.push_back(day);
   for (int month = 2024 * 12 + 2; month < 2026 * 12 + 1; ++month)
     ofDaily.push_back(PreviousDay({(month + 1) / 12, (month + 1) % 12 + 1, 1}));
@@ -64,33 +65,21 @@ TEST(BackupRulesTest, SevenDaysThenTheNewestOfEightWeeksThenOfTwentyFourMonthsAn
   const struct {
     const char* name;
     Days copies;
-    CalendarDay today;
-    std::optional<CalendarDay> newestGood;
+    const char *today, *newestGood;
     Days kept;
   } rows[] = {
-      {"copies of every day for more than two years", Every({2023, 12, 1}, wednesday), wednesday, wednesday, ofDaily},
-      {"a few copies: the newest of each week and month",
-       {{2023, 1, 10}, {2025, 11, 5}, {2025, 11, 20}, {2026, 2, 10}, {2026, 2, 12}, {2026, 3, 2}, {2026, 3, 4}},
-       wednesday,
-       std::nullopt,
-       {{2025, 11, 20}, {2026, 2, 12}, {2026, 3, 4}}},
-      {"only old copies: the newest good one stays",
-       {{2020, 1, 1}, {2020, 6, 1}},
-       wednesday,
-       {{2020, 6, 1}},
-       {{2020, 6, 1}}},
-      {"a clock set back: copies after today stay",
-       {{2026, 3, 18}, {2026, 3, 25}},
-       wednesday,
-       std::nullopt,
-       {{2026, 3, 18}, {2026, 3, 25}}},
-      {"a week begins on Monday",
-       {{2026, 3, 1}, {2026, 3, 2}, {2026, 3, 7}, {2026, 3, 8}},
-       {2026, 3, 16},
-       std::nullopt,
-       {{2026, 3, 1}, {2026, 3, 8}}},
+      {"copies of every day for two years", Every({2023, 12, 1}, {2026, 3, 18}), "20260318", "20260318", ofDaily},
+      {"the newest of each week and month", Keys("20230110 20251105 20251120 20260210 20260212 20260302 20260304"),
+       "20260318", "", Keys("20251120 20260212 20260304")},
+      {"only old copies: the newest good one stays", Keys("20200101 20200601"), "20260318", "20200601",
+       Keys("20200601")},
+      {"a clock set back: copies after today stay", Keys("20260318 20260325"), "20260318", "",
+       Keys("20260318 20260325")},
+      {"a week begins on Monday", Keys("20260301 20260302 20260307 20260308"), "20260316", "",
+       Keys("20260301 20260308")},
   };
-  for (const auto& row : rows) EXPECT_EQ(BackupsToKeep(row.copies, row.today, row.newestGood), row.kept) << row.name;
+  for (const auto& row : rows)
+    EXPECT_EQ(BackupsToKeep(row.copies, *ParseDayKey(row.today), ParseDayKey(row.newestGood)), row.kept) << row.name;
 }
 
 // Thinned day after day, the copies left are those the rule keeps of every copy ever made: nothing it would
