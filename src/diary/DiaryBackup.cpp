@@ -87,15 +87,14 @@ void CopyInto(SqliteConnection& source, const std::string& building, bool& sourc
 
 // Copies cut short by a killed process: never a backup (the name does not end in .mdb), always safe to drop.
 void RemoveLeftovers(const std::string& folder) {
+  std::vector<std::filesystem::path> leftovers;
   std::error_code error;
   for (std::filesystem::directory_iterator it(FileSystemPath(folder), error), end; !error && it != end;
        it.increment(error)) {
     const std::string name = it->path().filename().u8string();
-    if (name.rfind("memo-", 0) == 0 && name.find(".mdb.tmp") != std::string::npos) {
-      std::error_code ignored;
-      std::filesystem::remove(it->path(), ignored);
-    }
+    if (name.rfind("memo-", 0) == 0 && name.find(".mdb.tmp") != std::string::npos) leftovers.push_back(it->path());
   }
+  for (const auto& leftover : leftovers) std::filesystem::remove(leftover, error);
 }
 
 void RemoveUnkept(const std::string& folder, const CalendarDay& today) {
@@ -110,11 +109,17 @@ void RemoveUnkept(const std::string& folder, const CalendarDay& today) {
   }
 }
 
-// A free name for the diary as it was before a restore.
+// A free name for the diary as it was before a restore: no file of that name, nor one SQLite would take as
+// belonging to it.
 std::string KeptName(const std::string& folder, const CalendarDay& today) {
   const std::string base = folder + "memo-" + DayKey(today) + u8"-되살리기전";
+  const auto taken = [](const std::string& name) {
+    bool any = Exists(name) || Exists(name + ".tmp");
+    for (const char* companion : kCompanions) any = any || Exists(name + companion);
+    return any;
+  };
   std::string name = base + ".mdb";
-  for (int n = 2; Exists(name) || Exists(name + ".tmp"); ++n) name = base + "-" + std::to_string(n) + ".mdb";
+  for (int n = 2; taken(name); ++n) name = base + "-" + std::to_string(n) + ".mdb";
   return name;
 }
 
