@@ -59,27 +59,12 @@ fi
 plans=()
 for y in $plan_years; do plans+=("$y.dat"); done
 first_plan=${plans[0]%.dat} last_plan=${plans[-1]%.dat}
-if [ "${VESPERAL_RELEASE_TEXT:-}" = sample ]; then
-  for y in $plan_years; do build/tools/plancompile --year "$y" samples/sample-plan.txt "$stage/$y.dat"; done
+catalog_line=$(VESPERAL_PLAN_CACHE=$cache_root scripts/plan-files.sh build/tools/plancompile "$stage" $plan_years)
+if [ "$catalog_line" = sample ]; then
   text_lines=("본문: 표본 계획 (samples/sample-plan.txt). 성경 본문이 아닌 시험용 글입니다.")
 else
-  catalog_line=$(scripts/release-text.sh build/tools/plancompile)
   IFS=$'\x1f' read -r name abbreviation language text_version description copyright licence \
     <<<"$(tr '\t' '\037' <<<"$catalog_line")"
-  key=$(cat build/tools/plancompile <(echo "$catalog_line") | sha256sum | cut -c1-16)
-  cache=$cache_root/$name-$key
-  mkdir -p "$cache"
-  # Plans of the same module from an earlier compiler or module version are not used again.
-  find "$cache_root" -mindepth 1 -maxdepth 1 -name "$name-*" ! -name "$name-$key" -exec rm -rf {} +
-  missing=()
-  for y in $plan_years; do [ -f "$cache/$y.dat" ] || missing+=("$y"); done
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "release: building the plans of ${missing[*]} from the module $name"
-    # plancompile renames its output into place only when it is whole, so the cache never holds half a file.
-    printf '%s\n' "${missing[@]}" |
-      xargs -P "$jobs" -I{} build/tools/plancompile --year {} --module "$name" --generate bible "$cache/{}.dat"
-  fi
-  for y in $plan_years; do cp "$cache/$y.dat" "$stage/"; done
   text_lines=("본문: ${description:-$name}"
               "SWORD 모듈: $name, 판 ${text_version:-(적혀 있지 않음)}, 언어 ${language:-(적혀 있지 않음)}"
               "저작권: ${copyright:-(모듈 정보에 적혀 있지 않음)}"

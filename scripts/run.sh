@@ -2,7 +2,9 @@
 # Builds the program and starts it under Wine.
 #  - builds Vesperal.exe (32-bit Windows, the product) and the plan compiler, and makes one program folder,
 #    build/program, with the exe, its greeting sound, its help (psaltery.hlp and the page psaltery.html), and
-#    the sample reading plan compiled for last, this and next year;
+#    the reading plans of last, this and next year as a release makes them: the whole Bible in a year from the
+#    installed Bible module (scripts/plan-files.sh; compiled once and kept). The team's sample plan, which is
+#    not scripture, is used where no module is installed, or when asked for with VESPERAL_RELEASE_TEXT=sample;
 #  - on a machine that cannot run 32-bit programs (or with VESPERAL_WIN64=1) the 32-bit exe is still built and
 #    checked, and the program folder gets the 64-bit build of the same sources instead, which Wine can run there;
 #  - starts the program on $DISPLAY, or on an Xvfb of its own when there is none, and saves a screenshot
@@ -45,9 +47,12 @@ for extra in Vesperal.wav psaltery.hlp psaltery.html; do
   [ -f "build/$windows_build/$extra" ] && cp "build/$windows_build/$extra" "$program/"
 done
 year=$(date +%Y)
-for y in $((year - 1)) "$year" $((year + 1)); do
-  build/tools/plancompile --year "$y" samples/sample-plan.txt "$program/$y.dat"
-done
+years=($((year - 1)) "$year" $((year + 1)))
+if ! text=$(scripts/plan-files.sh build/tools/plancompile "$program" "${years[@]}"); then
+  echo "run: no Bible module to build the plans from; the sample plan (not scripture) is used" >&2
+  text=$(VESPERAL_RELEASE_TEXT=sample scripts/plan-files.sh build/tools/plancompile "$program" "${years[@]}")
+fi
+echo "run: reading plans of ${years[*]} from: ${text%%$'\t'*}"
 echo "run: program folder $root/$program"
 
 use_wine_for "$(pe_machine "$program/Vesperal.exe")"

@@ -5,6 +5,7 @@
 #include "app/TrayIcon.h"
 #include "app/TrayRules.h"
 #include "diary/DiaryBackupRun.h"
+#include "diary/StoredReadMarks.h"
 #include "reading/ReadingDlg.h"
 #include "res/Resource.h"
 #include "res/TextIds.h"
@@ -214,19 +215,25 @@ void CMainFrame::ShowTrayMenu() {
   item(ID_HOMEPAGE_OPEN, IDS_MENU_HOMEPAGE_OPEN);
   item(ID_HELP_OPEN, IDS_MENU_HELP_OPEN);
   item(ID_CATCH_UP, IDS_MENU_CATCH_UP);
+  // Without marks that can be read every day would look unread.
+  if (!ReadStoredMarks(ModuleFolder())) ::EnableMenuItem(menu.Get(), ID_CATCH_UP, MF_BYCOMMAND | MF_GRAYED);
   item(ID_SETTINGS, IDS_MENU_SETTINGS);
   ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
   item(ID_APP_EXIT, IDS_MENU_APP_EXIT);
+  // A notification icon's menu takes the keyboard, and closes on a click elsewhere, only while its owner is
+  // the foreground window; the message posted after it lets the menu close properly when dismissed.
+  ::SetForegroundWindow(m_hWnd);
   // Bottom-left corner at the cursor; the chosen item comes back as WM_COMMAND.
   ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd,
                    nullptr);
+  ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
 }
 
 void CMainFrame::OpenReadingWindow(ReadingAction action) {
   // The settings window is finished first: a reading window run inside it would hold it open, confirmed
   // or not, until the reading window closed.
   if (m_pSettingsDlg) {
-    ::SetForegroundWindow(m_pSettingsDlg->GetSafeHwnd());
+    m_pSettingsDlg->TellTheReadingWindowWaits();
     return;
   }
   m_bReadingOpen = true;
@@ -273,10 +280,15 @@ void CMainFrame::OnClose() {
 
 void CMainFrame::OnEndSession() {
   // The session ends once we return: the running reading window goes now, releasing its databases as
-  // when the user closes it, and then the frame closes as on the exit command.
-  // What was typed in the diary is stored first: the diary may not have seen the end of the session yet.
+  // when the user closes it, and then the frame closes as on the exit command, whatever happened before.
   if (g_pReadingDlg && g_pReadingDlg->GetSafeHwnd()) {
-    g_pReadingDlg->StoreDiaryChanges();
+    // What was typed in the diary is stored first: the diary may not have seen the end of the session yet.
+    // A store that fails is tried once more and left; no one can be asked now, and nothing may stop the
+    // cleanup below.
+    try {
+      g_pReadingDlg->StoreDiaryChanges();
+    } catch (...) {
+    }
     ::DestroyWindow(g_pReadingDlg->GetSafeHwnd());
   }
   OnClose();

@@ -33,9 +33,31 @@ BOOL CSettingsDlg::OnInitDialog() {
                                       m_settings.reminderTime.minute));
   EnableTimeWithReminder();
   m_backups.Attach(m_hWnd);
+  CentreOnWorkArea();
   // A window owned by the hidden frame comes up behind whatever the user works in unless brought forward.
   ::SetForegroundWindow(m_hWnd);
   return TRUE;
+}
+
+void CSettingsDlg::CentreOnWorkArea() {
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!::GetMonitorInfoW(::MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  RECT window;
+  ::GetWindowRect(m_hWnd, &window);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  ::SetWindowPos(m_hWnd, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CSettingsDlg::TellTheReadingWindowWaits() {
+  ::ShowWindow(GetDlgItem(IDC_SETTINGS_NOTE), SW_SHOWNA);
+  ::SetForegroundWindow(m_hWnd);
+  FLASHWINFO flash{sizeof flash, m_hWnd, FLASHW_ALL, 3, 0};
+  ::FlashWindowEx(&flash);
 }
 
 bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control) {
@@ -63,9 +85,3 @@ void CSettingsDlg::EnableTimeWithReminder() {
   ::EnableWindow(TimePicker(m_hWnd), ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED);
 }
 
-bool EditHabitSettings(HWND owner, HabitSettings& settings) {
-  CSettingsDlg dialog(owner, settings, owner);
-  if (dialog.DoModal(owner) != IDOK) return false;
-  settings = dialog.Settings();
-  return true;
-}

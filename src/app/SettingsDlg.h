@@ -18,6 +18,9 @@ class CSettingsDlg : public CDialogBase {
 
   // The settings as the user left them; meaningful after the window ended with IDOK.
   const HabitSettings& Settings() const { return m_settings; }
+  // The tray asked for the reading window, which opens only once this window is closed: the window says so
+  // and flashes.
+  void TellTheReadingWindowWaits();
 
  protected:
   BOOL OnInitDialog() override;
@@ -28,12 +31,12 @@ class CSettingsDlg : public CDialogBase {
  private:
   // The time can be chosen only while the reminder is on.
   void EnableTimeWithReminder();
+  // In the middle of the work area of the monitor the user works on (the one under the pointer), as a
+  // message box opens, not at the screen's corner where a window owned by the hidden frame would.
+  void CentreOnWorkArea();
 
   HabitSettings m_settings;
   HWND m_hHelpWnd;
   CBackupControls m_backups;
 };
 
-// Runs the window modally over `owner`. True when the user confirmed: `settings` then holds the choice;
-// otherwise it is left as it was.
-bool EditHabitSettings(HWND owner, HabitSettings& settings);

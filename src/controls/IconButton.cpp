@@ -109,6 +109,22 @@ LRESULT CIconButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!wParam) OnDisable();
       return result;
     }
+    case WM_GETDLGCODE: {
+      // An owner-drawn button is no push button to the dialog manager, which would give Enter on it to the
+      // dialog's default button instead; Enter presses this button, as Space does.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const LRESULT code = CallButtonClass(msg, wParam, lParam);
+      return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE : code;
+    }
+    case WM_KEYDOWN:
+      if (wParam != VK_RETURN) return CallButtonClass(msg, wParam, lParam);
+      if (::IsWindowEnabled(m_hWnd))
+        ::SendMessageW(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(m_hWnd), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(m_hWnd));
+      return 0;
+    case WM_CHAR:
+      // The Enter that pressed the button is not a character for it.
+      return wParam == '\r' ? 0 : CallButtonClass(msg, wParam, lParam);
     case WM_REFLECTED_DRAWITEM:
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
@@ -200,6 +216,14 @@ void CIconButton::DrawItem(const DRAWITEMSTRUCT& item) {
   RECT captionRect = rc;
   if (m_hIconHover) DrawIcon(dc, rc, captionRect, !caption.empty(), pressed, disabled);
   if (!caption.empty()) DrawCaption(dc, caption.c_str(), captionRect, pressed, disabled);
+  // A keyboard user sees where the focus is, unless the window hides focus cues until a key is used.
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    RECT focus = rc;
+    ::InflateRect(&focus, -2, -2);
+    ::SetTextColor(dc, m_text);
+    ::SetBkColor(dc, m_face);
+    ::DrawFocusRect(dc, &focus);
+  }
 }
 
 void CIconButton::DrawFrame(HDC dc, const RECT& rc, bool pressed) const {

@@ -2,7 +2,8 @@
 // A flat owner-drawn push button with a hover icon and a normal icon. It subclasses an existing push button
 // of a dialog with SetWindowSubclass (the window's own data stays its maker's), tracks the pointer with the
 // mouse capture to know when it is hovered, and draws itself when the parent reflects WM_DRAWITEM to it
-// (WM_REFLECTED_DRAWITEM). The icons are owned by the button.
+// (WM_REFLECTED_DRAWITEM). Enter and Space press it, as they press a push button; it draws the focus
+// rectangle when it has the focus. The icons are owned by the button.
 #include <windows.h>
 
 #include "controls/GdiHandles.h"

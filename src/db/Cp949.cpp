@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "db/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 

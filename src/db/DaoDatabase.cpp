@@ -14,9 +14,9 @@ void CDaoDatabase::Open(const std::string& path, bool /*exclusive*/, bool readOn
   m_strPath = path;
 }
 
-void CDaoDatabase::OpenImmutable(const std::string& path) {
+void CDaoDatabase::OpenImmutable(const std::string& path, std::chrono::milliseconds stepLimit) {
   Close();
-  m_conn = SqliteConnection::OpenImmutable(path);
+  m_conn = SqliteConnection::OpenImmutable(path, stepLimit);
   m_strPath = path;
 }
 

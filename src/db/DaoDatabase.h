@@ -1,5 +1,6 @@
 #pragma once
 // A connection to one database file. Paths and statements are UTF-8 text.
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -20,8 +21,9 @@ class CDaoDatabase {
   // when it is missing or not a database of ours; the file is then left untouched.
   void Open(const std::string& path, bool exclusive = false, bool readOnly = false, const std::string& connect = "");
   // Opens an existing database file that nobody changes while it is open (a file shipped to be read):
-  // read-only and without file locks. Refused files throw as with Open.
-  void OpenImmutable(const std::string& path);
+  // read-only and without file locks. Refused files throw as with Open. Each step of a statement, the open's
+  // own first read included, may take `stepLimit`.
+  void OpenImmutable(const std::string& path, std::chrono::milliseconds stepLimit);
   // Makes a new, empty database file (an existing file is refused) and opens it.
   void Create(const std::string& path, const std::string& locale = dbLangGeneral, int options = 0);
   bool IsOpen() const;

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/FilePath.h"
 #include "db/JetErrors.h"
 
 namespace {
@@ -31,10 +32,6 @@ bool HasHotJournal(const std::filesystem::path& file) {
 }
 
 }  // namespace
-
-std::filesystem::path FileSystemPath(const std::string& path) {
-  return std::filesystem::u8path(path);
-}
 
 void CheckDatabaseFile(const std::string& path) {
   const std::filesystem::path fsPath = FileSystemPath(path);

@@ -1,11 +1,7 @@
 #pragma once
 // Looks at a file before SQLite sees it: SQLite would take an empty file, or a missing one, as a new
 // empty database, and would read a damaged one only far enough to fail later.
-#include <filesystem>
 #include <string>
-
-// The file system path of a UTF-8 path.
-std::filesystem::path FileSystemPath(const std::string& path);
 
 // Throws CDaoException naming the file unless it looks like a whole SQLite database. Only reads.
 void CheckDatabaseFile(const std::string& path);

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "db/JetErrors.h"
-#include "db/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "db/DatabaseFileCheck.h"
+#include "base/FilePath.h"
 #include "db/SqliteConnection.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "db/JetErrors.h"
 #include "db/JetLike.h"
 #include "db/SqliteTransaction.h"
+#include "base/FilePath.h"
 
 namespace {
 
@@ -107,13 +108,16 @@ std::unique_ptr<SqliteConnection> SqliteConnection::OpenExisting(const std::stri
   return OpenChecked(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, false);
 }
 
-std::unique_ptr<SqliteConnection> SqliteConnection::OpenImmutable(const std::string& path) {
-  return OpenChecked(path, SQLITE_OPEN_READONLY, true);
+std::unique_ptr<SqliteConnection> SqliteConnection::OpenImmutable(const std::string& path,
+                                                                 std::chrono::milliseconds stepLimit) {
+  return OpenChecked(path, SQLITE_OPEN_READONLY, true, stepLimit);
 }
 
-std::unique_ptr<SqliteConnection> SqliteConnection::OpenChecked(const std::string& path, int flags, bool immutable) {
+std::unique_ptr<SqliteConnection> SqliteConnection::OpenChecked(const std::string& path, int flags, bool immutable,
+                                                                std::chrono::milliseconds stepLimit) {
   CheckDatabaseFile(path);
   std::unique_ptr<SqliteConnection> connection(new SqliteConnection(OpenHandle(path, flags, immutable), path));
+  connection->m_stepLimit = stepLimit;
   sqlite3_busy_timeout(connection->m_db, kBusyTimeoutMs);
   sqlite3_progress_handler(connection->m_db, kProgressSteps, &SqliteConnection::OnProgress, connection.get());
   connection->StartStep();

@@ -50,12 +50,16 @@ class StatementLease {
 
 class SqliteConnection {
  public:
+  static constexpr std::chrono::milliseconds kDefaultStepLimit{5000};
+
   // Opens an existing database file (UTF-8 path). Anything that is not an SQLite database is
   // refused with an exception naming the file, and the file is not written to.
   static std::unique_ptr<SqliteConnection> OpenExisting(const std::string& path, bool readOnly = false);
   // Opens an existing file that nobody changes while it is open, read-only and without file locks, so a
-  // read costs no lock calls; the same checks and bounds as OpenExisting apply.
-  static std::unique_ptr<SqliteConnection> OpenImmutable(const std::string& path);
+  // read costs no lock calls; the same checks and bounds as OpenExisting apply. `stepLimit` bounds each step
+  // from the first read of the file on (see SetStepTimeLimit).
+  static std::unique_ptr<SqliteConnection> OpenImmutable(const std::string& path,
+                                                         std::chrono::milliseconds stepLimit = kDefaultStepLimit);
   // Makes a new database file; an existing file is refused.
   static std::unique_ptr<SqliteConnection> CreateNew(const std::string& path);
   ~SqliteConnection();
@@ -80,7 +84,8 @@ class SqliteConnection {
 
  private:
   SqliteConnection(sqlite3* db, std::string path) : m_db(db), m_strPath(std::move(path)) {}
-  static std::unique_ptr<SqliteConnection> OpenChecked(const std::string& path, int flags, bool immutable);
+  static std::unique_ptr<SqliteConnection> OpenChecked(const std::string& path, int flags, bool immutable,
+                                                       std::chrono::milliseconds stepLimit = kDefaultStepLimit);
   // The journal and sync settings matter only to a connection that writes.
   void ApplySettings(bool writes = true);
   static int OnProgress(void* self);
@@ -88,6 +93,6 @@ class SqliteConnection {
   sqlite3* m_db;
   std::string m_strPath;  // for messages
   std::unordered_map<std::string, std::shared_ptr<SqliteStatement>> m_cache;
-  std::chrono::milliseconds m_stepLimit{5000};
+  std::chrono::milliseconds m_stepLimit = kDefaultStepLimit;
   std::chrono::steady_clock::time_point m_stepDeadline = std::chrono::steady_clock::time_point::max();
 };

@@ -5,13 +5,12 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DaoRecordset.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DaoTableDef.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DatabaseFileCheck.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/EngineFault.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClassifyFault.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SchemaCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FieldValue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetErrors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetLike.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetStatement.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MessageText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SqliteBackup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SqliteConnection.cpp
 )

@@ -5,7 +5,8 @@
 // be told. Portable: the window layer passes the local time and shows the messages.
 #include <string>
 
-#include "db/MessageText.h"
+#include "base/MessageText.h"
+#include "base/ProgramFiles.h"
 #include "diary/DiaryBackup.h"
 #include "diary/DiaryUnavailable.h"
 #include "habit/BackupSettings.h"
@@ -17,7 +18,7 @@ class CBackupKeeper {
 
   const std::string& ProgramDir() const { return m_strProgramDir; }
   const BackupSettings& Settings() const { return m_settings; }
-  std::string DiaryPath() const { return m_strProgramDir + "memo.mdb"; }
+  std::string DiaryPath() const { return DiaryFilePath(m_strProgramDir); }
   // The folder in use, ending in the program folder's separator.
   std::string Folder() const;
 

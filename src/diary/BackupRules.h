@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "habit/BackupSettings.h"
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 
 // A backup is named by the day it was made: memo-YYYYMMDD.mdb.
 std::string BackupFileName(const CalendarDay& day);

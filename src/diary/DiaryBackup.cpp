@@ -9,7 +9,7 @@
 
 #include "db/DaoDatabase.h"
 #include "db/DaoException.h"
-#include "db/DatabaseFileCheck.h"
+#include "base/FilePath.h"
 #include "db/JetErrors.h"
 #include "db/SchemaCheck.h"
 #include "db/SqliteBackup.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 
 // Why a file is no diary to copy or restore from.
 enum class DiaryFileFault {

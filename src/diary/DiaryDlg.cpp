@@ -46,30 +46,45 @@ bool CDiaryDlg::OpenDiaryWindow() {
 
 void CDiaryDlg::CloseDiaryWindow() {
   // Stored first while the window can still stay: what was typed goes only by the user's choice.
-  const bool mayClose = CallGuarded(m_hWnd, false, false, [this] { return StoreOrAskToDiscard(); });
+  const bool mayClose = CallGuarded(m_hWnd, false, false, [this] { return StoreTypedText(StoreOccasion::kClose); });
   if (mayClose) DestroyWindow();
 }
 
-bool CDiaryDlg::StoreOrAskToDiscard() {
-  try {
-    StoreChanges();
-    return true;
-  } catch (const CDaoException& error) {
-    const MessageText question = Session().StoreFailureMessage(error).Then(IDS_DIARY_DISCARD_QUESTION);
-    if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
-    // Given up by the user's choice: nothing is stored as the window goes.
-    m_bModified = false;
-    return true;
+bool CDiaryDlg::Write(StoreOccasion occasion, const std::function<void()>& write) {
+  const StoreFailureResponse response = RespondToStoreFailure(occasion);
+  for (int attempt = 1;; ++attempt) {
+    try {
+      write();
+      return true;
+    } catch (const CDaoException& error) {
+      if (attempt < response.attempts) continue;
+      // Left unstored for good: a later occasion (the window's own end) does not try again.
+      if (response.goOnAnyway) m_bModified = false;
+      if (!response.tell) return response.goOnAnyway;
+      MessageText message = Session().FailureMessage(response.headline, error);
+      if (!response.askToGiveUp) {
+        AppMessageBox(m_hWnd, message, MB_OK | MB_ICONSTOP);
+        return response.goOnAnyway;
+      }
+      message.Then(IDS_DIARY_DISCARD_QUESTION);
+      if (AppMessageBox(m_hWnd, message, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) return false;
+      // Given up by the user's choice: nothing is stored as the occasion goes on.
+      m_bModified = false;
+      return true;
+    }
   }
+}
+
+bool CDiaryDlg::StoreTypedText(StoreOccasion occasion) {
+  if (!m_hWnd || !m_bModified) return true;
+  return Write(occasion, [this] { StoreEntry(); });
 }
 
 void CDiaryDlg::SetDiaryDateRange(int firstYear, int lastYear) {
   if (m_hWnd) SetPickerYearRange(GetDlgItem(IDC_DIARY_DATE), firstYear, lastYear);
 }
 
-void CDiaryDlg::StoreChanges() {
-  if (m_hWnd && m_bModified) StoreEntry();
-}
+void CDiaryDlg::StoreChanges() { StoreTypedText(StoreOccasion::kSessionEnd); }
 
 // ---- Entry steps
 
@@ -127,16 +142,6 @@ void CDiaryDlg::StoreEntry() {
   ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), TRUE);
 }
 
-bool CDiaryDlg::TryStoreEntry() {
-  try {
-    StoreEntry();
-    return true;
-  } catch (const CDaoException& error) {
-    AppMessageBox(m_hWnd, Session().StoreFailureMessage(error), MB_OK | MB_ICONSTOP);
-    return false;
-  }
-}
-
 void CDiaryDlg::ClearEntry() {
   ::EnableWindow(GetDlgItem(IDC_DIARY_DELETE), FALSE);
   m_strTitle.clear();
@@ -151,7 +156,7 @@ void CDiaryDlg::FollowDate() {
   const std::string key = Session().ShownKey();
   if (key == m_strKey) return;
   // Stored under the old key.
-  if (m_bModified && !TryStoreEntry()) {
+  if (!StoreTypedText(StoreOccasion::kDateChange)) {
     // The typing stays, so the date stays with it: the picker goes back, and the reading window follows.
     Session().SetShownDate(m_shownDate);
     SetPickerTime(GetDlgItem(IDC_DIARY_DATE), PickerTimeOf(m_shownDate));
@@ -191,13 +196,13 @@ BOOL CDiaryDlg::OnInitDialog() {
 
 void CDiaryDlg::OnDelete() {
   if (AppMessageBox(m_hWnd, LoadText(IDS_DIARY_DELETE_QUESTION), MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
-  Session().DeleteEntry(m_strKey);
+  if (!Write(StoreOccasion::kDelete, [this] { Session().DeleteEntry(m_strKey); })) return;
   ClearEntry();
 }
 
 void CDiaryDlg::OnFind() {
-  // The search reads the file: what was typed goes there first, or the search waits.
-  if (!TryStoreEntry()) return;
+  // The search reads the file: the fields go there first, changed or not, or the search waits.
+  if (!Write(StoreOccasion::kSearch, [this] { StoreEntry(); })) return;
   if (m_bFindShown && m_pFindDlg && m_pFindDlg->GetSafeHwnd()) {
     ::SetFocus(m_pFindDlg->GetSafeHwnd());
     return;
@@ -279,7 +284,7 @@ bool CDiaryDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       return true;
     case WM_ENDSESSION:
       // Windows ends the process after this message: what was typed must be in the diary by then.
-      if (wParam) StoreChanges();
+      if (wParam) StoreTypedText(StoreOccasion::kSessionEnd);
       result = 0;
       return true;
     default:
@@ -294,8 +299,8 @@ bool CDiaryDlg::PreTranslateMessage(MSG& msg) {
 
 void CDiaryDlg::OnDestroy() {
   // Every way of closing ends here (the close buttons and keys, the reading window's diary button, the
-  // reading window going away): what was typed is stored as a change of date would store it.
-  StoreChanges();
+  // reading window going away). The ways that can ask have stored already; here no one is left to ask.
+  StoreTypedText(StoreOccasion::kSessionEnd);
   m_pFindDlg.reset();
   m_bFindShown = false;
 }

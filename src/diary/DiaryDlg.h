@@ -13,6 +13,7 @@
 #include "controls/GdiHandles.h"
 #include "diary/DiaryDate.h"
 #include "diary/DiaryWindow.h"
+#include "diary/StoreFailurePolicy.h"
 #include "ui/DialogBase.h"
 
 class CDiarySession;
@@ -33,8 +34,6 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   void LoadEntry();
   // Stores the fields under the shown key; an engine failure is thrown.
   void StoreEntry();
-  // Stores the fields; when that fails, says why and returns false, what was typed staying in the window.
-  bool TryStoreEntry();
   void ClearEntry();
   // Shows the session's date, storing the shown fields first when they were changed.
   void FollowDate();
@@ -70,8 +69,12 @@ class CDiaryDlg : public CDialogBase, public IDiaryWindow {
   void OnDelete();
   void OnFind();
   void ShowSearchText();
-  // Before the window goes: true when what was typed is stored, or the user chose to give it up.
-  bool StoreOrAskToDiscard();
+  // Runs `write` (a store of the fields, or the deletion) and, when it fails, does what the one policy for
+  // failed stores says for `occasion`: true when the occasion may go on.
+  bool Write(StoreOccasion occasion, const std::function<void()>& write);
+  // Stores the fields when they were changed, under the policy of `occasion`: true when the occasion may
+  // go on (stored, nothing to store, or given up).
+  bool StoreTypedText(StoreOccasion occasion);
 
   CIconHandle m_hIcon;
   bool m_bFindShown = false;

@@ -13,8 +13,8 @@ void CDiaryDlg::ExportDiary() {
   if (choice.DoModal() != IDOK) return;
   std::string path;
   if (!m_chooseFile || !m_chooseFile(m_hWnd, path)) return;
-  // What is on the screen belongs in the file.
-  StoreEntry();
+  // What is on the screen belongs in the file; the export waits while it cannot be stored.
+  if (!Write(StoreOccasion::kExport, [this] { StoreEntry(); })) return;
   path = WithTxtExtension(path);
   if (!Session().HasDiary()) {
     AppMessageBox(m_hWnd, LoadText(IDS_EXPORT_WITHOUT_DIARY), MB_OK);

@@ -1,7 +1,7 @@
 #include "diary/DiaryExportFile.h"
 
 #include "db/Cp949.h"
-#include "db/DatabaseFileCheck.h"
+#include "base/FilePath.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "db/DaoRecordset.h"
 #include "db/FieldValue.h"
-#include "db/Utf8.h"
+#include "base/Utf8.h"
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
 

@@ -18,7 +18,9 @@ class CDiarySession {
   // False when the diary could not be opened: nothing is read or stored then.
   bool HasDiary() const { return m_store.m_pDiarySet != nullptr; }
   const DiaryUnavailable& Unavailable() const { return m_store.Unavailable(); }
-  MessageText StoreFailureMessage(const CDaoException& error) const { return m_store.StoreFailureMessage(error); }
+  MessageText FailureMessage(int headlineId, const CDaoException& error) const {
+    return m_store.FailureMessage(headlineId, error);
+  }
 
   const DiaryDate& ShownDate() const { return m_shownDate; }
   std::string ShownKey() const { return MakeDateKey(m_shownDate.year, m_shownDate.month, m_shownDate.day); }

@@ -13,6 +13,9 @@
 #include "diary/DiaryRecordsetGuard.h"
 #include "diary/DiaryTable.h"
 #include "res/TextIds.h"
+#include "base/FilePath.h"
+#include "base/ProgramFiles.h"
+#include "db/ClassifyFault.h"
 
 namespace {
 
@@ -28,12 +31,6 @@ std::string EntryStatement(const std::string& key) {
   return std::string("select * from ") + kTable + " where " + kKeyDate + "='" + key + "'";
 }
 
-// Any entry at the path counts, as with a file search. The name is looked up as the layer opens it,
-// whatever the process's ANSI code page is.
-bool PathIsPresent(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(FileSystemPath(path), error);
-}
 
 }  // namespace
 
@@ -43,9 +40,12 @@ CDiaryStore::~CDiaryStore() {
 }
 
 bool CDiaryStore::OpenDiaryDb(const std::string& programDir) {
-  const std::string path = programDir + "memo.mdb";
+  const std::string path = DiaryFilePath(programDir);
   m_strPath = path;
   m_unavailable = DiaryUnavailable();
+  // The engine would call a folder a damaged file.
+  if (IsFolder(path))
+    return Refuse({DiaryUnavailable::Reason::kFolderInTheWay, EngineFault::kOther, path, programDir, ""});
   if (!PathIsPresent(path) && !CreateDiaryFile(path)) {
     DiaryUnavailable reason;
     reason.reason = DiaryUnavailable::Reason::kCannotCreate;
@@ -98,12 +98,16 @@ bool CDiaryStore::Refuse(DiaryUnavailable reason) {
   return false;
 }
 
+MessageText CDiaryStore::FailureMessage(int headlineId, const CDaoException& error) const {
+  return MessageText(headlineId).Then(FaultOf(error));
+}
+
 MessageText CDiaryStore::StoreFailureMessage(const CDaoException& error) const {
-  return MessageText(IDS_DIARY_STORE_FAILED).Then(FaultOf(error));
+  return FailureMessage(IDS_DIARY_STORE_FAILED, error);
 }
 
 MessageText CDiaryStore::MarkFailureMessage(const CDaoException& error) const {
-  return MessageText(IDS_MARK_STORE_FAILED).Then(FaultOf(error));
+  return FailureMessage(IDS_MARK_STORE_FAILED, error);
 }
 
 MessageText CDiaryStore::FaultOf(const CDaoException& error) const {

@@ -26,6 +26,8 @@ class CDiaryStore {
   // without a diary, and the diary button says why.
   bool OpenDiaryDb(const std::string& programDir);
   const DiaryUnavailable& Unavailable() const { return m_unavailable; }
+  // The message for an operation that failed with `error`: the headline text, then the file and the cause.
+  MessageText FailureMessage(int headlineId, const CDaoException& error) const;
   // The message for an entry operation that failed with `error`, naming the file and the cause.
   MessageText StoreFailureMessage(const CDaoException& error) const;
   // The same cause after a read mark could not be stored: the mark stays as it was.

@@ -14,6 +14,9 @@ MessageText DiaryUnavailable::Message() const {
     case Reason::kNotADiary:
       message.Then(IDS_DIARY_NOT_A_DIARY, {path});
       break;
+    case Reason::kFolderInTheWay:
+      message.Then(IDS_DIARY_FOLDER_IN_THE_WAY, {path});
+      break;
     case Reason::kFileFault:
       message.Then(IDS_DIARY_NOT_OPENED).Then(DescribeEngineFault(fault, path));
       if (fault != EngineFault::kDamaged && fault != EngineFault::kTooMuchWork) message.Then(IDS_DIARY_FILE_UNCHANGED);

@@ -3,7 +3,7 @@
 // can say it whenever it is pressed, while the reading window goes on without a diary.
 #include <string>
 
-#include "db/EngineFault.h"
+#include "base/FaultText.h"
 
 // Where the diary's backups are: the folder in use and its newest copy (empty when it holds none).
 struct BackupWhereabouts {
@@ -13,10 +13,11 @@ struct BackupWhereabouts {
 
 struct DiaryUnavailable {
   enum class Reason {
-    kNone,          // the diary is open
-    kCannotCreate,  // no memo.mdb, and none can be made in the folder
-    kFileFault,     // memo.mdb exists but cannot be opened: see `fault`
-    kNotADiary,     // memo.mdb is a database without the diary's table
+    kNone,            // the diary is open
+    kCannotCreate,    // no memo.mdb, and none can be made in the folder
+    kFileFault,       // memo.mdb exists but cannot be opened: see `fault`
+    kNotADiary,       // memo.mdb is a database without the diary's table
+    kFolderInTheWay,  // a folder stands where memo.mdb should be
   };
   Reason reason = Reason::kNone;
   EngineFault fault = EngineFault::kOther;  // for kFileFault

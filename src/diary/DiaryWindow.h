@@ -17,8 +17,8 @@ class IDiaryWindow {
   virtual HWND DiaryWindowHandle() const = 0;
   // The range of its date picker, as the reading window's: 1 January of first to 31 December of last.
   virtual void SetDiaryDateRange(int firstYear, int lastYear) = 0;
-  // Stores the fields when they were changed since they were last loaded or stored; an engine failure is
-  // thrown. Every way of closing comes here, the end of the Windows session too.
+  // Stores the fields when they were changed since they were last loaded or stored, as at the end of the
+  // Windows session: a failed store is tried once more and then left, without a word; nothing throws.
   virtual void StoreChanges() {}
 };
 

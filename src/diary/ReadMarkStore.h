@@ -3,7 +3,7 @@
 // progress, catch-up and reminder rules. The diary store owns one on its connection. Marks depend on the
 // diary, never the other way: when the table cannot be made or read, marking is unavailable and the
 // diary and the reading go on.
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 #include "habit/ReadMarks.h"
 
 class CDaoDatabase;

@@ -5,12 +5,13 @@
 
 #include "db/DaoDatabase.h"
 #include "db/DaoException.h"
-#include "db/DatabaseFileCheck.h"
 #include "diary/ReadMarkStore.h"
+#include "base/FilePath.h"
+#include "base/ProgramFiles.h"
 
 std::optional<ReadMarks> ReadStoredMarks(const std::string& programDir) {
   // The diary's file name, as the diary store makes it.
-  const std::string path = programDir + "memo.mdb";
+  const std::string path = DiaryFilePath(programDir);
   std::error_code error;
   const bool present = std::filesystem::exists(FileSystemPath(path), error);
   if (error) return std::nullopt;

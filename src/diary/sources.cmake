@@ -12,6 +12,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DiaryStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryUnavailable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadMarkStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StoreFailurePolicy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoredReadMarks.cpp
 )
 list(APPEND WIN_SOURCES

@@ -1,12 +1,16 @@
 #include "habit/CatchUpDay.h"
 
-std::optional<CalendarDay> FindCatchUpDay(const ReadMarks& marks, const CalendarDay& today,
-                                          const HasReading& hasReading) {
-  const long last = DayNumber(today);
+CatchUp FindCatchUpDay(const ReadMarks& marks, const CalendarDay& today, const HasReading& hasReading) {
+  const long first = DayNumber({today.year, 1, 1}), last = DayNumber(today);
   // Marked days are skipped before the plan is asked, which costs a file lookup each.
-  for (long number = DayNumber({today.year, 1, 1}); number <= last; ++number) {
+  for (long number = first; number <= last; ++number) {
     const CalendarDay day = DayOfNumber(number);
-    if (!marks.IsMarked(day) && hasReading(day)) return day;
+    if (!marks.IsMarked(day) && hasReading(day)) return {CatchUp::Outcome::kFound, day};
   }
-  return std::nullopt;
+  // Nothing left to read: the marked days tell whether there was anything to read at all.
+  for (long number = first; number <= last; ++number) {
+    const CalendarDay day = DayOfNumber(number);
+    if (marks.IsMarked(day) && hasReading(day)) return {CatchUp::Outcome::kAllRead, {}};
+  }
+  return {CatchUp::Outcome::kNoReading, {}};
 }

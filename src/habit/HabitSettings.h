@@ -3,7 +3,7 @@
 // and the day its balloon was last shown, so that a restart on the same day shows none again.
 #include <optional>
 
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 
 struct ReminderTime {
   int hour = 7, minute = 0;

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 
 class ReadMarks {
  public:

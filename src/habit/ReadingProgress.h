@@ -5,8 +5,8 @@
 // The current run is the run of consecutive marked days that ends today when today is marked, or
 // yesterday while today is not yet marked (the day is not lost before it is over); it crosses the turn
 // of the year like any other midnight. Days after today never lengthen the run.
-#include "db/MessageText.h"
-#include "habit/CalendarDay.h"
+#include "base/MessageText.h"
+#include "base/CalendarDay.h"
 #include "habit/ReadMarks.h"
 
 struct ReadingProgress {

@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 #include "habit/HabitSettings.h"
 #include "habit/ReadMarks.h"
 

@@ -5,8 +5,9 @@
 #include <optional>
 #include <system_error>
 
-#include "db/DatabaseFileCheck.h"
 #include "res/TextIds.h"
+#include "base/FilePath.h"
+#include "base/ProgramFiles.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ std::string FormatSettingsText(const HabitSettings& settings, const BackupSettin
 }
 
 SettingsReading ReadSettingsFile(const std::string& programDir) {
-  std::ifstream file(FileSystemPath(programDir + kSettingsFileName), std::ios::binary);
+  std::ifstream file(FileSystemPath(SettingsFilePath(programDir)), std::ios::binary);
   if (!file) return SettingsReading();
   std::string text(kMostBytesRead, '\0');
   file.read(&text[0], static_cast<std::streamsize>(text.size()));
@@ -154,7 +155,7 @@ SettingsWriting WriteWholeFile(const std::string& programDir, const HabitSetting
                                const BackupSettings& backup) {
   SettingsWriting writing;
   writing.folder = programDir;
-  writing.path = programDir + kSettingsFileName;
+  writing.path = SettingsFilePath(programDir);
   const std::string building = writing.path + ".new";
   const std::string text = FormatSettingsText(settings, backup);
   std::error_code error;

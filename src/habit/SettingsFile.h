@@ -8,11 +8,10 @@
 // that cannot be written comes back as a value for the window layer to tell once.
 #include <string>
 
-#include "db/MessageText.h"
+#include "base/MessageText.h"
 #include "habit/BackupSettings.h"
 #include "habit/HabitSettings.h"
 
-inline constexpr char kSettingsFileName[] = "Vesperal.ini";
 
 struct SettingsReading {
   HabitSettings settings;

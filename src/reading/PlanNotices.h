@@ -11,11 +11,21 @@ enum class PlanProblem {
   kWrongYear,   // the file's YEAR table lacks the year it is named after
 };
 
+// Why a plan file that is there was refused.
+enum class PlanFileCause {
+  kNone,         // nothing to add: the file is missing, or the problem says it all
+  kDamaged,      // not a database, damaged pages, or not a plan's tables
+  kTooMuchWork,  // a lookup ran past the bound on work, or met a text past the bound on length
+  kUnreadable,   // any other failure to read it (an I/O error, ...): the engine's words say which
+};
+
 // A problem of a plan file the user is to be told of; the window words it (PlanNoticeBoxes).
 struct PlanNotice {
   PlanProblem problem = PlanProblem::kCannotOpen;
   std::string file;  // the file's full path
   int year = 0;      // the year it was opened for
+  PlanFileCause cause = PlanFileCause::kNone;
+  std::string engineText;  // for kUnreadable
 };
 
 class CPlanNotices {

@@ -23,6 +23,7 @@
 #include "reading/DayStepLimits.h"
 #include "reading/ReadingTexts.h"
 #include "reading/VerseScroll.h"
+#include "base/ProgramFiles.h"
 
 namespace {
 
@@ -101,8 +102,9 @@ BOOL CReadingDlg::OnInitDialog() {
   m_bDiaryShown = false;
   SetTitle(m_hWnd, now.wYear);
 
-  // A missing greeting file plays the system's default sound instead.
-  TheSystemCalls().playSound(L"Vesperal.wav", nullptr, SND_FILENAME | SND_ASYNC);
+  // From the program folder, wherever the current directory is; a missing greeting file plays the system's
+  // default sound instead.
+  TheSystemCalls().playSound(Widen(GreetingSoundPath(programDir)).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 
   m_hIcon.Reset(static_cast<HICON>(
       ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
@@ -126,11 +128,11 @@ BOOL CReadingDlg::OnInitDialog() {
   m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, kIconSize, kIconSize);
   for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnClose, &m_btnDiary, &m_btnMark})
     button->SetHoverFrame(false);
-  // Without a diary that keeps marks the button stays, greyed; the reading goes on.
-  ::EnableWindow(m_btnMark.GetSafeHwnd(), m_diary.CanMark() ? TRUE : FALSE);
 
   m_pDiaryDlg = MakeDiaryWindow();
-  return TRUE;
+  // The first focus is on the previous-day button, though the tab order starts at the date picker.
+  ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_btnPrev.GetSafeHwnd()), TRUE);
+  return FALSE;
 }
 
 void CReadingDlg::LayOut(int width, int height) {
@@ -166,6 +168,12 @@ void CReadingDlg::ShowDiaryEntryFace() {
 }
 
 void CReadingDlg::ShowMarkAndProgress() {
+  // A day can be marked only where the diary keeps marks and the day has a reading: the progress line,
+  // catch-up and the reminder count those days alone.
+  const bool markable = m_diary.CanMark() && m_day.bHasPassage;
+  const HWND button = m_btnMark.GetSafeHwnd();
+  if (!markable && ::GetFocus() == button) ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, FALSE);
+  ::EnableWindow(button, markable ? TRUE : FALSE);
   const bool marked = m_diary.Marks().IsMarked(CalendarDayOf(m_day));
   if (marked != m_bMarkShown || !m_btnMark.GetNormalIcon()) {
     if (marked)
@@ -182,7 +190,7 @@ void CReadingDlg::ShowMarkAndProgress() {
 }
 
 void CReadingDlg::ToggleReadMark() {
-  if (!m_diary.CanMark()) return;
+  if (!m_diary.CanMark() || !m_day.bHasPassage) return;
   const CalendarDay day = CalendarDayOf(m_day);
   try {
     m_diary.SetMarked(day, !m_diary.Marks().IsMarked(day));
@@ -194,17 +202,27 @@ void CReadingDlg::ToggleReadMark() {
 }
 
 void CReadingDlg::GoToCatchUpDay() {
-  const CalendarDay today = Today();
-  const auto day = FindCatchUpDay(m_diary.Marks(), today, [this](const CalendarDay& asked) {
+  // Without marks every day would look unread.
+  if (!m_diary.CanMark()) {
+    AppMessageBox(m_hWnd, MessageText(IDS_CATCH_UP_WITHOUT_MARKS), MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const CatchUp catchUp = FindCatchUpDay(m_diary.Marks(), Today(), [this](const CalendarDay& asked) {
     DayLookup lookup = m_plan->LookUpDay(asked.year, asked.month, asked.day);
     ShowNotices(lookup.notices);
     return lookup.day.bHasPassage;
   });
-  if (!day) {
-    AppMessageBox(m_hWnd, MessageText(IDS_CATCH_UP_NONE), MB_OK | MB_ICONINFORMATION);
-    return;
+  switch (catchUp.outcome) {
+    case CatchUp::Outcome::kFound:
+      ShowDay(catchUp.day);
+      return;
+    case CatchUp::Outcome::kAllRead:
+      AppMessageBox(m_hWnd, MessageText(IDS_CATCH_UP_NONE), MB_OK | MB_ICONINFORMATION);
+      return;
+    case CatchUp::Outcome::kNoReading:
+      AppMessageBox(m_hWnd, MessageText(IDS_CATCH_UP_NO_READING), MB_OK | MB_ICONINFORMATION);
+      return;
   }
-  ShowDay(*day);
 }
 
 void CReadingDlg::ShowDay(const CalendarDay& day) {
@@ -228,7 +246,7 @@ void CReadingDlg::ShowContextMenu(LPARAM screenPoint) {
   CMenuHandle menu(::CreatePopupMenu());
   if (!menu.Get()) return;
   const std::wstring item = Widen(LoadText(MessageText(IDS_CATCH_UP)));
-  ::AppendMenuW(menu.Get(), MF_STRING, ID_CATCH_UP, item.c_str());
+  ::AppendMenuW(menu.Get(), MF_STRING | (m_diary.CanMark() ? MF_ENABLED : MF_GRAYED), ID_CATCH_UP, item.c_str());
   ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
 }
 
@@ -369,12 +387,6 @@ HWND CReadingDlg::HelpWindow() const { return m_hMainWnd ? m_hMainWnd : ::GetWin
 
 bool CReadingDlg::PreTranslateMessage(MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
-  // The mark button is owner-drawn, so the dialog manager would give Enter on it to the window's default
-  // button (closing the window); Enter marks, as Space does.
-  if (msg.wParam == VK_RETURN && msg.hwnd == m_btnMark.GetSafeHwnd()) {
-    ToggleReadMark();
-    return true;
-  }
   if (msg.wParam == VK_F1) {
     if (HWND help = HelpWindow()) ::SendMessageW(help, WM_COMMAND, ID_HELP_OPEN, 0);
     return false;

@@ -1,5 +1,7 @@
 #include "reading/ReadingLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMargin = 15;        // page margin at the left, top and right
@@ -7,6 +9,7 @@ constexpr int kBottomMargin = 55;  // room for the buttons and the date picker
 constexpr int kColumnWidth = 60;
 constexpr int kHeaderHeight = 60;
 constexpr int kScrollBarWidth = 16;
+constexpr int kMarkGap = 2;  // the least room between the mark button and its neighbours
 
 }  // namespace
 
@@ -29,9 +32,16 @@ ReadingLayout LayOutReadingWindow(int w, int h) {
   layout.diary = ControlPlace{w - 130, h - 40, 35, 30};
   layout.close = ControlPlace{w - 75, h - 40, 35, 30};
   layout.datePicker = ControlPlace{40, h - 37, 170, 20};
-  // The mark stands left of the day steps; the progress line fills the strip under the page's frame and
-  // ends before the button row's top, so neither covers the page nor another control.
+  // The mark stands left of the day steps. In a narrow window it keeps clear of the date picker's drop-down
+  // arrow and of the previous-day button, narrowing to the room between them; the progress line fills the
+  // strip under the page's frame and ends before the button row's top, so neither covers another control.
+  const int markLeftmost = layout.datePicker.x + layout.datePicker.width + kMarkGap;
+  const int markRightmost = layout.prevDay.x - kMarkGap;
   layout.markRead = ControlPlace{w - 295, h - 40, 35, 30};
+  if (layout.markRead.x < markLeftmost) {
+    layout.markRead.x = markLeftmost;
+    layout.markRead.width = std::max(0, std::min(layout.markRead.width, markRightmost - markLeftmost));
+  }
   layout.progress = ControlPlace{40, h - 54, w - 55, 14};
   return layout;
 }

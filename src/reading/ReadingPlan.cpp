@@ -5,20 +5,15 @@
 #include <filesystem>
 #include <system_error>
 
-#include "db/DaoException.h"
-#include "db/DatabaseFileCheck.h"
 #include "db/FieldValue.h"
-#include "db/Utf8.h"
+#include "base/Utf8.h"
 #include "reading/PlanFileSchema.h"
 #include "reading/ReadingTexts.h"
+#include "base/FilePath.h"
+#include "base/ProgramFiles.h"
+#include "db/ClassifyFault.h"
 
 namespace {
-
-// Only the name is looked for; any kind of entry of that name counts, as with a file search.
-bool FileExists(const std::string& path) {
-  std::error_code error;  // a name that cannot be looked at counts as missing
-  return std::filesystem::exists(FileSystemPath(path), error);
-}
 
 // The whole number that text begins with, read as atoi does (blanks, an optional sign, digits; 0 without
 // digits), but held within int instead of overflowing.
@@ -75,51 +70,67 @@ void CReadingPlan::Release() {
   if (m_planDb.IsOpen()) m_planDb.Close();
 }
 
-std::string CReadingPlan::PlanFileName(int year) const { return m_strProgramDir + std::to_string(year) + ".dat"; }
+std::string CReadingPlan::PlanFileName(int year) const { return PlanFilePath(m_strProgramDir, year); }
 
-void CReadingPlan::Notice(PlanProblem problem, int year, std::vector<PlanNotice>& notices) {
+void CReadingPlan::Notice(PlanNotice notice, std::vector<PlanNotice>& notices) {
+  if (m_notices.FirstNotice(notice.file, notice.problem)) notices.push_back(std::move(notice));
+}
+
+void CReadingPlan::Refuse(int year, const CDaoException& error, std::vector<PlanNotice>& notices) {
+  // The query object and the connection go; the next lookup of another year opens its own file.
+  Release();
   const std::string path = PlanFileName(year);
-  if (m_notices.FirstNotice(path, problem)) notices.push_back({problem, path, year});
+  m_refusedFiles.insert(path);
+  PlanNotice notice{PlanProblem::kCannotOpen, path, year, PlanFileCause::kUnreadable, error.Description()};
+  switch (ClassifyEngineCode(error.EngineCode())) {
+    case EngineFault::kDamaged: notice.cause = PlanFileCause::kDamaged; break;
+    case EngineFault::kTooMuchWork: notice.cause = PlanFileCause::kTooMuchWork; break;
+    default: break;
+  }
+  Notice(std::move(notice), notices);
 }
 
 PlanOpening CReadingPlan::OpenPlanFile(int year, bool probeYears) {
   PlanOpening opening;
-  m_nFileYear = year;
   // The query object goes before its connection closes.
   Release();
-  try {
-    // A plan file is only read while it is open: no lock is taken, so a lookup costs no lock calls.
-    m_planDb.OpenImmutable(PlanFileName(year));
-    CheckPlanFileSchema(m_planDb);
-  } catch (const CDaoException&) {
-    Release();
-    Notice(PlanProblem::kCannotOpen, year, opening.notices);
+  const std::string path = PlanFileName(year);
+  // A file that is missing is looked for again at the next lookup of its year: one copied in later is found.
+  if (!PathIsPresent(path)) {
+    Notice({PlanProblem::kCannotOpen, path, year, PlanFileCause::kNone, ""}, opening.notices);
     return opening;
   }
+  try {
+    // A plan file is only read while it is open: no lock is taken, so a lookup costs no lock calls.
+    m_planDb.OpenImmutable(path, kPlanStepLimit);
+    CheckPlanFileSchema(m_planDb);
+  } catch (const CDaoException& error) {
+    Refuse(year, error, opening.notices);
+    return opening;
+  }
+  m_nFileYear = year;
   opening.bOpened = true;
   m_pPlanSet = std::make_unique<CDaoRecordset>(&m_planDb);
 
   if (probeYears) {
     int k = 1;
-    while (FileExists(PlanFileName(year + k))) ++k;
+    while (PathIsPresent(PlanFileName(year + k))) ++k;
     int j = 1;
-    while (FileExists(PlanFileName(year - j))) ++j;
+    while (PathIsPresent(PlanFileName(year - j))) ++j;
     m_years = {true, year - j + 1, year + k - 1};
   }
   return opening;
 }
 
 ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanNotice>& notices) {
-  // No query object means the last open failed (at start, or on a change of year): try the shown year's
-  // file again, so that a year whose file is there is always shown; a file refused during a lookup is not.
+  // A refused file is never queried, and no other year's file stands in for it.
+  if (m_refusedFiles.count(PlanFileName(year)) != 0) return NoPlanDay(year, month, day);
+  // No query object means the last open failed (at start, or on a change of year): the shown year's file
+  // is tried again, so that a year whose file is there is always shown.
   if (m_nFileYear != year || !m_pPlanSet) {
-    const bool opened = m_refusedFiles.count(PlanFileName(year)) == 0 && [&] {
-      PlanOpening opening = OpenPlanFile(year, false);
-      notices.insert(notices.end(), opening.notices.begin(), opening.notices.end());
-      return opening.bOpened;
-    }();
-    m_nFileYear = year;
-    if (!opened) return NoPlanDay(year, month, day);
+    PlanOpening opening = OpenPlanFile(year, false);
+    notices.insert(notices.end(), opening.notices.begin(), opening.notices.end());
+    if (!opening.bOpened) return NoPlanDay(year, month, day);
   }
   // An engine error in an earlier lookup may have left the query open.
   if (m_pPlanSet->IsOpen()) m_pPlanSet->Close();
@@ -135,7 +146,7 @@ ReadingDay CReadingPlan::ReadDay(int year, int month, int day, std::vector<PlanN
   m_pPlanSet->Open(dbOpenDynaset, sql, 0);
   if (m_pPlanSet->IsEOF()) {
     m_pPlanSet->Close();
-    Notice(PlanProblem::kWrongYear, year, notices);
+    Notice({PlanProblem::kWrongYear, PlanFileName(year), year, PlanFileCause::kNone, ""}, notices);
     return NoPlanDay(year, month, day);
   }
   page.strYearTitle = FieldValueToText(m_pPlanSet->GetFieldValue("ytitle"));

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "db/MessageText.h"
+#include "base/MessageText.h"
 #include "reading/PlanNotices.h"
 
 extern const char kReadingAppTitle[];

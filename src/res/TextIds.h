@@ -6,6 +6,10 @@
 // The reading window's plan-file messages.
 #define IDS_PLAN_CANNOT_OPEN 200
 #define IDS_PLAN_WRONG_YEAR 201
+// Why a plan file that is there was refused, under its path.
+#define IDS_PLAN_CAUSE_DAMAGED 202
+#define IDS_PLAN_CAUSE_TOO_MUCH_WORK 203
+#define IDS_PLAN_CAUSE_UNREADABLE 204
 
 // The tray menu.
 #define IDS_MENU_READING_OPEN 300
@@ -28,6 +32,7 @@
 #define IDS_EXPORT_FILTER 326  // pairs of description and pattern, each ending in '|'
 #define IDS_FIND_COUNT 327
 #define IDS_DIARY_STORE_FAILED 328
+#define IDS_DIARY_DELETE_FAILED 329
 
 // What a failure of the database engine means (db/EngineFault).
 #define IDS_FAULT_NOT_WRITABLE 330
@@ -43,6 +48,7 @@
 #define IDS_DIARY_NOT_OPENED 342
 #define IDS_DIARY_FILE_UNCHANGED 343
 #define IDS_DIARY_READING_GOES_ON 344
+#define IDS_DIARY_FOLDER_IN_THE_WAY 345
 
 // The daily habit: progress of the read marks, and settings that could not be stored (habit/).
 #define IDS_HABIT_PROGRESS 350
@@ -54,6 +60,8 @@
 #define IDS_REMINDER_TITLE 355
 #define IDS_MENU_CATCH_UP 356
 #define IDS_MENU_SETTINGS 357
+#define IDS_CATCH_UP_NO_READING 358
+#define IDS_CATCH_UP_WITHOUT_MARKS 359
 
 // The diary's backups and their restore (diary/BackupKeeper), and the settings window's part for them.
 #define IDS_BACKUP_FOLDER_UNWRITABLE 360

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "db/MessageText.h"
+#include "base/MessageText.h"
 
 int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);
 // A message of the portable code, its texts loaded from the string table.

@@ -5,9 +5,10 @@
 
 #include "ui/AppMessageBox.h"
 #include "db/DaoException.h"
-#include "db/EngineFault.h"
 #include "res/TextIds.h"
 #include "ui/ResourceText.h"
+#include "db/ClassifyFault.h"
+#include "base/FaultText.h"
 
 void ReportHandlerError(HWND owner, bool fromMenu) noexcept {
   try {

@@ -22,5 +22,3 @@ bool IsWinHelpStub(uint64_t fileSize, const std::string& versionResource) {
   static const std::string stub = Utf16Le("Stub");
   return fileSize < kSmallestViewer || versionResource.find(stub) != std::string::npos;
 }
-
-std::string HelpPagePath(const std::string& programFolder) { return programFolder + "psaltery.html"; }

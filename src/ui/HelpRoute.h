@@ -16,6 +16,3 @@ HelpRoute ChooseHelpRoute(bool hasWinHelpViewer, bool helpPageExists);
 // stub of newer Windows rather than a viewer: the stub is about 10 KB, a real viewer hundreds of KB, and the
 // stub's version resource describes it as "Windows Winhlp32 Stub".
 bool IsWinHelpStub(uint64_t fileSize, const std::string& versionResource);
-
-// The help page in the program folder.
-std::string HelpPagePath(const std::string& programFolder);

@@ -5,8 +5,6 @@ std::string ProgramFolderOf(const std::string& modulePath) {
   return slash == std::string::npos ? std::string() : modulePath.substr(0, slash + 1);
 }
 
-std::string HelpFilePath(const std::string& programFolder) { return programFolder + "psaltery.hlp"; }
-
 std::string WorkingFolder(const std::string& programFolder) {
   // "C:\" keeps its backslash: "C:" alone would name the drive's own current directory.
   if (programFolder.size() <= 3 || programFolder.back() != '\\') return programFolder;

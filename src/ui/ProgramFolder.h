@@ -3,12 +3,11 @@
 // the program folder, where the setup puts them: the current directory moves with every save dialog.
 #include <string>
 
+#include "base/ProgramFiles.h"
+
 // The folder of a program file's path, ending in its backslash ("C:\Prog\" for "C:\Prog\x.exe"); empty
 // when the path has no backslash.
 std::string ProgramFolderOf(const std::string& modulePath);
-
-// The help file in the program folder.
-std::string HelpFilePath(const std::string& programFolder);
 
 // The folder as a working directory is written: without the closing backslash, except at a drive's root.
 std::string WorkingFolder(const std::string& programFolder);

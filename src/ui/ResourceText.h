@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "db/MessageText.h"
+#include "base/MessageText.h"
 
 // The text `id`, with its %s marks filled in order; empty when the table has no such text.
 std::string LoadText(UINT id, const std::vector<std::string>& values = {});

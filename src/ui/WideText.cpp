@@ -1,6 +1,6 @@
 #include "ui/WideText.h"
 
-#include "db/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 

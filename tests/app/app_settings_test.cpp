@@ -9,6 +9,7 @@
 
 #include "ProgramRun.h"
 #include "app/SettingsDlg.h"
+#include "base/ProgramFiles.h"
 #include "app/TrayRules.h"
 #include "core/HabitPrinters.h"
 #include "res/Resource.h"
@@ -130,7 +131,7 @@ class SettingsProgram : public ::testing::Test {
     // The choice is stored after the window has gone, before the frame answers again.
     return WaitUntil([this] { return SettingsWindowShown() == nullptr; }) && m_program.Roundtrip();
   }
-  std::string SettingsText() const { return TestFiles::Read(m_folder.Dir() + kSettingsFileName); }
+  std::string SettingsText() const { return TestFiles::Read(SettingsFilePath(m_folder.Dir())); }
   HabitSettings StoredSettings() const { return ParseSettingsText(SettingsText()).settings; }
   // The message boxes the program shows now.
   std::vector<std::string> Messages() const {
@@ -182,10 +183,21 @@ TEST_F(SettingsProgram, TheReadingWindowOpensOnlyOnceTheSettingsWindowIsClosed) 
   ASSERT_TRUE(Start());
   HWND window = OpenSettings();
   ASSERT_NE(window, nullptr);
+  // It opens in the middle of the work area of the monitor under the pointer, as a message box does.
+  RECT place, work;
+  ::GetWindowRect(window, &place);
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR((place.left + place.right) / 2, (work.left + work.right) / 2, 1);
+  EXPECT_NEAR((place.top + place.bottom) / 2, (work.top + work.bottom) / 2, 1);
+  const HWND note = ::GetDlgItem(window, IDC_SETTINGS_NOTE);
+  EXPECT_FALSE(::IsWindowVisible(note));
   m_program.Tray(kTrayLeftDoubleClick);
   ASSERT_TRUE(m_program.Roundtrip());
   EXPECT_EQ(m_program.ReadingWindow(), nullptr);
   EXPECT_EQ(SettingsWindowShown(), window);
+  // The window says why nothing else opened.
+  EXPECT_TRUE(::IsWindowVisible(note));
+  EXPECT_EQ(WindowTextUtf8(note), u8"설정 창을 닫으면 읽기 창을 열 수 있습니다.");
   ASSERT_TRUE(Confirm(window));
   m_program.Tray(kTrayLeftDoubleClick);
   ASSERT_TRUE(WaitUntil([this] { return m_program.ReadingWindow() != nullptr; }));
@@ -193,7 +205,7 @@ TEST_F(SettingsProgram, TheReadingWindowOpensOnlyOnceTheSettingsWindowIsClosed) 
 }
 
 TEST_F(SettingsProgram, ADamagedFileShowsTheDefaultsAndIsWrittenWholeAgain) {
-  TestFiles::Write(m_folder.Dir() + kSettingsFileName, "reminder=perhaps\nreminderTime=25:61\n\xFF\xFE\x01\n");
+  TestFiles::Write(SettingsFilePath(m_folder.Dir()), "reminder=perhaps\nreminderTime=25:61\n\xFF\xFE\x01\n");
   ASSERT_TRUE(Start());
   EXPECT_TRUE(m_program.Dialogs().empty()) << "nothing to tell at the start";
   HWND window = OpenSettings();
@@ -207,7 +219,7 @@ TEST_F(SettingsProgram, ADamagedFileShowsTheDefaultsAndIsWrittenWholeAgain) {
 
 TEST_F(SettingsProgram, AFolderThatCannotBeWrittenIsToldOnceAndTheChoiceLastsTheRun) {
   const std::string stored = "reminder=off\nreminderTime=07:00\n";
-  TestFiles::Write(m_folder.Dir() + kSettingsFileName, stored);
+  TestFiles::Write(SettingsFilePath(m_folder.Dir()), stored);
   ASSERT_TRUE(Start());
   CImmutable readOnly(m_folder.Dir());
   if (!readOnly.IsSet()) GTEST_SKIP() << "chattr +i did not work here (it needs root)";

@@ -242,8 +242,9 @@ TEST(ProgramFolderName, OutsideTheAnsiCodePageWorksAsAnyOther) {
   ASSERT_NE(program.ReadingWindow(), nullptr);
   EXPECT_EQ(program.Dialogs().size(), 1u) << "no message beside the reading window";
   EXPECT_TRUE(TestFiles::Exists(folder.Dir() + "memo.mdb"));
-  // SND_FILENAME | SND_ASYNC
-  EXPECT_EQ(folder.Calls("sound"), (std::vector<std::vector<std::string>>{{"sound", "Vesperal.wav", "0", "131073"}}));
+  // From the program folder, whatever the current directory; SND_FILENAME | SND_ASYNC.
+  EXPECT_EQ(folder.Calls("sound"),
+            (std::vector<std::vector<std::string>>{{"sound", folder.Dir() + "Vesperal.wav", "0", "131073"}}));
 
   HWND frame = program.MainFrame();
   program.Command(ID_HELP_OPEN);

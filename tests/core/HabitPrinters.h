@@ -2,7 +2,7 @@
 // Readable failure messages for the habit's values (gtest finds PrintTo beside the type).
 #include <ostream>
 
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 #include "habit/HabitSettings.h"
 #include "habit/ReadingProgress.h"
 

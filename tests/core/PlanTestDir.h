@@ -37,6 +37,15 @@ class PlanTestDir {
 
   // A file that is no database.
   void WriteJunk(const std::string& name) const { std::ofstream(File(name), std::ios::binary) << "not a plan"; }
+  // Overwrites every page of a database file but the first, which holds the schema: the file still opens,
+  // and its tables read as damaged.
+  void DamagePages(const std::string& name) const { DamagePagesAt(File(name).u8string()); }
+  static void DamagePagesAt(const std::string& path) {
+    const std::string bytes = TestFiles::Read(path);
+    const size_t pageSize = (static_cast<unsigned char>(bytes.at(16)) << 8) | static_cast<unsigned char>(bytes.at(17));
+    std::ofstream(TestFiles::FsPath(path), std::ios::binary)
+        << bytes.substr(0, pageSize) << std::string(bytes.size() - pageSize, 'U');
+  }
   void Remove(const std::string& name) const { std::filesystem::remove(File(name)); }
 
  private:

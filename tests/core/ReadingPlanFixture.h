@@ -49,6 +49,9 @@ class ReadingPlanTest : public ::testing::Test {
   static std::string PlanText(int id) {
     if (id == IDS_PLAN_CANNOT_OPEN) return "베스페랄본문 파일을 열 수 없습니다.";
     if (id == IDS_PLAN_WRONG_YEAR) return "현재 베스페랄읽기 본문 파일은 %s년도 용이 아닙니다.";
+    if (id == IDS_PLAN_CAUSE_DAMAGED) return "<damaged>";
+    if (id == IDS_PLAN_CAUSE_TOO_MUCH_WORK) return "<too much work>";
+    if (id == IDS_PLAN_CAUSE_UNREADABLE) return "<unreadable>";
     return "";
   }
   void Keep(const std::vector<PlanNotice>& notices) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "db/Cp949.h"
-#include "db/Utf8.h"
+#include "base/Utf8.h"
 
 #ifndef _WIN32
 #include <iconv.h>

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "db/EngineFault.h"
+#include "db/ClassifyFault.h"
+#include "base/FaultText.h"
 #include "db/JetErrors.h"
-#include "db/MessageText.h"
+#include "base/MessageText.h"
 #include "res/TextIds.h"
 
 namespace {

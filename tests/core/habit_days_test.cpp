@@ -4,7 +4,7 @@
 #include <string>
 
 #include "HabitPrinters.h"
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 #include "habit/ReadMarks.h"
 
 namespace {

@@ -63,31 +63,27 @@ TEST(CatchUpDayTest, TheEarliestUnmarkedDayWithAReadingUpToToday) {
   MarkSpan(wholeYearSoFar, {2026, 1, 1}, {2026, 12, 7});
   ReadMarks lastYearOnly;
   MarkSpan(lastYearOnly, {2025, 1, 1}, {2025, 12, 31});
+  const CatchUp allRead{CatchUp::Outcome::kAllRead, {}}, noReading{CatchUp::Outcome::kNoReading, {}};
+  auto found = [](const CalendarDay& day) { return CatchUp{CatchUp::Outcome::kFound, day}; };
   const struct {
     const char* scenario;
     const ReadMarks& marks;
     HasReading hasReading;
     CalendarDay today;
-    std::optional<CalendarDay> expected;
+    CatchUp expected;
   } rows[] = {
-      {"the first day after the marked ones", januaryFirstWeek, everyDay, {2026, 12, 7}, CalendarDay{2026, 1, 4}},
-      {"a day without a reading is passed over",
-       januaryFirstWeek,
-       noSundaysInJanuary,
-       {2026, 12, 7},
-       CalendarDay{2026, 1, 5}},
-      {"today itself when every day before is marked",
-       januaryFirstWeek,
-       everyDay,
-       {2026, 1, 4},
-       CalendarDay{2026, 1, 4}},
-      {"none when every day up to today is marked", wholeYearSoFar, everyDay, {2026, 12, 7}, std::nullopt},
-      {"days after today are not offered", wholeYearSoFar, everyDay, {2026, 12, 6}, std::nullopt},
-      {"last year's marks do not cover this year", lastYearOnly, everyDay, {2026, 1, 1}, CalendarDay{2026, 1, 1}},
-      {"none in a year without a plan", ReadMarks(), noPlan, {2027, 3, 1}, std::nullopt},
+      {"the first day after the marked ones", januaryFirstWeek, everyDay, {2026, 12, 7}, found({2026, 1, 4})},
+      {"a day without a reading is passed over", januaryFirstWeek, noSundaysInJanuary, {2026, 12, 7},
+       found({2026, 1, 5})},
+      {"today itself when every day before is marked", januaryFirstWeek, everyDay, {2026, 1, 4}, found({2026, 1, 4})},
+      {"none when every day up to today is marked", wholeYearSoFar, everyDay, {2026, 12, 7}, allRead},
+      {"days after today are not offered", wholeYearSoFar, everyDay, {2026, 12, 6}, allRead},
+      {"last year's marks do not cover this year", lastYearOnly, everyDay, {2026, 1, 1}, found({2026, 1, 1})},
+      {"nothing to read in a year without a plan", ReadMarks(), noPlan, {2027, 3, 1}, noReading},
+      {"nor when its days were marked all the same", wholeYearSoFar, noPlan, {2026, 12, 7}, noReading},
   };
   for (const auto& row : rows)
-    EXPECT_EQ(FindCatchUpDay(row.marks, row.today, row.hasReading), row.expected) << row.scenario;
+    EXPECT_TRUE(FindCatchUpDay(row.marks, row.today, row.hasReading) == row.expected) << row.scenario;
 }
 
 }  // namespace

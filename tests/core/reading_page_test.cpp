@@ -60,6 +60,27 @@ TEST(ReadingLayout, PageAndControlsFollowTheClientSize) {
   EXPECT_EQ(170, l.datePicker.width);
 }
 
+// From the smallest client area the window allows (500 pixels less a sizing frame of 8 on each side) up: no control covers
+// another, and the mark button keeps its size once there is room for it.
+TEST(ReadingLayout, NoTwoControlsOverlapAtAnyWidth) {
+  for (int width = 484; width <= 1200; ++width) {
+    const ReadingLayout l = LayOutReadingWindow(width, 300);
+    const ControlPlace controls[] = {l.scrollBar, l.prevDay, l.nextDay, l.diary,
+                                     l.close,     l.datePicker, l.markRead, l.progress};
+    for (size_t i = 0; i < std::size(controls); ++i)
+      for (size_t j = i + 1; j < std::size(controls); ++j) {
+        const ControlPlace &a = controls[i], &b = controls[j];
+        const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y ||
+                           b.y + b.height <= a.y;
+        EXPECT_TRUE(apart) << "width " << width << ": controls " << i << " and " << j;
+      }
+    EXPECT_GE(l.markRead.width, 30) << width;
+    if (width >= 507) {
+      EXPECT_EQ(l.markRead.x, width - 295);
+    }
+  }
+}
+
 TEST(PageFlow, VersesAreDrawnWhileALineStillFits) {
   FakeVerses verses({30, 30, 30, 30});
   const VerseFlow flow = verses.Flow(0, 12, 80, 175);

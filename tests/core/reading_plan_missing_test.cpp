@@ -31,8 +31,8 @@ struct MissingPlanRow {
   std::function<std::vector<std::string>(const std::string& programDir)> messages;  // all of them, in order
 };
 
-std::vector<std::string> CannotOpen(const std::string& dir, int year) {
-  return {kCannotOpen, dir + std::to_string(year) + ".dat"};
+std::vector<std::string> CannotOpen(const std::string& dir, int year, const std::string& cause = "") {
+  return {kCannotOpen, dir + std::to_string(year) + ".dat" + (cause.empty() ? "" : "\n" + cause)};
 }
 
 const char kWrong2000[] = "현재 베스페랄읽기 본문 파일은 2000년도 용이 아닙니다.";
@@ -59,7 +59,35 @@ const MissingPlanRow kRows[] = {
      2000,
      true,
      {{2000, 12, 31, "2000 12월 31일", 0}, {2001, 1, 1, nullptr, 2}, {2001, 1, 2, nullptr, 2}},
-     [](const std::string& dir) { return CannotOpen(dir, 2001); }},
+     [](const std::string& dir) { return CannotOpen(dir, 2001, "<damaged>"); }},
+    // Damaged pages behind a whole schema: the file opens and fails at the lookup, and is refused as a file
+    // that cannot be opened, once, whether it is the start year's or a later one's.
+    {"DamagedInsideAtStart",
+     [](const PlanTestDir& dir) {
+       dir.WritePlan(2000, SmallYear(2000));
+       dir.DamagePages("2000.dat");
+       dir.WritePlan(2001, SmallYear(2001));
+     },
+     2000,
+     true,
+     {{2000, 1, 1, nullptr, 2}, {2000, 1, 2, nullptr, 2}, {2001, 1, 1, "2001 1월 1일 첫 절", 2}, {2000, 12, 31, nullptr, 2}},
+     [](const std::string& dir) { return CannotOpen(dir, 2000, "<damaged>"); }},
+    // A refused file is never queried again, and the other year's file, open in between, does not stand in
+    // for it.
+    {"DamagedInsideSteppedIntoAndBack",
+     [](const PlanTestDir& dir) {
+       dir.WritePlan(2000, SmallYear(2000));
+       dir.WritePlan(2001, SmallYear(2001));
+       dir.DamagePages("2001.dat");
+     },
+     2000,
+     true,
+     {{2000, 12, 31, "2000 12월 31일", 0},
+      {2001, 1, 1, nullptr, 2},
+      {2000, 12, 31, "2000 12월 31일", 2},
+      {2001, 1, 1, nullptr, 2},
+      {2001, 1, 2, nullptr, 2}},
+     [](const std::string& dir) { return CannotOpen(dir, 2001, "<damaged>"); }},
     {"MadeForAnotherYear",
      [](const PlanTestDir& dir) {
        dir.WritePlan(1999, SmallYear(1999));

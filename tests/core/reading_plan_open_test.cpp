@@ -48,7 +48,7 @@ TEST_F(ReadingPlanTest, YearRangeIsFoundInAFolderNamedOutsideCodePage949) {
 TEST_F(ReadingPlanTest, FileThatIsNoDatabaseCannotBeOpened) {
   m_dir.WriteJunk("2000.dat");
   EXPECT_FALSE(Start(2000));
-  EXPECT_EQ(m_messages, (std::vector<std::string>{kCannotOpen, m_dir.ProgramDir() + "2000.dat"}));
+  EXPECT_EQ(m_messages, (std::vector<std::string>{kCannotOpen, m_dir.ProgramDir() + "2000.dat\n<damaged>"}));
   EXPECT_FALSE(m_plan->IsPlanOpen());
   EXPECT_FALSE(m_plan->SelectableYears().bKnown);
 }
@@ -70,15 +70,24 @@ TEST_F(ReadingPlanTest, NewYearOpensTheNextFile) {
   EXPECT_EQ(m_day.strYearTitle, "2000년 읽기");
 }
 
-TEST_F(ReadingPlanTest, AFileThatAppearsWhileTheWindowRunsIsFound) {
+// A missing file is looked for at each lookup of its year, so one copied in later is found; a file refused
+// at its opening is remembered as refused and not opened again.
+TEST_F(ReadingPlanTest, AFileThatAppearsWhileTheWindowRunsIsFoundButARefusedOneIsNotOpenedAgain) {
   m_dir.WritePlan(2000, SmallYear(2000));
+  m_dir.WriteJunk("2002.dat");
   ASSERT_TRUE(Start(2000));
-  Show(2001, 1, 1);
-  EXPECT_EQ(Bodies(), std::vector<std::string>{"해당하는 본문내용이 없습니다."});
-  m_dir.WritePlan(2001, SmallYear(2001));
+  for (int year : {2001, 2002}) {
+    Show(year, 1, 1);
+    EXPECT_EQ(Bodies(), std::vector<std::string>{"해당하는 본문내용이 없습니다."});
+    m_dir.Remove(std::to_string(year) + ".dat");
+    m_dir.WritePlan(year, SmallYear(year));
+  }
   Show(2001, 1, 2);
   EXPECT_EQ(Bodies(), std::vector<std::string>{"2001 1월 2일"});
   EXPECT_EQ(m_day.strYearTitle, "2001년 읽기");
+  Show(2002, 1, 2);
+  EXPECT_EQ(Bodies(), std::vector<std::string>{"해당하는 본문내용이 없습니다."});
+  EXPECT_EQ(m_messages.size(), 4u);
 }
 
 // A plan file is opened without file locks: another program's write lock does not hold up a lookup, and

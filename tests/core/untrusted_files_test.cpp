@@ -52,6 +52,7 @@ TEST_F(ReadingPlanTest, HostilePlanFilesAreRefusedQuicklyAsUnreadable) {
     const char* name;
     std::string sql;
     bool refusedAtOpen;
+    const char* cause = "<damaged>";
   } rows[] = {
       {"endless recursive view in place of DAY", std::string(kPlanTables) + kOneDay + kEndlessDay, true},
       {"view in place of YEAR",
@@ -64,7 +65,7 @@ TEST_F(ReadingPlanTest, HostilePlanFilesAreRefusedQuicklyAsUnreadable) {
            "CREATE TRIGGER t AFTER INSERT ON DAY BEGIN DELETE FROM YEAR; END;", true},
       {"a verse longer than any text the program takes",
        std::string(kPlanTables) + kDayTable + kOneDay +
-           "INSERT INTO DAY VALUES(101, 1, '1', printf('%.*c', 17 * 1024 * 1024, 'a'));", false},
+           "INSERT INTO DAY VALUES(101, 1, '1', printf('%.*c', 17 * 1024 * 1024, 'a'));", false, "<too much work>"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -79,7 +80,7 @@ TEST_F(ReadingPlanTest, HostilePlanFilesAreRefusedQuicklyAsUnreadable) {
     // Said once: the refused file is not queried again.
     EXPECT_EQ(Show(2000, 1, 1).verses[0].strBody, kNoPassageText);
     EXPECT_LT(SecondsSince(start), 2.0);
-    EXPECT_EQ(m_messages, (std::vector<std::string>{kCannotOpen, path}));
+    EXPECT_EQ(m_messages, (std::vector<std::string>{kCannotOpen, path + "\n" + row.cause}));
     m_plan.reset();
     EXPECT_TRUE(TestFiles::Read(path) == before);
     std::filesystem::remove(TestFiles::FsPath(path));
@@ -158,11 +159,18 @@ TEST_F(UnusableDiaryTest, ADiaryThatCannotBeUsedIsLeftAsItIsAndSaysWhy) {
                                   "CREATE TRIGGER t AFTER UPDATE ON VESPERAL BEGIN INSERT INTO log VALUES(1); END;");
        },
        Reason::kNotADiary, EngineFault::kDamaged, IDS_DIARY_NOT_A_DIARY},
+      {"a folder named memo.mdb",
+       [](UnusableDiaryTest& t) { std::filesystem::create_directory(TestFiles::FsPath(t.Diary())); },
+       Reason::kFolderInTheWay, EngineFault::kOther, IDS_DIARY_FOLDER_IN_THE_WAY},
+  };
+  // What stands at memo.mdb: a file's bytes, or a folder.
+  auto contents = [this] {
+    return std::filesystem::is_directory(TestFiles::FsPath(Diary())) ? std::string("(folder)") : TestFiles::Read(Diary());
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     row.make(*this);
-    const std::string before = TestFiles::Read(Diary());
+    const std::string before = contents();
     CDiaryStore store;
     EXPECT_FALSE(store.OpenDiaryDb(m_files.ProgramDir()));
     EXPECT_EQ(store.Unavailable().reason, row.reason);
@@ -177,7 +185,7 @@ TEST_F(UnusableDiaryTest, ADiaryThatCannotBeUsedIsLeftAsItIsAndSaysWhy) {
     EXPECT_EQ(store.m_diaryKeys.GetCount(), 0);
     store.WriteEntry("20000102", "t", "m", "p");  // without a diary nothing is written
     store.Release();
-    EXPECT_TRUE(TestFiles::Read(Diary()) == before);
+    EXPECT_TRUE(contents() == before);
     EXPECT_FALSE(TestFiles::Exists(Diary() + "-journal"));
     std::filesystem::remove(TestFiles::FsPath(Diary()));
   }

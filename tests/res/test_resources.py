@@ -289,16 +289,16 @@ class CompiledResourcesTest(unittest.TestCase):
         # the face is not installed.
         self.assertEqual(dialog["font"][:2] + dialog["font"][4:], (9, "굴림체", 0x81))
         pushbutton = WS_CHILD | WS_VISIBLE | WS_TABSTOP  # BS_PUSHBUTTON is 0
+        # In tab order, the bottom row from left to right: picker, mark, previous, next, diary, close.
         expected = [
+            (1005, SCROLLBAR_CLASS, WS_CHILD | WS_VISIBLE | WS_GROUP | 1, (360, 51, 10, 129)),
+            (1021, STATIC_CLASS, WS_CHILD | WS_VISIBLE | 0x80, (27, 188, 200, 9)),  # SS_NOPREFIX
+            (1006, "sysdatetimepick32", WS_CHILD | WS_VISIBLE | WS_TABSTOP | 4, (7, 203, 109, 14)),
+            (6, BUTTON_CLASS, pushbutton, (154, 199, 34, 20)),
             (4, BUTTON_CLASS, pushbutton, (191, 199, 34, 20)),
             (3, BUTTON_CLASS, pushbutton, (239, 200, 34, 20)),
-            (1, BUTTON_CLASS, pushbutton, (287, 200, 34, 20)),
-            (1005, SCROLLBAR_CLASS, WS_CHILD | WS_VISIBLE | WS_GROUP | 1, (360, 51, 10, 129)),
-            (1006, "sysdatetimepick32", WS_CHILD | WS_VISIBLE | WS_TABSTOP | 4, (7, 203, 109, 14)),
             (5, BUTTON_CLASS, pushbutton, (336, 199, 34, 20)),
-            # The read mark and the progress line come after them, so the first focus stays on id 4.
-            (6, BUTTON_CLASS, pushbutton, (154, 199, 34, 20)),
-            (1021, STATIC_CLASS, WS_CHILD | WS_VISIBLE | 0x80, (27, 188, 200, 9)),  # SS_NOPREFIX
+            (1, BUTTON_CLASS, pushbutton, (287, 200, 34, 20)),
         ]
         def class_of(klass):
             return CLASS_ATOMS.get(klass.lower(), klass.lower()) if isinstance(klass, str) else klass

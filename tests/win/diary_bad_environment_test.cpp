@@ -295,6 +295,49 @@ TEST_F(DiaryBadEnvironmentTest, AStoreIntoAReadOnlyOrHeldDiaryFailsAndClosingAsk
   }
 }
 
+// Every other occasion that writes the diary meets a failed store alike: the search and the export wait with
+// the store's own message, a deletion says it could not delete, and the end of the session, where no one
+// can be asked, says nothing and lets the window go. Nothing typed is lost meanwhile.
+TEST_F(DiaryBadEnvironmentTest, EveryOccasionThatWritesMeetsAFailedStoreByOnePolicy) {
+  WriteMay();
+  Seed(Key(5, 5), u8"지난 글", u8"묵상", u8"기도");
+  CImmutable readOnly(DiaryPath());
+  if (!readOnly.IsSet()) GTEST_SKIP() << "chattr +i did not work here (it needs root)";
+  OpenOn(5, 5);
+  Type(IDC_DIARY_TITLE, u8"새로 쓴 글");
+  const std::string exported = ProgramDir() + "export.txt";
+  DiaryObject().SetExportFileChooser([&](HWND, std::string& path) {
+    path = exported;
+    return true;
+  });
+  const char* const kStoreFailed = u8"일기를 저장하지 못했습니다. 입력한 내용은 창에 그대로 있습니다.\n";
+
+  Click(Diary(), IDC_DIARY_FIND);
+  EXPECT_EQ(Find(), nullptr) << "the search waits";
+  {
+    CModalAnswerer choice(CModalAnswerer::Caption(u8"파일로 저장"), [](HWND window) {
+      ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Click(Diary(), IDC_DIARY_SAVEFILE);
+  }
+  EXPECT_FALSE(TestFiles::Exists(exported)) << "the export waits";
+  m_boxes.SetAnswer(IDYES);
+  Click(Diary(), IDC_DIARY_DELETE);
+  m_boxes.SetAnswer(IDOK);
+  ASSERT_EQ(m_boxes.Boxes().size(), 4u) << BoxTexts();
+  for (size_t i : {0, 1}) EXPECT_EQ(m_boxes.Boxes()[i].text.rfind(kStoreFailed, 0), 0u) << m_boxes.Boxes()[i].text;
+  EXPECT_EQ(m_boxes.Boxes()[3].text.rfind(u8"일기를 지우지 못했습니다. 일기는 그대로 있습니다.\n", 0), 0u)
+      << m_boxes.Boxes()[3].text;
+  EXPECT_EQ(Fields()[0], u8"새로 쓴 글");
+
+  m_boxes.Clear();
+  m_dlg->StoreDiaryChanges();
+  EXPECT_EQ(BoxTexts(), "") << "no one is asked at the end of the session";
+  m_dlg.reset();
+  EXPECT_EQ(BoxTexts(), "");
+  EXPECT_EQ(Stored(Key(5, 5)), (StoredEntry{true, u8"지난 글", u8"묵상", u8"기도"}));
+}
+
 TEST_F(DiaryBadEnvironmentTest, AStoreOntoAFullDiskFailsAndClosingAsks) {
   m_dir.UseSubDir("small-disk");
   CSmallDisk disk(m_dir.ProgramDir(), "2m");
@@ -314,8 +357,9 @@ TEST_F(DiaryBadEnvironmentTest, AStoreOntoAFullDiskFailsAndClosingAsks) {
   std::filesystem::remove_all(TestFiles::FsPath(m_dir.ProgramDir() + std::to_string(m_year) + ".dat"));
 }
 
-// Plan files made to hang the program: refused within about a second with the message of an unreadable
-// plan file; the window stays, with its buttons, and the file is unchanged.
+// Plan files made to hang the program, or damaged behind a whole schema: refused within about a second with
+// the message of an unreadable plan file and its cause; the window is whole, with its buttons and a diary,
+// and the file is unchanged.
 TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
   const std::string tables =
       "CREATE TABLE YEAR(year INTEGER, ytitle TEXT); CREATE TABLE MONTH(month INTEGER, mtitle TEXT);"
@@ -325,6 +369,7 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
   const struct {
     const char* name;
     std::string sql;
+    bool damagePages = false;
   } rows[] = {
       {"a view in place of a table", "CREATE VIEW YEAR AS SELECT 1 AS year, 'y' AS ytitle;" +
                                          tables.substr(tables.find("CREATE TABLE MONTH")) +
@@ -336,6 +381,8 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
       {"a verse of 100 MB", tables + oneDay +
                                 "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);"
                                 "INSERT INTO DAY VALUES(505, 1, '1', printf('%.*c', 100 * 1000 * 1000, 'a'));"},
+      {"pages damaged behind a whole schema",
+       tables + oneDay + "CREATE TABLE DAY(order1 INTEGER, order2 INTEGER, sec TEXT, body TEXT);", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -347,6 +394,7 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
       sqlite3_close(db);
       ASSERT_EQ(rc, SQLITE_OK);
     }
+    if (row.damagePages) PlanTestDir::DamagePagesAt(path);
     const std::string before = TestFiles::Read(path);
     const auto start = std::chrono::steady_clock::now();
     Open();
@@ -354,9 +402,9 @@ TEST_F(DiaryBadEnvironmentTest, HostilePlanFilesAreRefusedAndTheWindowGoesOn) {
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 3.0);
     ASSERT_GE(m_boxes.Boxes().size(), 2u) << BoxTexts();
     EXPECT_EQ(m_boxes.Boxes()[0].text, u8"베스페랄본문 파일을 열 수 없습니다.");
-    EXPECT_EQ(m_boxes.Boxes()[1].text, path);
+    EXPECT_EQ(m_boxes.Boxes()[1].text.rfind(path + "\n", 0), 0u) << "the path, then the cause";
     EXPECT_EQ(m_boxes.Boxes().size(), 2u) << BoxTexts();
-    for (int id : {IDC_PREV_DAY, IDC_NEXT_DAY, IDOK, IDC_DIARY_BUTTON}) EXPECT_TRUE(ShowsIcon(id)) << id;
+    for (int id : {IDC_PREV_DAY, IDC_NEXT_DAY, IDOK, IDC_DIARY_BUTTON, IDC_MARK_READ}) EXPECT_TRUE(ShowsIcon(id)) << id;
     // The diary does not depend on the plan.
     ClickReading(IDC_DIARY_BUTTON);
     EXPECT_TRUE(Diary() && ::IsWindow(Diary()));

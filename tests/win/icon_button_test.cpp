@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "WinTestSupport.h"
 #include "ui/DialogBase.h"
@@ -23,8 +24,16 @@ class CButtonHost : public CDialogBase {
   CButtonHost() : CDialogBase(MakeTemplate()) {}
   CIconButton m_iconOnly;
   CIconButton m_withCaption;
+  std::vector<WORD> m_clicked;  // ids of the buttons that reported a click
 
  protected:
+  bool OnCommand(WORD id, WORD code, HWND control) override {
+    if (code == BN_CLICKED && (id == kIconOnlyId || id == kCaptionId)) {
+      m_clicked.push_back(id);
+      return true;
+    }
+    return CDialogBase::OnCommand(id, code, control);
+  }
   BOOL OnInitDialog() override {
     m_iconOnly.SubclassDlgItem(kIconOnlyId, m_hWnd);
     m_withCaption.SubclassDlgItem(kCaptionId, m_hWnd);
@@ -229,6 +238,34 @@ TEST_F(IconButtonTest, DisabledButtonDrawsIconGreyed) {
   const RECT iconArea{1, 0, 33, 30};
   EXPECT_EQ(0, s->Count(iconArea, kNormalColour));
   EXPECT_GT(s->Count(iconArea, m_face, false), 0) << "something greyed is drawn";
+}
+
+// The dialog manager would give Enter on an owner-drawn button to the dialog's default button (IDOK, which
+// ends it): the focused icon button takes it as a press, and shows where the focus is.
+TEST_F(IconButtonTest, EnterPressesTheFocusedButtonWhichDrawsItsFocus) {
+  const HWND host = m_host.GetSafeHwnd();
+  // As after a key press: focus cues are shown.
+  ::SendMessageW(host, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  ::SetFocus(m_host.m_withCaption.GetSafeHwnd());
+  const auto unfocused = Render(m_button);
+  ::SetFocus(m_button);
+  for (WPARAM key : {VK_RETURN, VK_SPACE}) {
+    ::PostMessageW(m_button, WM_KEYDOWN, key, 1);
+    ::PostMessageW(m_button, WM_KEYUP, key, 0xC0000001);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+      if (!CDialogBase::RouteMessage(msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+      }
+  }
+  ASSERT_TRUE(::IsWindow(host)) << "Enter ended the dialog";
+  EXPECT_EQ(m_host.m_clicked, (std::vector<WORD>{kIconOnlyId, kIconOnlyId}));
+  const auto focused = Render(m_button);
+  int differ = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 35; ++x) differ += focused->Pixel(x, y) != unfocused->Pixel(x, y) ? 1 : 0;
+  EXPECT_GT(differ, 40) << "a focus rectangle is drawn";
 }
 
 TEST_F(IconButtonTest, CaptionIsCentredRightOfTheIcon) {

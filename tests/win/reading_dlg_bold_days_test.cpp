@@ -72,7 +72,8 @@ class ReadingBoldDaysTest : public ReadingDlgTest {
 };
 
 TEST_F(ReadingBoldDaysTest, MarkedDaysAreBoldWhenTheCalendarDrops) {
-  WriteDatedPlan(m_year, {{3, 1}});
+  // Only days with a reading can be marked.
+  WriteDatedPlan(m_year, {{3, 1}, {3, 10}, {3, 20}});
   Open();
   PickDate(m_year, 3, 1);
   DropCalendar();
@@ -101,7 +102,7 @@ TEST_F(ReadingBoldDaysTest, MarkedDaysAreBoldWhenTheCalendarDrops) {
 }
 
 TEST_F(ReadingBoldDaysTest, TheMonthScrolledToShowsItsMarkedDaysBold) {
-  WriteDatedPlan(m_year, {{3, 1}});
+  WriteDatedPlan(m_year, {{3, 1}, {4, 20}});
   Open();
   ToggleMark(4, 20, 3, 1);
   DropCalendar();

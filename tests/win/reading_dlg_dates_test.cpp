@@ -157,6 +157,20 @@ TEST_F(ReadingDatesTest, AQuickDoubleClickOnADayButtonStepsTwice) {
   EXPECT_EQ(12, Shown().nDay);
 }
 
+// Enter on a focused day button steps, as a click does; only on the close button does it close the window.
+TEST_F(ReadingDatesTest, EnterPressesTheFocusedDayButtonAndClosesOnlyOnTheCloseButton) {
+  WriteYear(m_year, {});
+  Open();
+  PickDate(m_year, 3, 10);
+  PressKey(Item(IDC_PREV_DAY), VK_RETURN);
+  PressKey(Item(IDC_PREV_DAY), VK_RETURN);
+  PressKey(Item(IDC_NEXT_DAY), VK_RETURN);
+  ASSERT_TRUE(Hwnd() && ::IsWindow(Hwnd()));
+  EXPECT_EQ(9, Shown().nDay);
+  PressKey(Item(IDOK), VK_RETURN);
+  EXPECT_FALSE(Hwnd() && ::IsWindow(Hwnd()));
+}
+
 TEST_F(ReadingDatesTest, DayStepsStopAtTheFirstAndLastDayOfTheRange) {
   WriteYear(m_year - 1, {{1, 1}});
   WriteYear(m_year, {});

@@ -59,7 +59,6 @@ TEST_F(ReadingMarkTest, MarkingTodayIsStoredKeptOnReopeningAndCounted) {
     SCOPED_TRACE(way.name);
     Open();
     ASSERT_TRUE(MarkEnabled());
-    // The mark comes last in the tab order: the window still starts on the previous-day button.
     EXPECT_EQ(::GetFocus(), Item(IDC_PREV_DAY));
     EXPECT_FALSE(m_dlg->MarkButtonShowsRead());
     EXPECT_EQ(Progress(), kUnread);
@@ -119,8 +118,29 @@ TEST_F(ReadingMarkTest, TheButtonFollowsTheShownDayAndTheProgressStaysOnToday) {
   EXPECT_EQ(Progress(), u8"올해 1일 읽음 · 연속 0일");
   PickDate(m_year, 1, 3);
   EXPECT_FALSE(m_dlg->MarkButtonShowsRead());
+  // A day without a reading cannot be marked, so progress, catch-up and the reminder count alike.
+  PickDate(m_year, 1, 4);
+  EXPECT_FALSE(MarkEnabled());
   PickDate(m_year, 1, 2);
   EXPECT_TRUE(m_dlg->MarkButtonShowsRead());
+  EXPECT_TRUE(MarkEnabled());
+}
+
+// Tab follows the bottom row from left to right, from the date picker on; the window starts on the
+// previous-day button.
+TEST_F(ReadingMarkTest, TheTabOrderFollowsTheRowFromLeftToRight) {
+  WriteYearPlan();
+  Open();
+  PickDate(m_year, 1, 2);
+  std::vector<int> order;
+  HWND focus = Item(IDC_READING_DATE);
+  for (int i = 0; i < 6; ++i) {
+    PressKey(focus, VK_TAB);
+    focus = ::GetFocus();
+    order.push_back(::GetDlgCtrlID(focus));
+  }
+  EXPECT_EQ(order, (std::vector<int>{IDC_MARK_READ, IDC_PREV_DAY, IDC_NEXT_DAY, IDC_DIARY_BUTTON, IDOK,
+                                     IDC_READING_DATE}));
 }
 
 TEST_F(ReadingMarkTest, WithoutADiaryTheButtonIsGreyedAndReadingGoesOn) {
@@ -131,11 +151,12 @@ TEST_F(ReadingMarkTest, WithoutADiaryTheButtonIsGreyedAndReadingGoesOn) {
   EXPECT_EQ(Progress(), "");
   Click();
   EXPECT_FALSE(m_dlg->MarkButtonShowsRead());
-  // The page is there all the same, and catching up still finds the first day with a reading.
+  // The page is there all the same; catching up, which would take every day for unread, says why not.
   CatchUp();
-  EXPECT_EQ(Shown().nMonth, 1);
-  EXPECT_EQ(Shown().nDay, 1);
-  EXPECT_EQ(ShownBody(0), "verse of " + DateKey(m_year, 1, 1));
+  EXPECT_EQ(BoxTexts(), u8"[일기 파일에서 읽음 표시를 읽을 수 없어 읽지 않은 날을 찾을 수 없습니다.] ");
+  EXPECT_EQ(Shown().nMonth, m_month);
+  EXPECT_EQ(Shown().nDay, m_day);
+  EXPECT_EQ(ShownBody(0), "verse of " + DateKey(m_year, m_month, m_day));
 }
 
 TEST_F(ReadingMarkTest, CatchingUpShowsTheEarliestUnmarkedDayWithAReading) {
@@ -174,7 +195,7 @@ TEST_F(ReadingMarkTest, CatchingUpShowsTheEarliestUnmarkedDayWithAReading) {
   EXPECT_EQ(BoxTexts(), "");
 }
 
-TEST_F(ReadingMarkTest, CatchingUpWithEveryDayMarkedSaysSoAndStays) {
+TEST_F(ReadingMarkTest, CatchingUpWithEveryDayMarkedOrNoPlanSaysSoAndStays) {
   WriteDatedPlan(m_year, {{m_month, m_day}});
   Open();
   Click();
@@ -182,6 +203,15 @@ TEST_F(ReadingMarkTest, CatchingUpWithEveryDayMarkedSaysSoAndStays) {
   EXPECT_EQ(BoxTexts(), u8"[올해 오늘까지 읽을 날은 모두 읽음으로 표시되어 있습니다.] ");
   EXPECT_EQ(Shown().nMonth, m_month);
   EXPECT_EQ(Shown().nDay, m_day);
+  // Without this year's plan nothing was there to read: the message says that, not that all is read.
+  m_dlg.reset();
+  m_dir.Remove(std::to_string(m_year) + ".dat");
+  m_boxes.Clear();
+  Open();
+  m_boxes.Clear();
+  CatchUp();
+  EXPECT_EQ(BoxTexts(), u8"[올해 오늘까지는 본문이 있는 날이 없어 읽지 않은 날을 찾을 수 없습니다.\n"
+                        u8"올해의 본문 파일이 프로그램 폴더에 있는지 보십시오.] ");
 }
 
 TEST_F(ReadingMarkTest, ScreenshotOfTheMarkAndTheProgress) {

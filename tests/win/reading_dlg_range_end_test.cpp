@@ -92,6 +92,9 @@ TEST_F(ReadingRangeEndTest, ADisabledButtonIsDrawnGreyedAndStopsHovering) {
   ASSERT_FALSE(Enabled(IDC_NEXT_DAY));
   EXPECT_NE(next, ::GetCapture());
 
+  // The focus goes to the picker, so that no focus rectangle lies over the icons compared below.
+  ::SetFocus(Item(IDC_READING_DATE));
+  Settle();
   CScreenshot shot(Hwnd());
   shot.SaveBmp(ProgramFolder() + "reading-range-end.bmp");
   const RECT nextPlace = ItemRect(IDC_NEXT_DAY), prevPlace = ItemRect(IDC_PREV_DAY);

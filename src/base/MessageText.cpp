@@ -1,4 +1,4 @@
-#include "db/MessageText.h"
+#include "base/MessageText.h"
 
 std::string FillText(const std::string& pattern, const std::vector<std::string>& values) {
   std::string text;

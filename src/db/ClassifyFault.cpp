@@ -1,9 +1,8 @@
-#include "db/EngineFault.h"
+#include "db/ClassifyFault.h"
 
 #include <sqlite3.h>
 
 #include "db/JetErrors.h"
-#include "res/TextIds.h"
 
 EngineFault ClassifyEngineCode(int engineCode) {
   switch (engineCode) {
@@ -35,19 +34,4 @@ EngineFault ClassifyEngineCode(int engineCode) {
     default:
       return EngineFault::kOther;
   }
-}
-
-MessageText DescribeEngineFault(EngineFault fault, const std::string& file, const std::string& engineText) {
-  int textId = IDS_FAULT_OTHER;
-  switch (fault) {
-    case EngineFault::kNotWritable: textId = IDS_FAULT_NOT_WRITABLE; break;
-    case EngineFault::kDamaged: textId = IDS_FAULT_DAMAGED; break;
-    case EngineFault::kLocked: textId = IDS_FAULT_LOCKED; break;
-    case EngineFault::kDiskFull: textId = IDS_FAULT_DISK_FULL; break;
-    case EngineFault::kTooMuchWork: textId = IDS_FAULT_TOO_MUCH_WORK; break;
-    case EngineFault::kOther: break;
-  }
-  MessageText message(textId, {file});
-  if (!engineText.empty()) message.ThenVerbatim("\n" + engineText);
-  return message;
 }

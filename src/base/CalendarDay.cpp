@@ -1,4 +1,4 @@
-#include "habit/CalendarDay.h"
+#include "base/CalendarDay.h"
 
 #include <cstdio>
 
