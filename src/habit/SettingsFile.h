@@ -3,15 +3,14 @@
 // lines, no registry. It holds the habit's settings (the reminder writes them) and the backups' (the backup
 // keeper writes them); each writer keeps the other's lines as the file has them. Reading never fails:
 // whatever is missing or damaged (a bad line, a time like 25:61, bytes that are no text) takes its default
-// and the good lines are kept. Writing builds the whole file
-// under another name and renames it over the old one, so a cut-short write leaves the old file; a folder
-// that cannot be written comes back as a value for the window layer to tell once.
+// and the good lines are kept. Writing builds the whole file under another name and renames it over the old
+// one, so a cut-short write leaves the old file; a folder that cannot be written comes back as a value for the
+// window layer to tell once.
 #include <string>
 
 #include "base/MessageText.h"
 #include "habit/BackupSettings.h"
 #include "habit/HabitSettings.h"
-
 
 struct SettingsReading {
   HabitSettings settings;

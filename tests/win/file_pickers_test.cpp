@@ -1,15 +1,45 @@
 // The system's folder picker under Wine, as the settings window's backup part calls it: it opens on the
 // folder in use and gives back the folder the user took.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include "DiaryDlgFixture.h"
 #include "core/TestFiles.h"
 #include "ui/FilePickers.h"
 
+namespace {
+
+BOOL CALLBACK FindTree(HWND child, LPARAM found) {
+  wchar_t name[32] = L"";
+  ::GetClassNameW(child, name, 32);
+  if (std::wstring(name) != L"SysTreeView32") return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
+// The name of the folder the picker's tree shows selected; the picker may select the start folder a moment
+// after it is shown.
+std::string SelectedFolder(HWND picker) {
+  HWND tree = nullptr;
+  ::EnumChildWindows(picker, &FindTree, reinterpret_cast<LPARAM>(&tree));
+  wchar_t text[MAX_PATH] = L"";
+  TVITEMW item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = tree ? reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)) : nullptr;
+  item.pszText = text;
+  item.cchTextMax = MAX_PATH;
+  if (!item.hItem || !::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return "";
+  return Narrow(text);
+}
+
+}  // namespace
+
 TEST(FilePickersTest, TheFolderPickerOpensOnTheStartFolderAndGivesItBack) {
   TestFiles files;
   const std::string start = files.MakeSubDir(u8"일기 백업");
-  CModalAnswerer answerer([](HWND) { return true; },
+  CModalAnswerer answerer([](HWND picker) { return SelectedFolder(picker) == u8"일기 백업"; },
                           [](HWND picker) {
                             ::PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                                            reinterpret_cast<LPARAM>(::GetDlgItem(picker, IDOK)));
