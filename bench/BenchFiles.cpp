@@ -47,7 +47,7 @@ std::string MakePlanFolder(int firstYear, int lastYear, int versesPerDay) {
   return dir;
 }
 
-std::string MakeDiaryFolder(int entries, const std::string& needleUtf8) {
+std::string MakeDiaryFolder(int entries, const std::string& needleUtf8, int moreBytes) {
   static int made = 0;  // each diary in a folder of its own
   std::string dir = NewFolder(("diary" + std::to_string(++made)).c_str());
   {
@@ -67,6 +67,8 @@ std::string MakeDiaryFolder(int entries, const std::string& needleUtf8) {
     std::string title = u8"오늘의 묵상 " + std::to_string(i);
     std::string meditation = u8"말씀을 읽고 마음에 새긴 것을 적어 둡니다. 하루의 일을 돌아보며 " +
                              std::string(i % 10 == 0 ? needleUtf8 : u8"평안") + u8"을 구합니다.";
+    while (static_cast<int>(meditation.size()) < moreBytes)
+      meditation += u8" 감사와 간구로 하루를 맡깁니다 " + std::to_string(i);
     std::string prayer = u8"주께서 오늘도 지켜 주시기를 기도합니다.";
     sqlite3_bind_text(insert, 1, key, -1, SQLITE_TRANSIENT);
     sqlite3_bind_text(insert, 2, title.c_str(), -1, SQLITE_TRANSIENT);

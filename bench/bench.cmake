@@ -2,7 +2,7 @@
 find_package(benchmark QUIET)
 if(benchmark_FOUND AND TARGET plancompile_lib)
   add_executable(core_bench bench/BenchFiles.cpp bench/lookup_bench.cpp bench/search_bench.cpp
-                            bench/export_bench.cpp bench/habit_bench.cpp)
+                            bench/export_bench.cpp bench/habit_bench.cpp bench/backup_bench.cpp)
   target_compile_options(core_bench PRIVATE ${VESPERAL_CHARSET_FLAGS})
   target_link_libraries(core_bench PRIVATE vesperal_core plancompile_lib benchmark::benchmark benchmark::benchmark_main)
 endif()

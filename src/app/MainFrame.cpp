@@ -4,6 +4,7 @@
 #include "app/StartupRules.h"
 #include "app/TrayIcon.h"
 #include "app/TrayRules.h"
+#include "diary/DiaryBackupRun.h"
 #include "diary/StoredReadMarks.h"
 #include "reading/ReadingDlg.h"
 #include "res/Resource.h"
@@ -222,6 +223,7 @@ void CMainFrame::OnHelp() {
 }
 
 void CMainFrame::OnClose() {
+  BackUpDiaryAtProgramEnd(ModuleFolder());
   RemoveAppTrayIcon(m_hWnd, m_hInstance);
   ::DestroyWindow(m_hWnd);
 }

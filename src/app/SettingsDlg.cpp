@@ -5,6 +5,7 @@
 #include "ui/HelpKey.h"
 #include "res/Resource.h"
 #include "ui/DatePicker.h"
+#include "ui/ModuleFolder.h"
 
 namespace {
 
@@ -12,8 +13,11 @@ HWND TimePicker(HWND dialog) { return ::GetDlgItem(dialog, IDC_REMINDER_TIME); }
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow)
-    : CDialogBase(IDD_SETTINGS, owner), m_settings(settings), m_hHelpWnd(helpWindow) {}
+CSettingsDlg::CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow, const std::string& programDir)
+    : CDialogBase(IDD_SETTINGS, owner),
+      m_settings(settings),
+      m_hHelpWnd(helpWindow),
+      m_backups(programDir.empty() ? ModuleFolder() : programDir) {}
 
 BOOL CSettingsDlg::OnInitDialog() {
   ::CheckDlgButton(m_hWnd, IDC_REMINDER_ON, m_settings.reminderOn ? BST_CHECKED : BST_UNCHECKED);
@@ -21,6 +25,7 @@ BOOL CSettingsDlg::OnInitDialog() {
   picker.UseTwentyFourHourClock();
   picker.SetMinuteOfDay(m_settings.reminderTime.hour * 60 + m_settings.reminderTime.minute);
   EnableTimeWithReminder();
+  m_backups.Attach(m_hWnd);
   CentreOnWorkArea();
   // A window owned by the hidden frame comes up behind whatever the user works in unless brought forward.
   ::SetForegroundWindow(m_hWnd);
@@ -53,6 +58,7 @@ bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control) {
     EnableTimeWithReminder();
     return true;
   }
+  if (code == BN_CLICKED && m_backups.OnCommand(id)) return true;
   return CDialogBase::OnCommand(id, code, control);
 }
 

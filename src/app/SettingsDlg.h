@@ -1,15 +1,20 @@
 #pragma once
-// The settings window "설정": the daily reminder on or off, and its time of day. It edits a copy of the
-// settings; storing them is the caller's business.
+// The settings window "설정": the daily reminder on or off, and its time of day, and the diary's backups. It
+// edits a copy of the reminder's settings, storing them is the caller's business; the backups' part acts at
+// once (CBackupControls).
 #include <windows.h>
 
+#include <string>
+
+#include "app/BackupControls.h"
 #include "habit/HabitSettings.h"
 #include "ui/DialogBase.h"
 
 class CSettingsDlg : public CDialogBase {
  public:
-  // `helpWindow` gets the help command on F1.
-  CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow);
+  // `helpWindow` gets the help command on F1. The backups are those of the diary in `programDir` (ending in
+  // a backslash), by default the program's folder.
+  CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpWindow, const std::string& programDir = {});
 
   // The settings as the user left them; meaningful after the window ended with IDOK.
   const HabitSettings& Settings() const { return m_settings; }
@@ -32,5 +37,6 @@ class CSettingsDlg : public CDialogBase {
 
   HabitSettings m_settings;
   HWND m_hHelpWnd;
+  CBackupControls m_backups;
 };
 

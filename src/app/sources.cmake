@@ -7,6 +7,7 @@ list(APPEND CORE_SOURCES
 # The shell's Windows sources go into their own library (cmake/program.cmake): the program and its
 # recording test builds link them, the window tests do not need them.
 set(APP_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/BackupControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TrayIcon.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Reminder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp

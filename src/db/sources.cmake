@@ -23,5 +23,6 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/JetValue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetLike.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JetStatement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SqliteBackup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SqliteConnection.cpp
 )

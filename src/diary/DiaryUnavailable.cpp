@@ -1,5 +1,6 @@
 #include "diary/DiaryUnavailable.h"
 
+#include "diary/BackupKeeper.h"
 #include "res/TextIds.h"
 
 MessageText DiaryUnavailable::Message() const {
@@ -26,6 +27,14 @@ MessageText DiaryUnavailable::Message() const {
       message.Then(IDS_DIARY_NOT_OPENED).Then(DescribeEngineFault(fault, path));
       if (fault != EngineFault::kDamaged && fault != EngineFault::kTooMuchWork) message.Then(IDS_DIARY_FILE_UNCHANGED);
       break;
+  }
+  // A damaged diary, or a file in its place that is none, is what a backup is for.
+  if (reason == Reason::kNotADiary || (reason == Reason::kFileFault && fault == EngineFault::kDamaged)) {
+    const BackupWhereabouts backups = LocateBackups(folder);
+    if (backups.newest.empty())
+      message.Then(IDS_DIARY_BACKUP_NONE, {backups.folder});
+    else
+      message.Then(IDS_DIARY_BACKUP_NEWEST, {backups.newest});
   }
   message.Then(IDS_DIARY_READING_GOES_ON);
   if (!engineText.empty()) message.ThenVerbatim("\n" + engineText);

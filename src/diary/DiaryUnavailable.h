@@ -5,6 +5,12 @@
 
 #include "base/FaultText.h"
 
+// Where the diary's backups are: the folder in use and its newest copy (empty when it holds none).
+struct BackupWhereabouts {
+  std::string folder;
+  std::string newest;
+};
+
 struct DiaryUnavailable {
   enum class Reason {
     kNone,           // the diary is open
@@ -22,6 +28,7 @@ struct DiaryUnavailable {
   std::string engineText;                   // the engine's own words, for the last line
 
   bool IsAvailable() const { return reason == Reason::kNone; }
-  // The message shown instead of opening the diary; empty while the diary is open.
+  // The message shown instead of opening the diary; empty while the diary is open. For a damaged file, or
+  // one that is no diary, it names the newest backup (or the backup folder without one), looked up now.
   MessageText Message() const;
 };

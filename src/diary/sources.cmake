@@ -1,6 +1,9 @@
 # Sources of src/diary: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/BackupKeeper.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BackupRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateDisplay.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryBackup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExportFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryFileTables.cpp
@@ -14,6 +17,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/StoredReadMarks.cpp
 )
 list(APPEND WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DiaryBackupRun.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiaryExportCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FindDlg.cpp

@@ -15,6 +15,10 @@ namespace {
 constexpr char kReminder[] = "reminder";
 constexpr char kReminderTime[] = "reminderTime";
 constexpr char kLastBalloon[] = "lastBalloon";
+constexpr char kBackupFolder[] = "backupFolder";
+constexpr char kLastBackup[] = "lastBackup";  // "YYYYMMDD HH:MM"
+constexpr char kLastBackupStamp[] = "lastBackupStamp";
+constexpr char kBackupFailureTold[] = "backupFailureTold";
 // Settings are a few lines; a longer file is not ours, and only its beginning is read.
 constexpr size_t kMostBytesRead = 64 * 1024;
 
@@ -40,6 +44,46 @@ std::optional<ReminderTime> ParseTime(const std::string& value) {
 std::string FormatTime(const ReminderTime& time) {
   const std::string two = "0123456789";
   return std::string{two[time.hour / 10], two[time.hour % 10], ':', two[time.minute / 10], two[time.minute % 10]};
+}
+
+// A folder or a stamp is one line of text: no control characters, nothing that would end the line.
+bool IsOneLineText(const std::string& value) {
+  if (value.empty()) return false;
+  for (unsigned char c : value)
+    if (c < 0x20 || c == 0x7F) return false;
+  return true;
+}
+
+std::optional<LocalTime> ParseMoment(const std::string& value) {
+  if (value.size() != 14 || value[8] != ' ') return std::nullopt;
+  const auto day = ParseDayKey(value.substr(0, 8));
+  const auto time = ParseTime(value.substr(9));
+  if (!day || !time) return std::nullopt;
+  return LocalTime{*day, time->SecondOfDay()};
+}
+
+std::string FormatMoment(const LocalTime& moment) {
+  return DayKey(moment.day) + " " + FormatTime(ReminderTime{moment.secondOfDay / 3600, moment.secondOfDay / 60 % 60});
+}
+
+// True when the line was a known backup setting with a good value, and takes it.
+bool ApplyBackupLine(const std::string& name, const std::string& value, BackupSettings& backup) {
+  if (name == kBackupFolder || name == kLastBackupStamp) {
+    if (!IsOneLineText(value)) return false;
+    (name == kBackupFolder ? backup.folder : backup.lastStamp) = value;
+    return true;
+  }
+  if (name == kLastBackup) {
+    const auto moment = ParseMoment(value);
+    if (moment) backup.last = moment;
+    return moment.has_value();
+  }
+  if (name == kBackupFailureTold) {
+    const auto day = ParseDayKey(value);
+    if (day) backup.failureTold = day;
+    return day.has_value();
+  }
+  return false;
 }
 
 // True when the line was a known setting with a good value, and takes it.
@@ -75,17 +119,23 @@ SettingsReading ParseSettingsText(const std::string& text) {
     if (line.empty() || line[0] == ';' || line[0] == '#' || line[0] == '[') continue;
     const size_t equals = line.find('=');
     const bool good = equals != std::string::npos &&
-                      ApplyLine(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), reading.settings);
+                      (ApplyLine(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), reading.settings) ||
+                       ApplyBackupLine(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), reading.backup));
     if (!good) ++reading.damagedLines;
   }
   return reading;
 }
 
-std::string FormatSettingsText(const HabitSettings& settings) {
-  std::string text = "; " VESPERAL_APP_TITLE " settings: reminder=on|off, reminderTime=HH:MM\r\n";
-  text += std::string(kReminder) + "=" + (settings.reminderOn ? "on" : "off") + "\r\n";
-  text += std::string(kReminderTime) + "=" + FormatTime(settings.reminderTime) + "\r\n";
-  if (settings.lastBalloonDay) text += std::string(kLastBalloon) + "=" + DayKey(*settings.lastBalloonDay) + "\r\n";
+std::string FormatSettingsText(const HabitSettings& settings, const BackupSettings& backup) {
+  std::string text = "; " VESPERAL_APP_TITLE " settings: reminder=on|off, reminderTime=HH:MM, backupFolder=FOLDER\r\n";
+  const auto line = [&text](const char* name, const std::string& value) { text += name + ("=" + value) + "\r\n"; };
+  line(kReminder, settings.reminderOn ? "on" : "off");
+  line(kReminderTime, FormatTime(settings.reminderTime));
+  if (settings.lastBalloonDay) line(kLastBalloon, DayKey(*settings.lastBalloonDay));
+  if (IsOneLineText(backup.folder)) line(kBackupFolder, backup.folder);
+  if (backup.last) line(kLastBackup, FormatMoment(*backup.last));
+  if (IsOneLineText(backup.lastStamp)) line(kLastBackupStamp, backup.lastStamp);
+  if (backup.failureTold) line(kBackupFailureTold, DayKey(*backup.failureTold));
   return text;
 }
 
@@ -100,12 +150,15 @@ SettingsReading ReadSettingsFile(const std::string& programDir) {
   return reading;
 }
 
-SettingsWriting WriteSettingsFile(const std::string& programDir, const HabitSettings& settings) {
+namespace {
+
+SettingsWriting WriteWholeFile(const std::string& programDir, const HabitSettings& settings,
+                               const BackupSettings& backup) {
   SettingsWriting writing;
   writing.folder = programDir;
   writing.path = SettingsFilePath(programDir);
   const std::string building = writing.path + ".new";
-  const std::string text = FormatSettingsText(settings);
+  const std::string text = FormatSettingsText(settings, backup);
   std::error_code error;
   {
     std::ofstream file(FileSystemPath(building), std::ios::binary | std::ios::trunc);
@@ -123,6 +176,16 @@ SettingsWriting WriteSettingsFile(const std::string& programDir, const HabitSett
   }
   writing.written = true;
   return writing;
+}
+
+}  // namespace
+
+SettingsWriting WriteSettingsFile(const std::string& programDir, const HabitSettings& settings) {
+  return WriteWholeFile(programDir, settings, ReadSettingsFile(programDir).backup);
+}
+
+SettingsWriting WriteBackupSettings(const std::string& programDir, const BackupSettings& backup) {
+  return WriteWholeFile(programDir, ReadSettingsFile(programDir).settings, backup);
 }
 
 MessageText SettingsWriting::Message() const {

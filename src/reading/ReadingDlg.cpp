@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "base/ProgramFiles.h"
+#include "diary/DiaryBackupRun.h"
 #include "diary/DiaryDlg.h"
 #include "reading/ReadingTexts.h"
 #include "res/AppTitle.h"
@@ -85,6 +86,8 @@ BOOL CReadingDlg::OnInitDialog() {
   m_session.Start(Today());
   const MessageText diaryNotice = m_session.TakeDiaryNotice();
   if (!diaryNotice.IsEmpty()) AppMessageBox(m_hWnd, diaryNotice, MB_OK | MB_ICONINFORMATION);
+  // The day's copy of a diary that opened, made before the window shows and any typing can start.
+  if (m_session.HasDiary()) BackUpDiaryOfTheDay(m_hWnd, m_session.ProgramDir());
 
   m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, kIconSize, kIconSize);
   for (CIconButton* button : {&m_btnClose, &m_btnDiary}) button->SetHoverFrame(false);

@@ -74,3 +74,9 @@
 #define IDC_REMINDER_ON 1022
 #define IDC_REMINDER_TIME 1023
 #define IDC_SETTINGS_NOTE 1024
+// Its part for the diary's backups.
+#define IDC_BACKUP_FOLDER 1025
+#define IDC_BACKUP_CHOOSE 1026
+#define IDC_BACKUP_LAST 1027
+#define IDC_BACKUP_NOW 1028
+#define IDC_BACKUP_RESTORE 1029

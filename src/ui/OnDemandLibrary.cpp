@@ -38,3 +38,9 @@ BOOL WINAPI GetSaveFileNameOnDemand(OPENFILENAMEW* dialog) {
   const auto getSaveFileName = Resolve<GetSaveFileNameFn>("comdlg32.dll", "GetSaveFileNameW");
   return getSaveFileName ? getSaveFileName(dialog) : FALSE;
 }
+
+BOOL WINAPI GetOpenFileNameOnDemand(OPENFILENAMEW* dialog) {
+  using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+  const auto getOpenFileName = Resolve<GetOpenFileNameFn>("comdlg32.dll", "GetOpenFileNameW");
+  return getOpenFileName ? getOpenFileName(dialog) : FALSE;
+}

@@ -10,7 +10,8 @@
 // when either is missing. The library stays loaded for the rest of the process, as an imported one would.
 FARPROC LibraryFunction(const char* library, const char* function);
 
-// PlaySoundW of WINMM and GetSaveFileNameW of COMDLG32, with the system functions' signatures. Each fails
-// as the system function does (FALSE) when its library cannot be loaded.
+// PlaySoundW of WINMM, GetSaveFileNameW and GetOpenFileNameW of COMDLG32, with the system functions'
+// signatures. Each fails as the system function does (FALSE) when its library cannot be loaded.
 BOOL WINAPI PlaySoundOnDemand(LPCWSTR sound, HMODULE module, DWORD flags);
 BOOL WINAPI GetSaveFileNameOnDemand(OPENFILENAMEW* dialog);
+BOOL WINAPI GetOpenFileNameOnDemand(OPENFILENAMEW* dialog);

@@ -4,7 +4,7 @@
 #include "ui/WinHelpViewer.h"
 
 SystemCalls& TheSystemCalls() {
-  static SystemCalls calls{&::Shell_NotifyIconW, &::ShellExecuteW,        &::WinHelpW,
-                           &PlaySoundOnDemand,   &SystemHasWinHelpViewer, &::GetLocalTime};
+  static SystemCalls calls{&::Shell_NotifyIconW,    &::ShellExecuteW, &::WinHelpW,           &PlaySoundOnDemand,
+                           &SystemHasWinHelpViewer, &::GetLocalTime,  &::SHBrowseForFolderW, &GetOpenFileNameOnDemand};
   return calls;
 }

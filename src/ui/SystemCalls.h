@@ -3,19 +3,24 @@
 // greeting sound. The program makes the real calls through this table; a test build puts recorders in their
 // place to see each call with its arguments. One entry per call, with the system function's own signature;
 // the probe for a help viewer, which a test build answers as the system it plays; and the local clock, which a
-// test build sets to the time it plays (the reminder's time, a day after a sleep).
+// test build sets to the time it plays (the reminder's time, a day after a sleep); and the system's folder
+// picker and open dialog, whose choice a test build plays as the user's.
 #include <windows.h>
 
+#include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 struct SystemCalls {
   BOOL(WINAPI* notifyIcon)(DWORD message, PNOTIFYICONDATAW data);
-  HINSTANCE(WINAPI* shellExecute)(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
-                                  INT show);
+  HINSTANCE(WINAPI* shellExecute)
+  (HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory, INT show);
   BOOL(WINAPI* winHelp)(HWND owner, LPCWSTR helpFile, UINT command, ULONG_PTR data);
   BOOL(WINAPI* playSound)(LPCWSTR sound, HMODULE module, DWORD flags);
   bool (*hasWinHelpViewer)();
   void(WINAPI* getLocalTime)(LPSYSTEMTIME time);
+  PIDLIST_ABSOLUTE(WINAPI* browseForFolder)(LPBROWSEINFOW info);
+  BOOL(WINAPI* getOpenFileName)(LPOPENFILENAMEW dialog);
 };
 
 // The table in use; it starts with the system's functions.

@@ -10,8 +10,13 @@
 //    one; without the file the real probe answers;
 //  - clock.txt plays the local clock: "YYYY-MM-DD HH:MM:SS" is the time at the moment the file was read, and
 //    the clock runs on from there in real time; a changed file sets the clock anew (a test moves it forward,
-//    as a sleep would); without the file, or with a text in another form, the real clock answers.
+//    as a sleep would); without the file, or with a text in another form, the real clock answers;
+//  - folderpick.txt plays the folder picker and filepick.txt the open dialog: each holds the UTF-8 path the
+//    user picks, and without the file the user cancels; each call goes to calls.log with the folder it
+//    opened on ("folderpick|FOLDER", "filepick|FOLDER").
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -125,6 +130,30 @@ void WINAPI PlayedLocalTime(LPSYSTEMTIME time) {
   ::FileTimeToSystemTime(&fileTime, time);
 }
 
+// The path a picker's file beside the exe names, wide; empty without the file (the user cancels).
+std::wstring PlayedPick(const wchar_t* name) {
+  FILE* file = _wfopen(BesideExe(name).c_str(), L"rb");
+  if (!file) return std::wstring();
+  char path[4 * MAX_PATH] = "";
+  path[std::fread(path, 1, sizeof path - 1, file)] = '\0';
+  std::fclose(file);
+  return Widen(path);
+}
+
+PIDLIST_ABSOLUTE WINAPI PlayedBrowseForFolder(LPBROWSEINFOW info) {
+  Record("folderpick|" + Text(reinterpret_cast<const wchar_t*>(info->lParam)));
+  const std::wstring folder = PlayedPick(L"folderpick.txt");
+  return folder.empty() ? nullptr : ::ILCreateFromPathW(folder.c_str());
+}
+
+BOOL WINAPI PlayedGetOpenFileName(LPOPENFILENAMEW dialog) {
+  Record("filepick|" + Text(dialog->lpstrInitialDir));
+  const std::wstring path = PlayedPick(L"filepick.txt");
+  if (path.empty() || path.size() >= dialog->nMaxFile) return FALSE;
+  dialog->lpstrFile[path.copy(dialog->lpstrFile, path.size())] = L'\0';
+  return TRUE;
+}
+
 bool PlayedWinHelpViewer() {
   FILE* file = _wfopen(BesideExe(L"helpviewer.txt").c_str(), L"rb");
   if (!file) return g_realHasWinHelpViewer();
@@ -178,6 +207,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   g_realHasWinHelpViewer = calls.hasWinHelpViewer;
   calls.hasWinHelpViewer = &PlayedWinHelpViewer;
   calls.getLocalTime = &PlayedLocalTime;
+  calls.browseForFolder = &PlayedBrowseForFolder;
+  calls.getOpenFileName = &PlayedGetOpenFileName;
   g_changeDirectoryMessage = ::RegisterWindowMessageW(L"VesperalTestChangeDirectory");
   g_recordShownDayMessage = ::RegisterWindowMessageW(L"VesperalTestRecordShownDay");
   HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());

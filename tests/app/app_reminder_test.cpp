@@ -122,8 +122,11 @@ TEST_F(ReminderProgram, TheBalloonComesAtTheChosenTimeWithTodaysRangeOnceADayAcr
   EXPECT_EQ(balloon[9], "오늘의 말씀");
   EXPECT_EQ(balloon[10], "창세기 1-3장");
   EXPECT_EQ(balloon[11], std::to_string(NIIF_INFO));
-  EXPECT_NE(TestFiles::Read(m_folder.Dir() + "Vesperal.ini").find("lastBalloon=" + std::to_string(m_year) + "0310"),
-            std::string::npos);
+  // The day is stored just after the balloon's call.
+  EXPECT_TRUE(WaitUntil([this] {
+    return TestFiles::Read(m_folder.Dir() + "Vesperal.ini").find("lastBalloon=" + std::to_string(m_year) + "0310") !=
+           std::string::npos;
+  }));
   // The icon's own records keep their first layout.
   EXPECT_EQ(m_folder.Calls("notify").front()[2], std::to_string(kTrayRecordSize));
 

@@ -75,7 +75,7 @@ TEST(JetDiaryImport, BringsAnOlderDiaryOverWholeOrLeavesItAsItWas) {
        [](std::string& b, const TestFiles&) { b.resize(b.size() - 1); },
        Reason::kFileFault,
        nullptr,
-       {IDS_DIARY_NOT_OPENED, IDS_FAULT_DAMAGED, IDS_DIARY_READING_GOES_ON}},
+       {IDS_DIARY_NOT_OPENED, IDS_FAULT_DAMAGED, IDS_DIARY_BACKUP_NONE, IDS_DIARY_READING_GOES_ON}},
       {"Jet 4, encrypted",
        [] {
          FileSpec s = DiaryFile(4, 20);
@@ -91,7 +91,7 @@ TEST(JetDiaryImport, BringsAnOlderDiaryOverWholeOrLeavesItAsItWas) {
        nothing,
        Reason::kNotADiary,
        nullptr,
-       {IDS_DIARY_NOT_A_DIARY, IDS_DIARY_READING_GOES_ON}},
+       {IDS_DIARY_NOT_A_DIARY, IDS_DIARY_BACKUP_NONE, IDS_DIARY_READING_GOES_ON}},
       {"a folder that takes no new diary",
        DiaryFile(4, 20),
        [](std::string&, const TestFiles& dir) {

@@ -9,6 +9,12 @@
 
 namespace {
 
+BackupSettings InFolder(const std::string& folder) {
+  BackupSettings backup;
+  backup.folder = folder;
+  return backup;
+}
+
 HabitSettings Settings(bool on, int hour, int minute, std::optional<CalendarDay> lastBalloon = std::nullopt) {
   HabitSettings settings;
   settings.reminderOn = on;
@@ -87,6 +93,33 @@ TEST(SettingsFileTest, AFolderThatCannotBeWrittenIsReportedAndLeavesNothingBehin
     EXPECT_FALSE(TestFiles::Exists(dir + "Vesperal.ini.new")) << dir;
     EXPECT_EQ(ReadSettingsFile(dir).settings, HabitSettings()) << dir;
   }
+}
+
+TEST(SettingsFileTest, TheBackupLinesReadAloneAndEachWriterKeepsTheOthersLines) {
+  BackupSettings chosen = InFolder(u8"D:\\OneDrive\\일기 백업");
+  chosen.last = LocalTime{{2026, 3, 7}, (21 * 60 + 5) * 60};
+  chosen.lastStamp = "41-20480-133";
+  chosen.failureTold = CalendarDay{2026, 3, 6};
+  const struct {
+    std::string text;
+    BackupSettings expected;
+    int damagedLines;
+  } rows[] = {
+      {FormatSettingsText(HabitSettings(), chosen), chosen, 0},
+      {"lastBackup=20260307\nbackupFolder=C:\\b\n", InFolder("C:\\b"), 1},  // a last backup without its time
+      {"backupFailureTold=20260230\nbackupFolder=C:\\a\x01b\n", BackupSettings(), 2},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ParseSettingsText(row.text).backup, row.expected) << row.text;
+    EXPECT_EQ(ParseSettingsText(row.text).damagedLines, row.damagedLines) << row.text;
+  }
+  TestFiles files;
+  const HabitSettings habit = Settings(true, 6, 30, CalendarDay{2026, 3, 7});
+  ASSERT_TRUE(WriteSettingsFile(files.ProgramDir(), habit).written);
+  ASSERT_TRUE(WriteBackupSettings(files.ProgramDir(), chosen).written);
+  EXPECT_EQ(ReadSettingsFile(files.ProgramDir()).settings, habit);
+  ASSERT_TRUE(WriteSettingsFile(files.ProgramDir(), HabitSettings()).written);
+  EXPECT_EQ(ReadSettingsFile(files.ProgramDir()).backup, chosen);
 }
 
 }  // namespace

@@ -354,6 +354,9 @@ class CompiledResourcesTest(unittest.TestCase):
             326: "txt 파일 (*.txt)|*.txt|모든 파일 (*.*)|*.*|",
             327: " %s 개",
             356: "읽지 않은 날로(&U)",
+            368: "일기를 백업할 폴더를 고르십시오.",
+            369: "일기 백업 (*.mdb)|*.mdb|모든 파일 (*.*)|*.*|",
+            381: "\n가장 최근의 백업은 %s 파일입니다. 트레이 메뉴의 설정 창에서 \"백업에서 되살리기...\"로 되살릴 수 있습니다.",
         }
         for ident, text in expected.items():
             self.assertEqual(self.string(ident), text, ident)

@@ -107,6 +107,7 @@ class ProgramHelpFile(unittest.TestCase):
             ("설정", "정한 시각에 오늘의 말씀 알림 보이기"),
             ("트레이에서 시작하기", "Vesperal.exe smode"),
             ("파일이 있는 곳", "Vesperal.ini 파일입니다."),
+            ("일기 백업과 되살리기", "가장 최근의 백업은 아무리 오래되어도 지우지 않습니다."),
             ("읽기표와 성경 본문", "베스페랄읽기의 새 판을 받아 설치하십시오."),
         ]
         self.assertEqual([title for title, _ in cases], [t.title for t in self.help.topics])
