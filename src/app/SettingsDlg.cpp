@@ -58,6 +58,10 @@ void CSettingsDlg::TellTheReadingWindowWaits() {
 bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control) {
   if (id == IDC_REMINDER_ON && code == BN_CLICKED) {
     EnableTimeWithReminder();
+    if (ShowsTrayTip(m_settings, ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED)) {
+      ::ShowWindow(GetDlgItem(IDC_TRAY_TIP), SW_SHOWNA);
+      m_bTrayTipShown = true;
+    }
     return true;
   }
   return CDialogBase::OnCommand(id, code, control);
@@ -67,6 +71,7 @@ void CSettingsDlg::OnOK() {
   m_settings.reminderOn = ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED;
   const SYSTEMTIME chosen = GetPickerTime(TimePicker(m_hWnd));
   m_settings.reminderTime = ReminderTime{chosen.wHour, chosen.wMinute};
+  m_settings.trayTipShown = m_settings.trayTipShown || m_bTrayTipShown;
   EndDialog(IDOK);
 }
 

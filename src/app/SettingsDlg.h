@@ -1,6 +1,7 @@
 #pragma once
-// The settings window "설정": the daily reminder on or off, and its time of day. It edits a copy of the
-// settings; storing them is the caller's business.
+// The settings window "설정": the daily reminder on or off, and its time of day; the first time the reminder
+// is ticked, a line tells how to keep the tray icon in sight. It edits a copy of the settings; storing them is
+// the caller's business.
 #include <windows.h>
 
 #include "habit/HabitSettings.h"
@@ -32,5 +33,6 @@ class CSettingsDlg : public CDialogBase {
 
   HabitSettings m_settings;
   HWND m_hHelpWnd;
+  bool m_bTrayTipShown = false;
 };
 

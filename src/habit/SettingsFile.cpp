@@ -13,6 +13,7 @@ namespace {
 constexpr char kReminder[] = "reminder";
 constexpr char kReminderTime[] = "reminderTime";
 constexpr char kLastBalloon[] = "lastBalloon";
+constexpr char kTrayTip[] = "trayTip";
 // Settings are a few lines; a longer file is not ours, and only its beginning is read.
 constexpr size_t kMostBytesRead = 64 * 1024;
 
@@ -57,6 +58,11 @@ bool ApplyLine(const std::string& name, const std::string& value, HabitSettings&
     if (day) settings.lastBalloonDay = day;
     return day.has_value();
   }
+  if (name == kTrayTip) {
+    if (value != "shown") return false;
+    settings.trayTipShown = true;
+    return true;
+  }
   return false;
 }
 
@@ -84,6 +90,7 @@ std::string FormatSettingsText(const HabitSettings& settings) {
   text += std::string(kReminder) + "=" + (settings.reminderOn ? "on" : "off") + "\r\n";
   text += std::string(kReminderTime) + "=" + FormatTime(settings.reminderTime) + "\r\n";
   if (settings.lastBalloonDay) text += std::string(kLastBalloon) + "=" + DayKey(*settings.lastBalloonDay) + "\r\n";
+  if (settings.trayTipShown) text += std::string(kTrayTip) + "=shown\r\n";
   return text;
 }
 
