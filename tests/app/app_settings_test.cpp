@@ -198,11 +198,12 @@ TEST_F(SettingsProgram, TheReadingWindowOpensOnlyOnceTheSettingsWindowIsClosed) 
   const HWND note = ::GetDlgItem(window, IDC_SETTINGS_NOTE);
   EXPECT_FALSE(::IsWindowVisible(note));
   m_program.Tray(kTrayLeftDoubleClick);
+  // The window says why nothing else opened. (A message sent after a posted one may be answered first: the
+  // note tells when the tray's message has been handled.)
+  EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(note) != FALSE; }));
   ASSERT_TRUE(m_program.Roundtrip());
   EXPECT_EQ(m_program.ReadingWindow(), nullptr);
   EXPECT_EQ(SettingsWindowShown(), window);
-  // The window says why nothing else opened.
-  EXPECT_TRUE(::IsWindowVisible(note));
   EXPECT_EQ(WindowTextUtf8(note), u8"설정 창을 닫으면 읽기 창을 열 수 있습니다.");
   ASSERT_TRUE(Confirm(window));
   m_program.Tray(kTrayLeftDoubleClick);
