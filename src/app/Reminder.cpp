@@ -72,8 +72,9 @@ void CReminder::Check() {
   else
     ::KillTimer(m_hFrame, kReminderTimerId);
   if (!step.dueNow) return;
-  ShowTrayBalloon(m_hFrame, m_hInstance, LoadText(IDS_REMINDER_TITLE), check.rangeText);
+  // Kept as sent first: the shell may say it showed the balloon while the call that sends it still waits.
   m_sending.Sent(now);
+  ShowTrayBalloon(m_hFrame, m_hInstance, LoadText(IDS_REMINDER_TITLE), check.rangeText);
 }
 
 void CReminder::OnTrayNotify(long trayMessage) {
