@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Turn a text-drawn icon into a 32x32, 16-colour .ico file.
+"""Turn a text-drawn icon into an .ico file of 32-bit images in the sizes Windows asks for at any display scale.
 
 The source is plain text so that icons can be reviewed and edited like code:
 
@@ -11,6 +11,12 @@ Each character is one pixel: 0-9 and a-f pick a colour of the standard
 16-colour Windows palette (PALETTE below), '.' is transparent. Lines that
 start with '#' are comments; blank lines are ignored.
 
+The drawing is the 32x32 image as it is; every other size (SIZES) is made from
+it by averaging the area each of its pixels covers, with the transparency
+weighed in, so that 64 doubles every pixel and 16 blends each square of four.
+Each image holds blue, green, red and alpha (not premultiplied) and the 1-bit
+mask that older drawing calls use.
+
 Usage: make_ico.py SOURCE.txt OUTPUT.ico
 """
 
@@ -19,6 +25,10 @@ import sys
 
 SIZE = 32
 TRANSPARENT = "."
+# The small and large icon sizes at 100, 125, 150 and 200 % display scale. The drawn size comes first: a load
+# that names no size takes the first image, as the 16-colour icons of older builds were loaded.
+SIZES = (32, 16, 20, 24, 40, 48, 64)
+OPAQUE = 255
 
 # The 16 colours every Windows display can show, in the order of the system palette.
 PALETTE = [
@@ -75,34 +85,68 @@ def parse_source(text, name="<icon>"):
     return rows
 
 
-def encode_ico(pixels):
-    """Build the .ico bytes: one image, 4 bits per pixel, XOR bitmap plus AND mask."""
-    xor_stride = SIZE * 4 // 8  # 16 bytes, already a multiple of 4
-    and_stride = ((SIZE + 31) // 32) * 4  # rows of the 1-bit mask are padded to 32 bits
+def to_colours(pixels):
+    """The drawing as rows of (red, green, blue, alpha); transparent pixels are black and clear."""
+    return [[(0, 0, 0, 0) if p is None else PALETTE[p] + (OPAQUE,) for p in row] for row in pixels]
+
+
+def resample(colours, size):
+    """The SIZE-square picture at `size`: each new pixel is the average of the area of the drawing it covers."""
+    image = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            alpha_sum = 0
+            channel_sums = [0, 0, 0]
+            # On a grid of SIZE * size units, a new pixel spans SIZE units and a drawn one `size` units.
+            for sy in range(y * SIZE // size, min(SIZE, ((y + 1) * SIZE + size - 1) // size)):
+                cover_y = min((sy + 1) * size, (y + 1) * SIZE) - max(sy * size, y * SIZE)
+                for sx in range(x * SIZE // size, min(SIZE, ((x + 1) * SIZE + size - 1) // size)):
+                    cover = cover_y * (min((sx + 1) * size, (x + 1) * SIZE) - max(sx * size, x * SIZE))
+                    r, g, b, a = colours[sy][sx]
+                    alpha_sum += cover * a
+                    for i, c in enumerate((r, g, b)):
+                        channel_sums[i] += cover * a * c
+            area = SIZE * SIZE
+            alpha = (alpha_sum + area // 2) // area
+            if alpha == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                # A colour counts as far as it is opaque: a clear neighbour adds no black to an edge.
+                row.append(tuple((c + alpha_sum // 2) // alpha_sum for c in channel_sums) + (alpha,))
+        image.append(row)
+    return image
+
+
+def encode_image(image):
+    """One icon image: the header, the 32-bit colours bottom-up, then the mask (1 where the image is clear)."""
+    size = len(image)
+    and_stride = ((size + 31) // 32) * 4  # rows of the 1-bit mask are padded to 32 bits
     xor = bytearray()
     mask = bytearray()
-    for row in reversed(pixels):  # DIB rows run bottom-up
-        # Transparent pixels are black in the colour bitmap so that AND-then-XOR leaves the screen as it was.
-        indices = [0 if p is None else p for p in row]
-        for x in range(0, SIZE, 2):
-            xor.append((indices[x] << 4) | indices[x + 1])
+    for row in reversed(image):  # DIB rows run bottom-up
         bits = 0
-        for x, p in enumerate(row):
-            if p is None:
-                bits |= 1 << (SIZE - 1 - x)
-        mask += bits.to_bytes(SIZE // 8, "big") + bytes(and_stride - SIZE // 8)
-    assert len(xor) == xor_stride * SIZE
-
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in PALETTE)
-    image_size = len(xor) + len(mask)
+        for x, (r, g, b, a) in enumerate(row):
+            xor += bytes((b, g, r, a))
+            if a < 128:
+                bits |= 1 << (and_stride * 8 - 1 - x)
+        mask += bits.to_bytes(and_stride, "big")
     # The header's height counts the colour bitmap and the mask together.
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 4, 0, image_size, 0, 0, 0, 0)
-    image = header + palette + bytes(xor) + bytes(mask)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    return header + bytes(xor) + bytes(mask)
 
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry_offset = len(directory) + 16
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, len(PALETTE), 0, 1, 4, len(image), entry_offset)
-    return directory + entry + image
+
+def encode_ico(pixels, sizes=SIZES):
+    """Build the .ico bytes: one 32-bit image per size, in the order of `sizes`."""
+    colours = to_colours(pixels)
+    images = [encode_image(colours if size == SIZE else resample(colours, size)) for size in sizes]
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(directory) + 16 * len(images)
+    entries = b""
+    for size, image in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return directory + entries + b"".join(images)
 
 
 def main(argv):

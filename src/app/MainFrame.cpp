@@ -93,6 +93,7 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) m_reminder.Check();
       return TRUE;
     case WM_TIMECHANGE:
+    case WM_WTSSESSION_CHANGE:  // an unlock, above all: a balloon held back while locked may go now
       m_reminder.Check();
       return 0;
     case WM_COMMAND:
@@ -126,6 +127,7 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam) OnEndSession();
       return 0;
     case WM_DESTROY:
+      m_reminder.Stop();
       // The frame is the program's main window: its end ends the message loop.
       ::PostQuitMessage(0);
       return 0;
@@ -136,6 +138,7 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnTrayNotify(LPARAM mouseMessage) {
+  m_reminder.OnTrayNotify(static_cast<long>(mouseMessage));
   Respond(RespondToTray(static_cast<long>(mouseMessage), m_bReadingOpen));
 }
 

@@ -56,6 +56,10 @@ void CSettingsDlg::TellTheReadingWindowWaits() {
 bool CSettingsDlg::OnCommand(WORD id, WORD code, HWND control) {
   if (id == IDC_REMINDER_ON && code == BN_CLICKED) {
     EnableTimeWithReminder();
+    if (ShowsTrayTip(m_settings, ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED)) {
+      ::ShowWindow(GetDlgItem(IDC_TRAY_TIP), SW_SHOWNA);
+      m_bTrayTipShown = true;
+    }
     return true;
   }
   if (code == BN_CLICKED && m_backups.OnCommand(id)) return true;
@@ -66,6 +70,7 @@ void CSettingsDlg::OnOK() {
   m_settings.reminderOn = ::IsDlgButtonChecked(m_hWnd, IDC_REMINDER_ON) == BST_CHECKED;
   const int chosen = CDatePicker(TimePicker(m_hWnd)).MinuteOfDay();
   m_settings.reminderTime = ReminderTime{chosen / 60, chosen % 60};
+  m_settings.trayTipShown = m_settings.trayTipShown || m_bTrayTipShown;
   EndDialog(IDOK);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The settings window "설정": the daily reminder on or off, and its time of day, and the diary's backups. It
-// edits a copy of the reminder's settings, storing them is the caller's business; the backups' part acts at
-// once (CBackupControls).
+// The settings window "설정": the daily reminder on or off, and its time of day, and the diary's backups. The
+// first time the reminder is ticked, a line tells how to keep the tray icon in sight. It edits a copy of the
+// reminder's settings, storing them is the caller's business; the backups' part acts at once (CBackupControls).
 #include <windows.h>
 
 #include <string>
@@ -38,5 +38,6 @@ class CSettingsDlg : public CDialogBase {
   HabitSettings m_settings;
   HWND m_hHelpWnd;
   CBackupControls m_backups;
+  bool m_bTrayTipShown = false;
 };
 

@@ -35,18 +35,26 @@ void CopyCut(wchar_t (&field)[size], const std::string& text) {
   CopyCut(field, size, text);
 }
 
+// Icon 165 at a size of the system's metrics, shared: loaded once and never destroyed, as the shell may draw
+// from the handle after the call.
+HICON SharedAppIcon(HINSTANCE module, int widthMetric, int heightMetric) {
+  return static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, ::GetSystemMetrics(widthMetric),
+                                         ::GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
+// Vista's shell was the first to take the full record with the balloon's own icon.
+bool ShellTakesFullRecord() { return LOBYTE(LOWORD(::GetVersion())) >= 6; }
+
 }  // namespace
 
 bool AddAppTrayIcon(HWND frame, HINSTANCE module) {
-  HICON icon = ::LoadIconW(module, MAKEINTRESOURCEW(IDI_APP));
+  HICON icon = SharedAppIcon(module, SM_CXSMICON, SM_CYSMICON);
   if (!icon) return false;
   NOTIFYICONDATAW data = TrayRecord(frame, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon);
   data.uCallbackMessage = WM_TRAYNOTIFY;
   // The first record layout holds a tip of 64 units with its terminator.
   CopyCut(data.szTip, 64, kAppTitle);
   TheSystemCalls().notifyIcon(NIM_ADD, &data);
-  // The taskbar keeps its own copy of the icon.
-  ::DestroyIcon(icon);
   return true;
 }
 
@@ -56,13 +64,21 @@ void RemoveAppTrayIcon(HWND frame, HINSTANCE module) {
   TheSystemCalls().notifyIcon(NIM_DELETE, &data);
 }
 
-void ShowTrayBalloon(HWND frame, const std::string& title, const std::string& text) {
-  NOTIFYICONDATAW data = TrayRecord(frame, NIF_INFO, nullptr);
-  data.cbSize = kBalloonRecordSize;
+void ShowTrayBalloon(HWND frame, HINSTANCE module, const std::string& title, const std::string& text) {
+  TrayBalloonRecord record;
+  std::memset(&record, 0, sizeof record);
+  record.data = TrayRecord(frame, NIF_INFO, nullptr);
+  NOTIFYICONDATAW& data = record.data;
   CopyCut(data.szInfoTitle, title);
   CopyCut(data.szInfo, text);
-  data.dwInfoFlags = NIIF_INFO;
   // Shells since Vista keep a balloon as long as their accessibility setting says; older ones take this.
   data.uTimeout = 30000;
+  data.cbSize = kOldBalloonRecordSize;
+  data.dwInfoFlags = NIIF_INFO;
+  if (ShellTakesFullRecord()) {
+    record.balloonIcon = SharedAppIcon(module, SM_CXICON, SM_CYICON);
+    data.cbSize = kBalloonRecordSize;
+    if (record.balloonIcon) data.dwInfoFlags = kBalloonOwnIcon | kBalloonLargeIcon;
+  }
   TheSystemCalls().notifyIcon(NIM_MODIFY, &data);
 }

@@ -19,6 +19,7 @@ constexpr char kBackupFolder[] = "backupFolder";
 constexpr char kLastBackup[] = "lastBackup";  // "YYYYMMDD HH:MM"
 constexpr char kLastBackupStamp[] = "lastBackupStamp";
 constexpr char kBackupFailureTold[] = "backupFailureTold";
+constexpr char kTrayTip[] = "trayTip";
 // Settings are a few lines; a longer file is not ours, and only its beginning is read.
 constexpr size_t kMostBytesRead = 64 * 1024;
 
@@ -103,6 +104,11 @@ bool ApplyLine(const std::string& name, const std::string& value, HabitSettings&
     if (day) settings.lastBalloonDay = day;
     return day.has_value();
   }
+  if (name == kTrayTip) {
+    if (value != "shown") return false;
+    settings.trayTipShown = true;
+    return true;
+  }
   return false;
 }
 
@@ -136,6 +142,7 @@ std::string FormatSettingsText(const HabitSettings& settings, const BackupSettin
   if (backup.last) line(kLastBackup, FormatMoment(*backup.last));
   if (IsOneLineText(backup.lastStamp)) line(kLastBackupStamp, backup.lastStamp);
   if (backup.failureTold) line(kBackupFailureTold, DayKey(*backup.failureTold));
+  if (settings.trayTipShown) line(kTrayTip, "shown");
   return text;
 }
 

@@ -1,5 +1,6 @@
 # Sources of src/habit: the daily-habit rules (marks, progress, catch-up, reminder, settings); all portable.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/BalloonDelivery.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoldDays.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CatchUpDay.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadMarks.cpp

@@ -12,7 +12,7 @@
 #define IDC_HABIT_PROGRESS 1021
 #define IDC_READING_SCROLL 1005
 #define IDC_READING_DATE 1006
-#define IDC_READING_PAGE 1025  // the page, a child window the program makes
+#define IDC_READING_PAGE 1030  // the page, a child window the program makes
 
 #define IDI_DIARY_WINDOW 128
 #define IDI_PREV_HOVER 148
@@ -80,3 +80,4 @@
 #define IDC_BACKUP_LAST 1027
 #define IDC_BACKUP_NOW 1028
 #define IDC_BACKUP_RESTORE 1029
+#define IDC_TRAY_TIP 1040

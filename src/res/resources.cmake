@@ -40,7 +40,7 @@ set_property(TARGET vesperal_resources PROPERTY COMPILE_OPTIONS "")
 target_include_directories(vesperal_resources PRIVATE ${CMAKE_SOURCE_DIR}/src ${VESPERAL_ICON_DIR}
                            ${VESPERAL_GENERATED_RES_DIR})
 set_source_files_properties(${VESPERAL_RES_DIR}/Vesperal.rc PROPERTIES
-  OBJECT_DEPENDS "${VESPERAL_ICONS};${CMAKE_SOURCE_DIR}/src/res/Resource.h;${CMAKE_SOURCE_DIR}/src/res/AppTitle.h;${CMAKE_SOURCE_DIR}/src/res/TextIds.h;${VESPERAL_GENERATED_RES_DIR}/Version.h")
+  OBJECT_DEPENDS "${VESPERAL_ICONS};${VESPERAL_RES_DIR}/Vesperal.manifest;${CMAKE_SOURCE_DIR}/src/res/Resource.h;${CMAKE_SOURCE_DIR}/src/res/AppTitle.h;${CMAKE_SOURCE_DIR}/src/res/TextIds.h;${VESPERAL_GENERATED_RES_DIR}/Version.h")
 
 set(VESPERAL_CHIME ${CMAKE_BINARY_DIR}/res/Vesperal.wav)
 add_custom_command(

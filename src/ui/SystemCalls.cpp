@@ -3,8 +3,20 @@
 #include "ui/OnDemandLibrary.h"
 #include "ui/WinHelpViewer.h"
 
+namespace {
+
+HRESULT WINAPI QueryUserNotificationState(int* state) {
+  using QueryFn = HRESULT(WINAPI*)(int*);
+  const auto query = reinterpret_cast<QueryFn>(
+      reinterpret_cast<void*>(LibraryFunction("shell32.dll", "SHQueryUserNotificationState")));
+  return query ? query(state) : E_NOTIMPL;
+}
+
+}  // namespace
+
 SystemCalls& TheSystemCalls() {
-  static SystemCalls calls{&::Shell_NotifyIconW,    &::ShellExecuteW, &::WinHelpW,           &PlaySoundOnDemand,
-                           &SystemHasWinHelpViewer, &::GetLocalTime,  &::SHBrowseForFolderW, &GetOpenFileNameOnDemand};
+  static SystemCalls calls{&::Shell_NotifyIconW,         &::ShellExecuteW,        &::WinHelpW,
+                           &PlaySoundOnDemand,           &SystemHasWinHelpViewer, &::GetLocalTime,
+                           &QueryUserNotificationState,  &::SHBrowseForFolderW,   &GetOpenFileNameOnDemand};
   return calls;
 }

@@ -2,9 +2,10 @@
 // The calls whose effect lies outside the program: the tray icon, the web browser, the help viewer and the
 // greeting sound. The program makes the real calls through this table; a test build puts recorders in their
 // place to see each call with its arguments. One entry per call, with the system function's own signature;
-// the probe for a help viewer, which a test build answers as the system it plays; and the local clock, which a
-// test build sets to the time it plays (the reminder's time, a day after a sleep); and the system's folder
-// picker and open dialog, whose choice a test build plays as the user's.
+// the probe for a help viewer, which a test build answers as the system it plays; the local clock, which a
+// test build sets to the time it plays (the reminder's time, a day after a sleep); the user's notification
+// state, which a test build plays (locked, busy, presenting); and the system's folder picker and open dialog,
+// whose choice a test build plays as the user's.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -19,6 +20,9 @@ struct SystemCalls {
   BOOL(WINAPI* playSound)(LPCWSTR sound, HMODULE module, DWORD flags);
   bool (*hasWinHelpViewer)();
   void(WINAPI* getLocalTime)(LPSYSTEMTIME time);
+  // SHQueryUserNotificationState, its state (QUERY_USER_NOTIFICATION_STATE) as the number it is; systems before
+  // Vista have none, and the call then fails with E_NOTIMPL.
+  HRESULT(WINAPI* queryUserNotificationState)(int* state);
   PIDLIST_ABSOLUTE(WINAPI* browseForFolder)(LPBROWSEINFOW info);
   BOOL(WINAPI* getOpenFileName)(LPOPENFILENAMEW dialog);
 };

@@ -1,7 +1,8 @@
 // Entry of the program's test builds: the program itself, with recorders in place of the calls whose effect
 // lies outside it. Each call goes as one line to calls.log beside the exe; the tray calls are also made for
-// real, the browser, help and sound calls are not. A balloon's record (NIF_INFO) adds its title, text and icon
-// flags to the tray call's line. Files and posted messages play the rest of the world:
+// real, the browser, help and sound calls are not. A tray call's line gives its icon by width in pixels (0 for
+// none); a balloon's record (NIF_INFO) adds its title, text and icon flags, and the full record its own icon's
+// width. Files and posted messages play the rest of the world:
 //  - a posted "VesperalTestChangeDirectory" makes the program change its current directory to the folder
 //    named in chdir.txt beside the exe, as a save dialog would;
 //  - a posted "VesperalTestRecordShownDay" writes the day the reading window shows to calls.log
@@ -14,6 +15,8 @@
 //  - folderpick.txt plays the folder picker and filepick.txt the open dialog: each holds the UTF-8 path the
 //    user picks, and without the file the user cancels; each call goes to calls.log with the folder it
 //    opened on ("folderpick|FOLDER", "filepick|FOLDER").
+//  - notifications.txt plays the user's notification state: its number (5 accepts, 1 locked, 2 busy, ...);
+//    without the file the real query answers.
 #include <windows.h>
 
 #include <shlobj.h>
@@ -22,6 +25,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/TrayIcon.h"
 #include "app/VesperalApp.h"
 #include "res/Resource.h"
 #include "ui/DatePicker.h"
@@ -54,17 +58,30 @@ std::string Text(const wchar_t* text) { return text ? Narrow(text) : "(null)"; }
 
 BOOL(WINAPI* g_realNotifyIcon)(DWORD, PNOTIFYICONDATAW) = nullptr;
 
+// An icon's width in pixels, 0 for none.
+int IconWidth(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !::GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  ::GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor) ::DeleteObject(info.hbmColor);
+  ::DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
 BOOL WINAPI RecordNotifyIcon(DWORD message, PNOTIFYICONDATAW data) {
   char line[200];
   std::snprintf(line, sizeof line, "notify|%lu|%lu|%llu|%u|%u|%u|%d|", static_cast<unsigned long>(message),
                 static_cast<unsigned long>(data->cbSize), Number(data->hWnd), data->uID, data->uFlags,
-                data->uCallbackMessage, data->hIcon ? 1 : 0);
+                data->uCallbackMessage, IconWidth(data->hIcon));
   // The tip as far as the first record layout holds it, 64 units.
   std::string fields =
       line + ((data->uFlags & NIF_TIP) ? Narrow(std::wstring(data->szTip, 64).c_str()) : std::string());
   if ((data->uFlags & NIF_INFO) && data->cbSize >= NOTIFYICONDATAW_V2_SIZE)
     fields += "|" + Narrow(std::wstring(data->szInfoTitle, 64).c_str()) + "|" +
               Narrow(std::wstring(data->szInfo, 256).c_str()) + "|" + std::to_string(data->dwInfoFlags);
+  if ((data->uFlags & NIF_INFO) && data->cbSize >= kBalloonRecordSize)
+    fields += "|" + std::to_string(IconWidth(reinterpret_cast<TrayBalloonRecord*>(data)->balloonIcon));
   Record(fields);
   return g_realNotifyIcon(message, data);
 }
@@ -154,6 +171,16 @@ BOOL WINAPI PlayedGetOpenFileName(LPOPENFILENAMEW dialog) {
   return TRUE;
 }
 
+HRESULT(WINAPI* g_realQueryNotificationState)(int*) = nullptr;
+
+HRESULT WINAPI PlayedNotificationState(int* state) {
+  FILE* file = _wfopen(BesideExe(L"notifications.txt").c_str(), L"rb");
+  if (!file) return g_realQueryNotificationState(state);
+  const bool read = std::fscanf(file, "%d", state) == 1;
+  std::fclose(file);
+  return read ? S_OK : E_FAIL;
+}
+
 bool PlayedWinHelpViewer() {
   FILE* file = _wfopen(BesideExe(L"helpviewer.txt").c_str(), L"rb");
   if (!file) return g_realHasWinHelpViewer();
@@ -209,6 +236,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   calls.getLocalTime = &PlayedLocalTime;
   calls.browseForFolder = &PlayedBrowseForFolder;
   calls.getOpenFileName = &PlayedGetOpenFileName;
+  g_realQueryNotificationState = calls.queryUserNotificationState;
+  calls.queryUserNotificationState = &PlayedNotificationState;
   g_changeDirectoryMessage = ::RegisterWindowMessageW(L"VesperalTestChangeDirectory");
   g_recordShownDayMessage = ::RegisterWindowMessageW(L"VesperalTestRecordShownDay");
   HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, &WatchPostedMessages, nullptr, ::GetCurrentThreadId());

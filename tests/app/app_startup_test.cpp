@@ -180,11 +180,14 @@ TEST(Exit, RemovesTheIconEndsWithZeroAndFreesTheInstanceMark) {
   }
   const auto notify = folder.Calls("notify");
   ASSERT_EQ(notify.size(), 2u);
-  // message, cbSize, window, id, flags, callback message, icon given, tip
+  // message, cbSize, window, id, flags, callback message, icon's width, tip: the tray shows the small icon.
   const std::string frameText = std::to_string(reinterpret_cast<uintptr_t>(frame));
   const std::string size = std::to_string(kTrayRecordSize);
-  EXPECT_EQ(notify[0], (std::vector<std::string>{"notify", "0", size, frameText, "128", "7", "1046", "1", kAppTitle}));
-  EXPECT_EQ(notify[1], (std::vector<std::string>{"notify", "2", size, frameText, "128", "2", "0", "1", ""}));
+  const std::string small = std::to_string(::GetSystemMetrics(SM_CXSMICON));
+  const std::string large = std::to_string(::GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(notify[0],
+            (std::vector<std::string>{"notify", "0", size, frameText, "128", "7", "1046", small, kAppTitle}));
+  EXPECT_EQ(notify[1], (std::vector<std::string>{"notify", "2", size, frameText, "128", "2", "0", large, ""}));
 
   ProgramProcess again;
   ASSERT_TRUE(again.Start(folder, "smode"));

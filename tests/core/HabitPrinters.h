@@ -17,4 +17,5 @@ inline void PrintTo(const HabitSettings& settings, std::ostream* out) {
   *out << "reminder " << (settings.reminderOn ? "on" : "off") << " at ";
   PrintTo(settings.reminderTime, out);
   if (settings.lastBalloonDay) *out << ", last balloon " << DayKey(*settings.lastBalloonDay);
+  if (settings.trayTipShown) *out << ", tray line shown";
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "habit/BalloonDelivery.h"
 #include "habit/ReminderSchedule.h"
 
 namespace {
@@ -106,6 +107,86 @@ TEST(ReminderScheduleTest, TheTimerWaitsAtLeastASecondAndAtMostAnHour) {
     decision.nextCheck = c.next;
     EXPECT_EQ(ReminderWaitSeconds(decision, c.now), c.wait);
   }
+}
+
+TEST(BalloonDeliveryTest, OnlyTheShellsWordShownOrClickedCountsTheBalloonAsSeen) {
+  const struct {
+    long message;
+    bool seen;
+  } rows[] = {{kShellBalloonShown, true},
+              {kShellBalloonClicked, true},
+              {kShellBalloonHidden, false},
+              {kShellBalloonTimedOut, false},
+              {0x0201, false},
+              {0, false}};
+  for (const auto& row : rows) EXPECT_EQ(BalloonCountsAsShown(row.message), row.seen) << row.message;
+}
+
+TEST(BalloonDeliveryTest, LockedBusyPresentingAndQuietTimeTakeNoBalloonAnyOtherAnswerDoes) {
+  const struct {
+    std::optional<int> state;
+    bool accepts;
+  } rows[] = {{1, false}, {2, false}, {3, false}, {4, false}, {5, true},
+              {6, false}, {7, true},  {0, true},  {99, true}, {std::nullopt, true}};
+  for (const auto& row : rows) EXPECT_EQ(AcceptsNotifications(row.state), row.accepts) << row.state.value_or(-1);
+}
+
+TEST(BalloonDeliveryTest, SentWhenDueAndTakenAgainAfterAWaitUntilTheShellReportsItAtMostThreeTimesADay) {
+  const CalendarDay today{2026, 12, 7}, tomorrow{2026, 12, 8};
+  const ReminderDecision due{true, At(tomorrow, 7)}, notDue{false, At(tomorrow, 7)};
+  BalloonSending none, onceAt7, twice, thrice, yesterday;
+  onceAt7.Sent(At(today, 7));
+  twice.Sent(At(today, 7));
+  twice.Sent(At(today, 7, 30));
+  thrice = twice;
+  thrice.Sent(At(today, 8));
+  yesterday.Sent(At({2026, 12, 6}, 23, 50));
+  const struct {
+    const char* scenario;
+    const BalloonSending& sent;
+    ReminderDecision decision;
+    bool accepts;
+    LocalTime now;
+    ReminderDecision expected;
+  } rows[] = {
+      {"not due: the schedule's answer", none, notDue, true, At(today, 7), notDue},
+      {"due: send, and look again when the shell may have kept silent",
+       none,
+       due,
+       true,
+       At(today, 7),
+       {true, At(today, 7, 30)}},
+      {"the user takes none: ask again in five minutes", none, due, false, At(today, 7), {false, At(today, 7, 5)}},
+      {"a retry late in the evening asks after midnight",
+       none,
+       due,
+       false,
+       At(today, 23, 58),
+       {false, At(tomorrow, 0, 3)}},
+      {"sent, not reported yet: wait", onceAt7, due, true, At(today, 7, 10), {false, At(today, 7, 30)}},
+      {"sent and not reported for half an hour: again", onceAt7, due, true, At(today, 7, 30), {true, At(today, 8)}},
+      {"unreported and the user busy now: ask again in five minutes",
+       onceAt7,
+       due,
+       false,
+       At(today, 7, 40),
+       {false, At(today, 7, 45)}},
+      {"the third try", twice, due, true, At(today, 8), {true, At(today, 8, 30)}},
+      {"three tries unreported: none more today", thrice, due, true, At(today, 9), {false, At(tomorrow, 7)}},
+      {"yesterday's tries do not count today", yesterday, due, true, At(today, 0, 5), {true, At(today, 0, 35)}},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(Describe(row.sent.Plan(row.decision, row.accepts, row.now)), Describe(row.expected)) << row.scenario;
+}
+
+TEST(BalloonDeliveryTest, TheReportedDayIsTheDayTheBalloonWasSentForAndIsGivenOnce) {
+  BalloonSending sent;
+  EXPECT_EQ(sent.Reported(kShellBalloonShown), std::nullopt) << "nothing sent";
+  sent.Sent(At({2026, 12, 7}, 23, 59));
+  EXPECT_EQ(sent.Reported(kShellBalloonTimedOut), std::nullopt);
+  // Clicked after midnight: the balloon was the 7th's.
+  EXPECT_EQ(sent.Reported(kShellBalloonClicked), CalendarDay({2026, 12, 7}));
+  EXPECT_EQ(sent.Reported(kShellBalloonShown), std::nullopt);
 }
 
 }  // namespace

@@ -15,11 +15,13 @@ BackupSettings InFolder(const std::string& folder) {
   return backup;
 }
 
-HabitSettings Settings(bool on, int hour, int minute, std::optional<CalendarDay> lastBalloon = std::nullopt) {
+HabitSettings Settings(bool on, int hour, int minute, std::optional<CalendarDay> lastBalloon = std::nullopt,
+                       bool trayTipShown = false) {
   HabitSettings settings;
   settings.reminderOn = on;
   settings.reminderTime = {hour, minute};
   settings.lastBalloonDay = lastBalloon;
+  settings.trayTipShown = trayTipShown;
   return settings;
 }
 
@@ -41,6 +43,8 @@ TEST(SettingsFileTest, EachBadSettingFallsBackToItsDefaultAndTheGoodOnesStay) {
       {"a time of the wrong form", "reminderTime=7:00\nreminder=on\n", Settings(true, 7, 0), 1},
       {"a bad switch value", "reminder=yes\nreminderTime=08:15\n", Settings(false, 8, 15), 1},
       {"a last balloon that names no day", "reminder=on\nlastBalloon=20261332\n", Settings(true, 7, 0), 1},
+      {"the tray icon's line was shown", "reminder=on\ntrayTip=shown\n", Settings(true, 7, 0, std::nullopt, true), 0},
+      {"a tray line of another value", "reminder=on\ntrayTip=yes\n", Settings(true, 7, 0), 1},
       {"garbage bytes on a line of their own", "reminder=on\n\xFF\xFE\x01garbage\x80\nreminderTime=09:00\n",
        Settings(true, 9, 0), 1},
       {"a line without '='", "reminder on\nreminderTime=09:00\n", Settings(false, 9, 0), 1},
@@ -61,7 +65,7 @@ TEST(SettingsFileTest, WrittenSettingsReadBackAndReplaceTheOldFileWhole) {
   EXPECT_EQ(ReadSettingsFile(dir).settings, HabitSettings());
 
   for (const HabitSettings& settings :
-       {Settings(true, 0, 0, CalendarDay{2026, 12, 31}), Settings(false, 23, 59), HabitSettings()}) {
+       {Settings(true, 0, 0, CalendarDay{2026, 12, 31}, true), Settings(false, 23, 59), HabitSettings()}) {
     const SettingsWriting writing = WriteSettingsFile(dir, settings);
     ASSERT_TRUE(writing.written) << writing.path;
     EXPECT_TRUE(writing.Message().IsEmpty());
@@ -78,6 +82,21 @@ TEST(SettingsFileTest, WrittenSettingsReadBackAndReplaceTheOldFileWhole) {
   EXPECT_EQ(damaged.damagedLines, 2);
   ASSERT_TRUE(WriteSettingsFile(dir, damaged.settings).written);
   EXPECT_EQ(ReadSettingsFile(dir).damagedLines, 0);
+}
+
+TEST(SettingsFileTest, TheTrayIconsLineShowsTheFirstTimeTheReminderIsTickedOnly) {
+  const struct {
+    HabitSettings stored;
+    bool ticked;
+    bool shows;
+  } rows[] = {
+      {Settings(false, 7, 0), true, true},  // off until now: the first time
+      {Settings(false, 7, 0), false, false},
+      {Settings(true, 7, 0), true, false},  // on already: ticked again after untick in the same window
+      {Settings(false, 7, 0, std::nullopt, true), true, false},  // shown in an earlier window
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(ShowsTrayTip(row.stored, row.ticked), row.shows) << row.stored.reminderOn << row.stored.trayTipShown;
 }
 
 TEST(SettingsFileTest, AFolderThatCannotBeWrittenIsReportedAndLeavesNothingBehind) {

@@ -20,6 +20,7 @@ import sys
 import tempfile
 import unittest
 import wave
+import xml.etree.ElementTree as ElementTree
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -36,34 +37,45 @@ RESOURCE_H = os.path.join(ROOT, "src", "res", "Resource.h")
 
 
 def read_ico(data):
-    """Decode a one-image 4-bit .ico into (entry, header, palette, rows of palette index or None)."""
+    """Decode a .ico of 32-bit images into [(directory entry, header, rows of (red, green, blue, alpha))]."""
     reserved, kind, count = struct.unpack_from("<HHH", data, 0)
-    assert (reserved, kind, count) == (0, 1, 1), "not a one-image icon file"
-    entry = struct.unpack_from("<BBBBHHII", data, 6)
-    size, offset = entry[6], entry[7]
-    assert offset + size == len(data), "directory entry does not cover the image"
-    header = struct.unpack_from("<IiiHHIIiiII", data, offset)
-    width, height, bits = header[1], header[2] // 2, header[4]
-    palette_at = offset + header[0]
-    palette = [struct.unpack_from("<BBBB", data, palette_at + 4 * i) for i in range(16)]
-    xor_at = palette_at + 64
-    xor_stride = width * bits // 8
-    and_at = xor_at + xor_stride * height
-    and_stride = (width + 31) // 32 * 4
-    assert and_at + and_stride * height == len(data), "bitmap sizes do not add up to the file"
-    rows = []
-    for y in range(height):
-        src = height - 1 - y  # bottom-up
-        row = []
-        for x in range(width):
-            byte = data[xor_at + src * xor_stride + x // 2]
-            index = byte >> 4 if x % 2 == 0 else byte & 0x0F
-            masked = data[and_at + src * and_stride + x // 8] & (0x80 >> (x % 8))
-            row.append(None if masked else index)
-            if masked:
-                assert index == 0, "a transparent pixel must be black in the colour bitmap"
-        rows.append(row)
-    return entry, header, palette, rows
+    assert (reserved, kind) == (0, 1), "not an icon file"
+    images = []
+    end = 6 + 16 * count
+    for i in range(count):
+        entry = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        size, offset = entry[6], entry[7]
+        assert offset == end, "images do not follow one another"
+        end = offset + size
+        header = struct.unpack_from("<IiiHHIIiiII", data, offset)
+        width, height = header[1], header[2] // 2
+        assert header[4] == 32, "not a 32-bit image"
+        xor_at = offset + header[0]
+        and_at = xor_at + 4 * width * height
+        and_stride = (width + 31) // 32 * 4
+        assert and_at + and_stride * height == end, "bitmap sizes do not add up to the image"
+        rows = []
+        for y in range(height):
+            src = height - 1 - y  # bottom-up
+            row = []
+            for x in range(width):
+                b, g, r, a = data[xor_at + 4 * (src * width + x):xor_at + 4 * (src * width + x) + 4]
+                masked = bool(data[and_at + src * and_stride + x // 8] & (0x80 >> (x % 8)))
+                assert masked == (a < 128), "the mask is clear where the image is more than half clear"
+                if a == 0:
+                    assert (r, g, b) == (0, 0, 0), "a clear pixel is black in the colour bitmap"
+                row.append((r, g, b, a))
+            rows.append(row)
+        images.append((entry, header, rows))
+    assert end == len(data), "the images do not end with the file"
+    return images
+
+
+def opaque(index):
+    return make_ico.PALETTE[index] + (255,)
+
+
+CLEAR = (0, 0, 0, 0)
 
 
 class IconWriterTest(unittest.TestCase):
@@ -73,24 +85,45 @@ class IconWriterTest(unittest.TestCase):
             rows.append("".join("." if (x + y) % 5 == 0 else "0123456789abcdef"[(x * 3 + y) % 16] for x in range(32)))
         return "# test pattern\n" + "\n".join(rows) + "\n", rows
 
-    def test_round_trip_keeps_every_pixel_and_the_transparency(self):
+    def images(self, rows):
+        return read_ico(make_ico.encode_ico(make_ico.parse_source("# picture\n" + "\n".join(rows))))
+
+    def test_round_trip_keeps_every_pixel_and_the_transparency_in_the_first_image(self):
         text, rows = self.picture()
-        entry, header, palette, decoded = read_ico(make_ico.encode_ico(make_ico.parse_source(text)))
-        self.assertEqual(entry[:6], (32, 32, 16, 0, 1, 4))
-        self.assertEqual(header[:5], (40, 32, 64, 1, 4))  # height counts colour bitmap and mask
-        self.assertEqual(header[5], 0)  # BI_RGB
-        expected = [[None if ch == "." else int(ch, 16) for ch in row] for row in rows]
+        images = read_ico(make_ico.encode_ico(make_ico.parse_source(text)))
+        self.assertEqual([entry[:6] for entry, _, _ in images],
+                         [(size, size, 0, 0, 1, 32) for size in (32, 16, 20, 24, 40, 48, 64)])
+        entry, header, decoded = images[0]
+        self.assertEqual(header[:6], (40, 32, 64, 1, 32, 0))  # height counts colour bitmap and mask; BI_RGB
+        expected = [[CLEAR if ch == "." else opaque(int(ch, 16)) for ch in row] for row in rows]
         self.assertEqual(decoded, expected)
-        self.assertEqual(palette[12], (0xFF, 0, 0, 0))  # stored blue, green, red: 'c' is pure blue
-        self.assertEqual(palette[9], (0, 0, 0xFF, 0))
+        self.assertEqual(opaque(12), (0, 0, 0xFF, 255))  # 'c' is pure blue
 
     def test_top_row_lands_at_the_end_of_the_bottom_up_bitmap(self):
         rows = ["f" * 32] + ["." * 32] * 31
-        data = make_ico.encode_ico(make_ico.parse_source("# top row white\n" + "\n".join(rows)))
-        xor_end = 6 + 16 + 40 + 64 + 16 * 32
-        self.assertEqual(data[xor_end - 16:xor_end], b"\xff" * 16)
+        data = make_ico.encode_ico(make_ico.parse_source("# top row white\n" + "\n".join(rows)), sizes=(32,))
+        xor_end = 6 + 16 + 40 + 4 * 32 * 32
+        self.assertEqual(data[xor_end - 128:xor_end], b"\xff" * 128)
         self.assertEqual(data[xor_end:xor_end + 4], b"\xff" * 4)  # mask of the bottom row: transparent
         self.assertEqual(data[-4:], b"\x00" * 4)  # mask of the top row: opaque
+
+    def test_other_sizes_average_the_area_each_pixel_covers(self):
+        # Left half: red and white columns in turn; right half clear but for a blue top-right square of 4x4.
+        rows = [("9f" * 8) + ("." * 12) + ("cccc" if y < 4 else "....") for y in range(32)]
+        for entry, _, image in self.images(rows):
+            size = entry[0]
+            with self.subTest(size):
+                half = size // 2
+                self.assertTrue(all(p[3] == 255 for row in image for p in row[:half]), "left half opaque")
+                self.assertTrue(all(p == CLEAR for row in image[size // 8 + 1:] for p in row[half:]), "right half clear")
+                edge = [p for p in image[0][half:] if p[3] > 0]
+                self.assertEqual({p[:3] for p in edge}, {(0, 0, 0xFF)}, "clear neighbours add no black")
+                self.assertEqual(len(edge) > size // 8, size % 8 != 0, "a pixel half on the square is half clear")
+                if size == 64:
+                    self.assertEqual(image[0][:4], [opaque(9), opaque(9), opaque(15), opaque(15)])
+                if size == 16:
+                    self.assertEqual(image[0][0], (0xFF, 0x80, 0x80, 255))  # red and white, half each
+                    self.assertEqual(image[1][13:], [CLEAR, opaque(12), opaque(12)])
 
     def test_malformed_sources_are_refused(self):
         good = ["0" * 32] * 32
@@ -195,7 +228,7 @@ def read_dialog_ex(data):
     return dialog
 
 
-RT_ICON, RT_STRING, RT_GROUP_ICON, RT_DIALOG, RT_VERSION = 3, 6, 14, 5, 16
+RT_ICON, RT_STRING, RT_GROUP_ICON, RT_DIALOG, RT_VERSION, RT_MANIFEST = 3, 6, 14, 5, 16, 24
 KOREAN = 0x0412
 
 WS_CHILD, WS_VISIBLE, WS_TABSTOP, WS_GROUP = 0x40000000, 0x10000000, 0x00010000, 0x00020000
@@ -374,7 +407,22 @@ class CompiledResourcesTest(unittest.TestCase):
         self.assertEqual(version_string_value(block, "FileVersion"), text)
         self.assertEqual(version_string_value(block, "ProductVersion"), text)
 
-    def test_every_icon_id_has_one_32x32_16_colour_image(self):
+    def test_manifest_asks_for_common_controls_6_per_monitor_scaling_and_windows_7_to_11(self):
+        _, body = self.resources[(RT_MANIFEST, 1)]
+        root = ElementTree.fromstring(body)
+        v1, v3 = "{urn:schemas-microsoft-com:asm.v1}", "{urn:schemas-microsoft-com:asm.v3}"
+        controls = [a.attrib for a in root.iter(v1 + "assemblyIdentity")
+                    if a.get("name") == "Microsoft.Windows.Common-Controls"]
+        self.assertEqual([(a["version"], a["publicKeyToken"]) for a in controls], [("6.0.0.0", "6595b64144ccf1df")])
+        systems = {e.get("Id") for e in root.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")}
+        self.assertEqual(systems, {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                                   "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        settings = root.find(v3 + "application/" + v3 + "windowsSettings")
+        values = {child.tag.split("}")[1]: child.text for child in settings}
+        # No activeCodePage (every text call is wide already) and no longPathAware.
+        self.assertEqual(values, {"dpiAware": "true/pm", "dpiAwareness": "PerMonitorV2"})
+
+    def test_every_icon_id_has_32_bit_images_in_every_size_the_drawn_one_first(self):
         with open(RESOURCE_H, encoding="utf-8") as f:
             ids = {int(v) for v in re.findall(r"#define\s+IDI_\w+\s+(\d+)", f.read())}
         self.assertEqual(ids, {128, 148, 149, 150, 151, 156, 157, 158, 159, 160, 161, 163, 164, 165, 167, 169,
@@ -383,13 +431,17 @@ class CompiledResourcesTest(unittest.TestCase):
             with self.subTest(ident):
                 _, group = self.resources[(RT_GROUP_ICON, ident)]
                 reserved, kind, count = struct.unpack_from("<HHH", group, 0)
-                self.assertEqual((kind, count), (1, 1))
-                width, height, colours, _, planes, bits, size, image_id = struct.unpack_from("<BBBBHHIH", group, 6)
-                self.assertEqual((width, height, colours, planes, bits), (32, 32, 16, 1, 4))
-                _, image = self.resources[(RT_ICON, image_id)]
-                self.assertEqual(len(image), size)
-                self.assertEqual(struct.unpack_from("<iii", image, 0), (40, 32, 64))
-
+                self.assertEqual((kind, count), (1, 7))
+                sizes = []
+                for i in range(count):
+                    width, height, colours, _, planes, bits, size, image_id = struct.unpack_from(
+                        "<BBBBHHIH", group, 6 + 14 * i)
+                    self.assertEqual((height, colours, planes, bits), (width, 0, 1, 32))
+                    _, image = self.resources[(RT_ICON, image_id)]
+                    self.assertEqual(len(image), size)
+                    self.assertEqual(struct.unpack_from("<iiiHH", image, 0), (40, width, 2 * width, 1, 32))
+                    sizes.append(width)
+                self.assertEqual(sizes, [32, 16, 20, 24, 40, 48, 64])
 
 if __name__ == "__main__":
     unittest.main()
