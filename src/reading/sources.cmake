@@ -11,6 +11,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DayStepLimits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDay.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingTexts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingWindowRules.cpp
 )

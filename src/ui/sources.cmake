@@ -1,7 +1,8 @@
 # Sources of src/ui, the thin Win32 layer: Windows-only but for the paths beside the program, the help's
-# route, the UTF-8/UTF-16 conversion and the icon size for a display scale.
+# route, the UTF-8/UTF-16 conversion, the icon size for a display scale and a text without its mnemonic mark.
 list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp ${CMAKE_CURRENT_LIST_DIR}/HelpRoute.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/WideText.cpp ${CMAKE_CURRENT_LIST_DIR}/IconSize.cpp)
+     ${CMAKE_CURRENT_LIST_DIR}/WideText.cpp ${CMAKE_CURRENT_LIST_DIR}/IconSize.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/MnemonicText.cpp)
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ModuleFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
