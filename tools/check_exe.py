@@ -5,11 +5,11 @@ Usage: check_exe.py PROGRAM.exe i386|amd64
 
 Checks that the file is a GUI program of the given machine type (PE32 for i386, PE32+ for amd64) and that it
 imports no DLL beyond the ones every Windows system has, so that the program folder needs nothing but the
-program itself, and that it does not import the libraries that the program loads on first use (the sound and
-the save-file dialog), which would be loaded before the first window. The program's own calls that take or
-give text are the wide (W) ones: an ANSI (A) function among the imports is refused, but for the few that the
-MinGW runtime itself calls with names of its own, never the user's text. Exits 1 and says what is wrong
-otherwise.
+program itself, and that it does not import the libraries that the program loads on first use (the sound,
+the save-file dialog, the screen readers' objects), which would be loaded before the first window. The
+program's own calls that take or give text are the wide (W) ones: an ANSI (A) function among the imports is
+refused, but for the few that the MinGW runtime itself calls with names of its own, never the user's text.
+Exits 1 and says what is wrong otherwise.
 """
 
 import struct
@@ -19,10 +19,11 @@ MACHINES = {"i386": (0x14C, 0x10B), "amd64": (0x8664, 0x20B)}
 SUBSYSTEM_WINDOWS_GUI = 2
 SYSTEM_DLLS = {
     "kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll", "winmm.dll",
-    "ole32.dll", "oleaut32.dll", "advapi32.dll", "msvcrt.dll", "shlwapi.dll", "uuid.dll",
+    "ole32.dll", "oleaut32.dll", "advapi32.dll", "msvcrt.dll", "shlwapi.dll", "uuid.dll", "oleacc.dll",
 }
-# Loaded by the program when first needed (src/ui/OnDemandLibrary.h), not when it starts.
-ON_DEMAND_DLLS = {"winmm.dll", "comdlg32.dll"}
+# Loaded by the program when first needed (src/ui/OnDemandLibrary.h), not when it starts: the sound, the file
+# dialogs, and what a screen reader asks for.
+ON_DEMAND_DLLS = {"winmm.dll", "comdlg32.dll", "oleacc.dll"}
 # ANSI functions that the MinGW-w64 runtime (start-up, threads, its error output) imports itself.
 RUNTIME_ANSI_FUNCTIONS = {
     "CreateEventA", "CreateSemaphoreA", "FormatMessageA", "GetModuleHandleA", "GetStartupInfoA", "LoadLibraryA",

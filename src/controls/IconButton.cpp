@@ -212,7 +212,7 @@ void CIconButton::DrawItem(const DRAWITEMSTRUCT& item) {
 
   if (m_bHoverFrame) DrawFrame(dc, rc, pressed);
 
-  const std::wstring caption = WindowText(m_hWnd);
+  const std::wstring caption = m_bCaptionShown ? WindowText(m_hWnd) : std::wstring();
   RECT captionRect = rc;
   if (m_hIconHover) DrawIcon(dc, rc, captionRect, !caption.empty(), pressed, disabled);
   if (!caption.empty()) DrawCaption(dc, caption.c_str(), captionRect, pressed, disabled);

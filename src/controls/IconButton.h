@@ -27,6 +27,9 @@ class CIconButton {
   // Takes ownership of icons made elsewhere; hover and normal may be the same handle.
   void SetIconPair(HICON hover, HICON normal, BYTE width, BYTE height);
   void SetHoverFrame(bool bHoverFrame) { m_bHoverFrame = bHoverFrame; }
+  // Whether the window text is drawn beside the icon. An icon-only button keeps its text all the same: it
+  // is the button's name for screen readers and its Alt key.
+  void SetCaptionShown(bool bShown) { m_bCaptionShown = bShown; }
 
   bool IsMouseOver() const { return m_bMouseOver != FALSE; }
   HICON GetHoverIcon() const { return m_hIconHover; }
@@ -53,6 +56,7 @@ class CIconButton {
   HWND m_hWnd = nullptr;
 
   BOOL m_bHoverFrame = TRUE;
+  bool m_bCaptionShown = true;
   BOOL m_bMouseOver = FALSE;
   HICON m_hIconHover = nullptr;
   HICON m_hIconNormal = nullptr;

@@ -44,7 +44,10 @@ void CDayBar::Attach(HWND readingWindow) {
   });
   m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, kIconSize, kIconSize);
   m_btnNext.LoadIconPair(IDI_NEXT_HOVER, IDI_NEXT_NORMAL, kIconSize, kIconSize);
-  for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnMark}) button->SetHoverFrame(false);
+  for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnMark}) {
+    button->SetHoverFrame(false);
+    button->SetCaptionShown(false);
+  }
 }
 
 void CDayBar::Detach() { m_pickerBoldDays.Detach(); }
@@ -154,6 +157,8 @@ void CDayBar::ShowContextMenu(LPARAM screenPoint) {
   if (!menu.Get()) return;
   const std::wstring item = Widen(LoadText(MessageText(IDS_CATCH_UP)));
   ::AppendMenuW(menu.Get(), MF_STRING | (m_session.CanMark() ? MF_ENABLED : MF_GRAYED), ID_CATCH_UP, item.c_str());
+  const std::wstring copy = Widen(LoadText(IDS_COPY_PASSAGE));
+  ::AppendMenuW(menu.Get(), MF_STRING, ID_COPY_PASSAGE, copy.c_str());
   ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWindow, nullptr);
 }
 

@@ -36,7 +36,8 @@ class CDayBar : public IDayListener {
   // Shows the earliest day of this year, up to today, that has a reading and no mark ("읽지 않은 날로"), or
   // says why there is none.
   void GoToCatchUpDay();
-  // The window's context menu with "읽지 않은 날로", at the point, or at the mark button from the keyboard.
+  // The window's context menu with "읽지 않은 날로" and "본문 복사", at the point, or at the mark button from
+  // the keyboard.
   void ShowContextMenu(LPARAM screenPoint);
 
   // IDayListener

@@ -90,7 +90,14 @@ BOOL CReadingDlg::OnInitDialog() {
   if (m_session.HasDiary()) BackUpDiaryOfTheDay(m_hWnd, m_session.ProgramDir());
 
   m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, kIconSize, kIconSize);
-  for (CIconButton* button : {&m_btnClose, &m_btnDiary}) button->SetHoverFrame(false);
+  for (CIconButton* button : {&m_btnClose, &m_btnDiary}) {
+    button->SetHoverFrame(false);
+    button->SetCaptionShown(false);
+  }
+  // Each icon button's tip is its name.
+  if (m_tips.Create(m_hWnd))
+    for (int id : {IDC_MARK_READ, IDC_PREV_DAY, IDC_NEXT_DAY, IDC_DIARY_BUTTON, IDOK})
+      m_tips.AddControl(GetDlgItem(id));
 
   m_pDiaryDlg = MakeDiaryWindow();
   // The first focus is on the previous-day button, though the tab order starts at the date picker.
@@ -196,6 +203,10 @@ bool CReadingDlg::OnCommand(WORD id, WORD code, HWND control) {
   if (m_bar.OnCommand(id, code)) return true;
   if (code == BN_CLICKED && id == IDC_DIARY_BUTTON) {
     OnDiaryButton();
+    return true;
+  }
+  if (code == BN_CLICKED && id == ID_COPY_PASSAGE) {
+    m_page.CopyText();
     return true;
   }
   return CDialogBase::OnCommand(id, code, control);

@@ -16,6 +16,7 @@
 #include "reading/ReadingSession.h"
 #include "reading/ReadingWindowRules.h"
 #include "ui/DialogBase.h"
+#include "ui/ToolTips.h"
 
 class CReadingDlg : public CDialogBase, public IDayListener {
  public:
@@ -75,6 +76,7 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   HWND m_scrollBar = nullptr;
   CIconButton m_btnClose, m_btnDiary;
   CIconHandle m_hIcon;
+  CToolTips m_tips;
   std::unique_ptr<IDiaryWindow> m_pDiaryDlg;
   DiaryFace m_diaryFace = DiaryFace::kEmpty;
   int m_nTitleYear = 0;

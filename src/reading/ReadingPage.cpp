@@ -42,7 +42,8 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   m_words = PageWords{LoadText(IDS_PAGE_YEAR), LoadText(IDS_PAGE_MONTH), LoadText(IDS_PAGE_DAY),
                       LoadText(IDS_NO_PASSAGE)};
   // No background brush: the page paints every pixel itself.
-  if (!CreateOfClass({L"VesperalReadingPage", nullptr}, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, L"",
+  // A tab stop: last of the window's controls, so Tab reads the page and then the bottom row.
+  if (!CreateOfClass({L"VesperalReadingPage", nullptr}, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, L"",
                      RECT{0, 0, 0, 0}, readingWindow, reinterpret_cast<HMENU>(IDC_READING_PAGE)))
     return false;
   // Beneath the window's controls, so that the scroll bar lies over it.
@@ -61,6 +62,7 @@ void CReadingPage::OnDayShown() {
   m_nFirstVerse = 0;
   ResetScrollBar(m_session.Page().VerseCount() - 1);
   ::InvalidateRect(m_hWnd, nullptr, FALSE);
+  CAccessibleDocument::TellChanged(m_hWnd);
 }
 
 void CReadingPage::ResetScrollBar(int maxPos) {
@@ -102,6 +104,7 @@ void CReadingPage::OnPaint() {
   const ReadingDay& day = m_session.Page();
   const VerseFlow flow =
       DrawReadingPage(surface, surface.GetWorkingRect(), m_hFont, m_layout, day, m_nFirstVerse, m_words);
+  DrawFocusCue(surface);
   // Whether the passage overflows is known only once its verses are drawn.
   const ScrollDecision decision =
       DecideScrolling(m_nFirstVerse, day.VerseCount(), flow, m_layout.rcText.bottom, m_bScrollEnabled);
@@ -117,7 +120,10 @@ LRESULT CReadingPage::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       // The page paints every pixel it is asked to; erasing first would only flicker.
       return TRUE;
-    default:
+    default: {
+      LRESULT result = 0;
+      if (OnKeyboardOrReader(msg, wParam, lParam, result)) return result;
       return CWindowBase::OnMessage(msg, wParam, lParam);
+    }
   }
 }

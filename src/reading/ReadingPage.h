@@ -4,11 +4,13 @@
 // bar. It listens to the session: each day shown starts at its first verse.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "reading/DayListener.h"
 #include "reading/PageFlow.h"
 #include "reading/ReadingLayout.h"
+#include "ui/AccessibleDocument.h"
 #include "ui/WindowBase.h"
 
 class CReadingSession;
@@ -35,6 +37,8 @@ class CReadingPage : public CWindowBase, public IDayListener {
   // Whether the passage overflows the page, so that the scroll keys and the bar move it.
   bool IsScrollEnabled() const { return m_bScrollEnabled; }
   int FirstVerse() const { return m_nFirstVerse; }
+  // Puts the day's range and verses on the clipboard as text ("본문 복사", Ctrl+C on the page), or says why not.
+  void CopyText();
 
   // IDayListener
   void OnDayShown() override;
@@ -48,6 +52,11 @@ class CReadingPage : public CWindowBase, public IDayListener {
   void ResetScrollBar(int maxPos);
   // Repaints the page from `top` (in the reading window's client coordinates) down.
   void InvalidateFrom(int top);
+  // The keyboard and screen readers (PageAccess.cpp): the focus, Ctrl+C and the accessible object. True
+  // when handled, with the message's result.
+  bool OnKeyboardOrReader(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The dotted frame inside the page while it has the focus and focus cues are shown.
+  void DrawFocusCue(HDC dc) const;
 
   CReadingSession& m_session;
   HWND m_scrollBar = nullptr;
@@ -56,6 +65,7 @@ class CReadingPage : public CWindowBase, public IDayListener {
   ReadingLayout m_layout;
   int m_nFirstVerse = 0;
   bool m_bScrollEnabled = false;
+  std::unique_ptr<CAccessibleDocument> m_pAccessible;  // made when a screen reader first asks
 };
 
 // Paints the page of `day` onto `dc`, in the reading window's client coordinates, within `clip`, with the

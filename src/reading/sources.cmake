@@ -17,6 +17,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DayBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageAccess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PickerBoldDays.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPage.cpp

@@ -40,6 +40,7 @@
 #define ID_HELP_OPEN 32773
 #define ID_CATCH_UP 32774
 #define ID_SETTINGS 32775
+#define ID_COPY_PASSAGE 32784  // the reading window's "본문 복사"
 #define ID_APP_EXIT 57665
 
 #define WM_FIND_CLOSE (WM_USER + 17)

@@ -17,6 +17,9 @@
 #define IDS_NO_PASSAGE 208
 // The date pickers' Korean format where the user's locale is not Korean.
 #define IDS_PICKER_KOREAN_DATE 209
+// The reading window's context menu item that copies the day's text, and why it could not.
+#define IDS_COPY_PASSAGE 220
+#define IDS_COPY_FAILED 221
 
 // The tray menu.
 #define IDS_MENU_READING_OPEN 300

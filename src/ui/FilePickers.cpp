@@ -5,31 +5,11 @@
 
 #include <vector>
 
-#include "ui/OnDemandLibrary.h"
+#include "ui/ComApartment.h"
 #include "ui/SystemCalls.h"
 #include "ui/WideText.h"
 
 namespace {
-
-// The folder picker needs COM on its thread; OLE32 is loaded for it, not at the program's start.
-class CComApartment {
- public:
-  CComApartment() {
-    const auto initialize = reinterpret_cast<HRESULT(WINAPI*)(LPVOID)>(
-        reinterpret_cast<void*>(LibraryFunction("ole32.dll", "OleInitialize")));
-    m_bInitialized = initialize && SUCCEEDED(initialize(nullptr));
-  }
-  ~CComApartment() {
-    const auto uninitialize =
-        reinterpret_cast<void(WINAPI*)()>(reinterpret_cast<void*>(LibraryFunction("ole32.dll", "OleUninitialize")));
-    if (m_bInitialized && uninitialize) uninitialize();
-  }
-  CComApartment(const CComApartment&) = delete;
-  CComApartment& operator=(const CComApartment&) = delete;
-
- private:
-  bool m_bInitialized = false;
-};
 
 int CALLBACK SelectStart(HWND picker, UINT msg, LPARAM, LPARAM start) {
   if (msg == BFFM_INITIALIZED && start) ::SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, start);

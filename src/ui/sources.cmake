@@ -5,7 +5,10 @@ list(APPEND CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProgramFolder.cpp ${CMAKE_CUR
      ${CMAKE_CURRENT_LIST_DIR}/MnemonicText.cpp)
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ModuleFolder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AccessibleDocument.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AppMessageBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Clipboard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ComApartment.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ResourceText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HandlerError.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogBase.cpp
@@ -13,6 +16,7 @@ list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FilePickers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OnDemandLibrary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemCalls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolTips.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WinHelpViewer.cpp)

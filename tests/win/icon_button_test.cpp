@@ -292,6 +292,20 @@ TEST_F(IconButtonTest, CaptionIsCentredRightOfTheIcon) {
   EXPECT_NEAR(top, 29 - bottom, 6);
 }
 
+// An icon-only button keeps its text as its name and Alt key without drawing it.
+TEST_F(IconButtonTest, AHiddenCaptionIsNotDrawnAndTheIconIsCentred) {
+  CIconButton& button = m_host.m_withCaption;
+  button.SetIconPair(MakeSolidIcon(kHoverColour, 16), MakeSolidIcon(kNormalColour, 16), 16, 16);
+  button.SetCaptionShown(false);
+  auto s = Render(button.GetSafeHwnd());
+  // 16 by 16 in 120 by 30: from column 52 and row 7.
+  EXPECT_EQ(m_face, s->Pixel(51, 15));
+  EXPECT_EQ(kNormalColour, s->Pixel(52, 7));
+  EXPECT_EQ(kNormalColour, s->Pixel(67, 22));
+  EXPECT_EQ(m_face, s->Pixel(68, 15));
+  EXPECT_EQ(0, s->Count({0, 0, 120, 30}, ::GetSysColor(COLOR_BTNTEXT))) << "no caption drawn";
+}
+
 TEST_F(IconButtonTest, ReplacingIconsReleasesTheEarlierOnes) {
   HICON hover = MakeSolidIcon(kHoverColour);
   HICON normal = MakeSolidIcon(kNormalColour);

@@ -126,21 +126,21 @@ TEST_F(ReadingMarkTest, TheButtonFollowsTheShownDayAndTheProgressStaysOnToday) {
   EXPECT_TRUE(MarkEnabled());
 }
 
-// Tab follows the bottom row from left to right, from the date picker on; the window starts on the
-// previous-day button.
+// Tab follows the bottom row from left to right, from the date picker on, and then reads the page; the
+// window starts on the previous-day button.
 TEST_F(ReadingMarkTest, TheTabOrderFollowsTheRowFromLeftToRight) {
   WriteYearPlan();
   Open();
   PickDate(m_year, 1, 2);
   std::vector<int> order;
   HWND focus = Item(IDC_READING_DATE);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 7; ++i) {
     PressKey(focus, VK_TAB);
     focus = ::GetFocus();
     order.push_back(::GetDlgCtrlID(focus));
   }
   EXPECT_EQ(order, (std::vector<int>{IDC_MARK_READ, IDC_PREV_DAY, IDC_NEXT_DAY, IDC_DIARY_BUTTON, IDOK,
-                                     IDC_READING_DATE}));
+                                     IDC_READING_PAGE, IDC_READING_DATE}));
 }
 
 TEST_F(ReadingMarkTest, WithoutADiaryTheButtonIsGreyedAndReadingGoesOn) {
