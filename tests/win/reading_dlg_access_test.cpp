@@ -2,13 +2,12 @@
 // page's accessible object and its news of another day, and the copy of the day's text.
 #include <oleacc.h>
 
-#include <algorithm>
 #include <functional>
 #include <numeric>
 #include <thread>
-#include <tuple>
 
 #include "ReadingDlgFixture.h"
+#include "ui/Clipboard.h"
 #include "ui/OnDemandLibrary.h"
 #include "ui/WideText.h"
 
@@ -31,9 +30,8 @@ CReaderObject ReaderObject(HWND window) {
 }
 
 VARIANT Self() {
-  VARIANT self;
+  VARIANT self{};  // lVal 0: CHILDID_SELF
   self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
   return self;
 }
 
@@ -52,32 +50,25 @@ LONG ReaderNumber(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*
   return object && SUCCEEDED((object->*property)(Self(), &number)) && number.vt == VT_I4 ? number.lVal : -1;
 }
 
-// The events this thread's windows raise for screen readers, as (event, window, object).
-std::vector<std::tuple<DWORD, HWND, LONG>>* g_pEvents = nullptr;
+// The events raised for screen readers about the client area of `g_eventWindow`.
+HWND g_eventWindow = nullptr;
+std::vector<DWORD> g_events;
 void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
-  if (g_pEvents) g_pEvents->emplace_back(event, window, object);
+  if (window == g_eventWindow && object == OBJID_CLIENT) g_events.push_back(event);
 }
 
-BOOL CALLBACK FindToolTip(HWND window, LPARAM found) {
-  wchar_t name[32] = L"";
-  ::GetClassNameW(window, name, 32);
-  if (std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-// The tip the window's tooltip shows for `control`.
+// The tip that the tooltip of `owner`'s controls shows for `control`.
 std::string TipOf(HWND owner, HWND control) {
   HWND tips = nullptr;
-  ::EnumThreadWindows(::GetCurrentThreadId(), &FindToolTip, reinterpret_cast<LPARAM>(&tips));
-  if (!tips || ::GetWindow(tips, GW_OWNER) != owner) return "(no tooltip)";
+  while ((tips = ::FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) && ::GetWindow(tips, GW_OWNER) != owner) {
+  }
   wchar_t text[80] = L"";
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = owner;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = text;
-  ::SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  if (tips) ::SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
   return Narrow(text);
 }
 
@@ -108,12 +99,6 @@ std::string ClipboardText() {
   }
   ::CloseClipboard();
   return text;
-}
-
-void EmptyTheClipboard() {
-  if (!::OpenClipboard(nullptr)) return;
-  ::EmptyClipboard();
-  ::CloseClipboard();
 }
 
 class ReadingAccessTest : public ReadingDlgTest {
@@ -186,19 +171,14 @@ TEST_F(ReadingAccessTest, AScreenReaderNamesEveryButtonAndReadsTheDayAndHearsOfT
   EXPECT_EQ(ReaderNumber(page.get(), &IAccessible::get_accState) & (STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE),
             STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE);
 
-  std::vector<std::tuple<DWORD, HWND, LONG>> events;
-  g_pEvents = &events;
+  g_eventWindow = Page();
+  g_events.clear();
   HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &RecordEvent,
                                          ::GetCurrentProcessId(), ::GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
   ::SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_NEXT_DAY, BN_CLICKED), 0);
   Settle();
   ::UnhookWinEvent(hook);
-  g_pEvents = nullptr;
-  const LONG client = OBJID_CLIENT;
-  EXPECT_EQ(std::count(events.begin(), events.end(), std::make_tuple(DWORD{EVENT_OBJECT_VALUECHANGE}, Page(), client)),
-            1);
-  EXPECT_EQ(std::count(events.begin(), events.end(), std::make_tuple(DWORD{EVENT_OBJECT_NAMECHANGE}, Page(), client)),
-            1);
+  EXPECT_EQ(g_events, (std::vector<DWORD>{EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE}));
   // The object a reader holds reads the day shown now, and nothing once the window is gone.
   EXPECT_EQ(ReaderText(page.get(), &IAccessible::get_accName), u8"창세기 2장");
   EXPECT_EQ(ReaderText(page.get(), &IAccessible::get_accValue), u8"1 천지와");
@@ -237,11 +217,11 @@ TEST_F(ReadingAccessTest, AltLettersPressTheButtonsFromAnywhereAndThePageShowsIt
 
 TEST_F(ReadingAccessTest, CtrlCAndTheMenuItemCopyTheDayAndAHeldClipboardIsSaidSo) {
   const std::string day = u8"창세기 1장\r\n1 태초에 하나님이\r\n2 B & C";
-  EmptyTheClipboard();
+  PutClipboardText(nullptr, "before");
   CopyKey();
   EXPECT_EQ(ClipboardText(), day);
 
-  // The context menu offers the copy after catching up; choosing it copies as the key does.
+  // The context menu offers the copy after "읽지 않은 날로"; choosing it copies as the key does.
   std::vector<std::pair<UINT, std::string>> items;
   g_pMenuItems = &items;
   HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &ReadMenu, nullptr, ::GetCurrentThreadId());
@@ -251,7 +231,7 @@ TEST_F(ReadingAccessTest, CtrlCAndTheMenuItemCopyTheDayAndAHeldClipboardIsSaidSo
   ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(items[0].second, u8"읽지 않은 날로");
   EXPECT_EQ(items[1].second, u8"본문 복사");
-  EmptyTheClipboard();
+  PutClipboardText(nullptr, "before");
   ::SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(items[1].first, 0), 0);
   EXPECT_EQ(ClipboardText(), day);
 
