@@ -27,6 +27,9 @@ class CIconButton {
   // Takes ownership of icons made elsewhere; hover and normal may be the same handle.
   void SetIconPair(HICON hover, HICON normal, BYTE width, BYTE height);
   void SetHoverFrame(bool bHoverFrame) { m_bHoverFrame = bHoverFrame; }
+  // Takes up the system's button colours again; under a high-contrast theme the icons' lines are drawn in the
+  // button text colour, which stands out on any button face. Does not repaint.
+  void UseSystemColours(bool highContrast);
 
   bool IsMouseOver() const { return m_bMouseOver != FALSE; }
   HICON GetHoverIcon() const { return m_hIconHover; }
@@ -60,4 +63,5 @@ class CIconButton {
   BYTE m_iconWidth = 0;
   COLORREF m_face;
   COLORREF m_text;
+  bool m_bIconsAsShapes = false;
 };

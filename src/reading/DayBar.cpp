@@ -49,6 +49,13 @@ void CDayBar::Attach(HWND readingWindow) {
 
 void CDayBar::Detach() { m_pickerBoldDays.Detach(); }
 
+void CDayBar::UseSystemColours(bool highContrast) {
+  for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnMark}) {
+    button->UseSystemColours(highContrast);
+    ::InvalidateRect(button->GetSafeHwnd(), nullptr, TRUE);
+  }
+}
+
 void CDayBar::LayOut(const ReadingLayout& layout) {
   Place(m_btnPrev.GetSafeHwnd(), layout.prevDay);
   Place(m_btnNext.GetSafeHwnd(), layout.nextDay);

@@ -23,6 +23,8 @@ class CDayBar : public IDayListener {
   void Attach(HWND readingWindow);
   void Detach();
   void LayOut(const ReadingLayout& layout);
+  // The system's colours or its high-contrast setting: the buttons take them up and repaint.
+  void UseSystemColours(bool highContrast);
   // The window's command or notification, when it concerns the bar: true when handled.
   bool OnCommand(WORD id, WORD code);
   bool OnNotify(NMHDR* header, LRESULT& result);

@@ -91,6 +91,7 @@ BOOL CReadingDlg::OnInitDialog() {
 
   m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, kIconSize, kIconSize);
   for (CIconButton* button : {&m_btnClose, &m_btnDiary}) button->SetHoverFrame(false);
+  UseSystemColours();
 
   m_pDiaryDlg = MakeDiaryWindow();
   // The first focus is on the previous-day button, though the tab order starts at the date picker.
@@ -105,6 +106,16 @@ void CReadingDlg::LayOut(int width, int height) {
   Place(m_btnClose.GetSafeHwnd(), layout.close);
   m_bar.LayOut(layout);
   m_page.LayOut(layout);
+}
+
+void CReadingDlg::UseSystemColours() {
+  const bool highContrast = TheSystemCalls().highContrastOn();
+  for (CIconButton* button : {&m_btnClose, &m_btnDiary}) {
+    button->UseSystemColours(highContrast);
+    ::InvalidateRect(button->GetSafeHwnd(), nullptr, TRUE);
+  }
+  m_bar.UseSystemColours(highContrast);
+  m_page.OnColoursChanged();
 }
 
 // ---- What the session tells
@@ -218,6 +229,11 @@ bool CReadingDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     }
     case WM_SHOWWINDOW:
       if (wParam) ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+      return false;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // A colour or the high-contrast theme changed (the child controls hear of it from us).
+      UseSystemColours();
       return false;
     case WM_VSCROLL:
       if (reinterpret_cast<HWND>(lParam) == m_scrollBar) m_page.Scroll(LOWORD(wParam), HIWORD(wParam));

@@ -61,6 +61,8 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   void OnDiaryOpenChanged() override { ShowDiaryFace(); }
 
   void LayOut(int width, int height);
+  // Every part takes up the system's colours and its high-contrast setting.
+  void UseSystemColours();
   void OnDiaryButton();
   // The diary button's face for the shown day and the diary window.
   void ShowDiaryFace();

@@ -6,6 +6,7 @@
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/ResourceText.h"
+#include "ui/SystemCalls.h"
 
 namespace {
 
@@ -22,6 +23,11 @@ class CPaintDC {
   HWND m_hWnd;
   PAINTSTRUCT m_paint{};
 };
+
+PageColours CurrentPageColours() {
+  const SystemColours system{::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_HOTLIGHT)};
+  return PageColoursFor(TheSystemCalls().highContrastOn(), system);
+}
 
 // The page window's place: the text area with its one-pixel frame, in the reading window's client area.
 RECT PagePlace(const ReadingLayout& layout) {
@@ -41,6 +47,7 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   m_hFont = reinterpret_cast<HFONT>(::SendMessageW(readingWindow, WM_GETFONT, 0, 0));
   m_words = PageWords{LoadText(IDS_PAGE_YEAR), LoadText(IDS_PAGE_MONTH), LoadText(IDS_PAGE_DAY),
                       LoadText(IDS_NO_PASSAGE)};
+  m_colours = CurrentPageColours();
   // No background brush: the page paints every pixel itself.
   if (!CreateOfClass({L"VesperalReadingPage", nullptr}, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, L"",
                      RECT{0, 0, 0, 0}, readingWindow, reinterpret_cast<HMENU>(IDC_READING_PAGE)))
@@ -48,6 +55,11 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   // Beneath the window's controls, so that the scroll bar lies over it.
   ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
+}
+
+void CReadingPage::OnColoursChanged() {
+  m_colours = CurrentPageColours();
+  ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 void CReadingPage::LayOut(const ReadingLayout& layout) {
@@ -101,7 +113,7 @@ void CReadingPage::OnPaint() {
   COffscreenDC surface(paint.Get());
   const ReadingDay& day = m_session.Page();
   const VerseFlow flow =
-      DrawReadingPage(surface, surface.GetWorkingRect(), m_hFont, m_layout, day, m_nFirstVerse, m_words);
+      DrawReadingPage(surface, surface.GetWorkingRect(), m_hFont, m_layout, day, m_nFirstVerse, m_words, m_colours);
   // Whether the passage overflows is known only once its verses are drawn.
   const ScrollDecision decision =
       DecideScrolling(m_nFirstVerse, day.VerseCount(), flow, m_layout.rcText.bottom, m_bScrollEnabled);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "reading/DayListener.h"
+#include "reading/PageColours.h"
 #include "reading/PageFlow.h"
 #include "reading/ReadingLayout.h"
 #include "ui/WindowBase.h"
@@ -35,6 +36,8 @@ class CReadingPage : public CWindowBase, public IDayListener {
   // Whether the passage overflows the page, so that the scroll keys and the bar move it.
   bool IsScrollEnabled() const { return m_bScrollEnabled; }
   int FirstVerse() const { return m_nFirstVerse; }
+  // The system's colours or its high-contrast setting changed: the page takes them up and repaints.
+  void OnColoursChanged();
 
   // IDayListener
   void OnDayShown() override;
@@ -53,6 +56,7 @@ class CReadingPage : public CWindowBase, public IDayListener {
   HWND m_scrollBar = nullptr;
   HFONT m_hFont = nullptr;
   PageWords m_words;
+  PageColours m_colours;
   ReadingLayout m_layout;
   int m_nFirstVerse = 0;
   bool m_bScrollEnabled = false;
@@ -61,4 +65,4 @@ class CReadingPage : public CWindowBase, public IDayListener {
 // Paints the page of `day` onto `dc`, in the reading window's client coordinates, within `clip`, with the
 // verses from `firstVerse`; changes nothing else. Returns where the verses ended, for the scroll decision.
 VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLayout& layout, const ReadingDay& day,
-                          int firstVerse, const PageWords& words);
+                          int firstVerse, const PageWords& words, const PageColours& colours);

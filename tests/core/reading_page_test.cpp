@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "reading/PageColours.h"
 #include "reading/PageFlow.h"
 #include "reading/ReadingLayout.h"
 
@@ -79,6 +80,16 @@ TEST(ReadingLayout, NoTwoControlsOverlapAtAnyWidth) {
       EXPECT_EQ(l.markRead.x, width - 295);
     }
   }
+}
+
+// The page keeps its own colours, and under a high-contrast theme takes the user's: the window colour for
+// every ground, the window text colour for text, figures and lines, the hot-light colour for the titles.
+TEST(PageColours, OwnColoursOrTheUsersUnderHighContrast) {
+  const SystemColours night{0x000000, 0xFFFFFF, 0x00FFFF};
+  EXPECT_TRUE((PageColoursFor(false, night) ==
+               PageColours{0x808080, 0xFFFFFF, 0xFFFFFF, 0x000000, 0x7F0000, 0x404040, 0x000000}));
+  EXPECT_TRUE((PageColoursFor(true, night) ==
+               PageColours{0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF, 0x00FFFF, 0xFFFFFF, 0xFFFFFF}));
 }
 
 TEST(PageFlow, VersesAreDrawnWhileALineStillFits) {
