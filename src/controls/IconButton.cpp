@@ -29,9 +29,10 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
-HICON LoadProgramIcon(int id) {
+// The icon's image of the size asked for, which each icon holds for the usual display scales.
+HICON LoadProgramIcon(int id, int width, int height) {
   return static_cast<HICON>(
-      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
 }
 
 // One pixel wide line from `from` through the corners; each segment leaves out its end point.
@@ -221,8 +222,8 @@ void CIconButton::SetIconPair(HICON hover, HICON normal, BYTE width, BYTE height
 }
 
 void CIconButton::LoadIconPair(int hoverId, int normalId, BYTE width, BYTE height) {
-  HICON hover = LoadProgramIcon(hoverId);
-  HICON normal = normalId != 0 ? LoadProgramIcon(normalId) : hover;
+  HICON hover = LoadProgramIcon(hoverId, width, height);
+  HICON normal = normalId != 0 ? LoadProgramIcon(normalId, width, height) : hover;
   SetIconPair(hover, normal, width, height);
 }
 

@@ -21,7 +21,7 @@ class CIconButton {
   bool AttachButton(HWND button);
   HWND GetSafeHwnd() const { return m_hWnd; }
 
-  // Loads both icons from the program's resources at their own size; normalId 0 shows the hover icon in
+  // Loads both icons from the program's resources at the size given; normalId 0 shows the hover icon in
   // every state. The earlier icons are released. Does not repaint.
   void LoadIconPair(int hoverId, int normalId, BYTE width, BYTE height);
   // Takes ownership of icons made elsewhere; hover and normal may be the same handle.

@@ -1,5 +1,6 @@
 #include "reading/ReadingPage.h"
 
+#include "controls/GdiHandles.h"
 #include "controls/OffscreenDC.h"
 #include "reading/ReadingSession.h"
 #include "reading/VerseScroll.h"
@@ -7,6 +8,7 @@
 #include "res/TextIds.h"
 #include "ui/ResourceText.h"
 #include "ui/SystemCalls.h"
+#include "ui/WideText.h"
 
 namespace {
 
@@ -55,6 +57,24 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   // Beneath the window's controls, so that the scroll bar lies over it.
   ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
+}
+
+PageText CReadingPage::MeasureText() const {
+  HDC dc = ::GetDC(m_hWnd);
+  if (!dc) return {};
+  PageText text;
+  {
+    CSelectGuard font(dc, m_hFont);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    text.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    const std::wstring widest = Widen(FillText(m_words.year, {"0000"}));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &extent);
+    text.yearWidth = extent.cx;
+  }
+  ::ReleaseDC(m_hWnd, dc);
+  return text;
 }
 
 void CReadingPage::OnColoursChanged() {

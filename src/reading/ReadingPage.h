@@ -31,6 +31,10 @@ class CReadingPage : public CWindowBase, public IDayListener {
   bool Create(HWND readingWindow, HWND scrollBar);
   // The page fills the layout's text area with its one-pixel frame.
   void LayOut(const ReadingLayout& layout);
+  // What the layout needs of the page's font.
+  PageText MeasureText() const;
+  // The reading window's font, after a change of DPI.
+  void UseFont(HFONT font) { m_hFont = font; }
   // One scroll code of the window's scroll bar (SB_LINEUP ... SB_THUMBPOSITION), or of a scroll key.
   void Scroll(int code, int thumbPos);
   // Whether the passage overflows the page, so that the scroll keys and the bar move it.
