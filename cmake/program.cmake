@@ -61,6 +61,12 @@ if(WIN_TEST_SOURCES)
   set_tests_properties(win_tests_en_US PROPERTIES TIMEOUT 300 ENVIRONMENT "${VESPERAL_EN_US}")
   # The reading window's page of a Korean day drawn under code page 949 and saved, then drawn under 1252 and
   # compared with it pixel for pixel.
+  # The windows' layout at 150 % and 200 %, each in a Wine prefix of its own whose display is scaled so.
+  foreach(dpi 144 192)
+    add_test(NAME win_dpi_${dpi} COMMAND win_tests --gtest_brief=1 --gtest_filter=WindowsAtTheSystemDpi.*)
+    set_tests_properties(win_dpi_${dpi} PROPERTIES TIMEOUT 300 ENVIRONMENT
+                         "VESPERAL_DPI=${dpi};VESPERAL_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-dpi${dpi}")
+  endforeach()
   add_test(NAME win_page_ko_KR COMMAND win_tests --gtest_brief=1
            --gtest_filter=SystemLocale.*:ReadingLocalePixels.KoreanRunSavesThePage)
   set_tests_properties(win_page_ko_KR PROPERTIES TIMEOUT 120 FIXTURES_SETUP korean_page)

@@ -6,8 +6,9 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-lib.sh"
 export WINEARCH=${WINEARCH:-win32}
-# The mark names the settings below; a prefix made with older settings is set up again.
-mark="$WINEPREFIX/.vesperal-ready-fonts4"
+# The mark names the settings below; a prefix made with older settings is set up again. VESPERAL_DPI (for
+# example 144 or 192) makes a prefix whose display is scaled so, as Windows' display settings do.
+mark="$WINEPREFIX/.vesperal-ready-fonts4-dpi${VESPERAL_DPI:-96}"
 [ -f "$mark" ] && exit 0
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
@@ -44,5 +45,8 @@ for pair in '굴림체=UnDotum' 'GulimChe=UnDotum' '굴림=UnDotum' 'Gulim=UnDot
             '바탕=UnBatang' 'Batang=UnBatang'; do
   reg 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /d "${pair#*=}"
 done
+if [ -n "${VESPERAL_DPI:-}" ]; then
+  reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VESPERAL_DPI"
+fi
 wineserver -w
 touch "$mark"

@@ -60,3 +60,8 @@ if(SWORD_FOUND)
            COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/tools/release_text_test.py $<TARGET_FILE:plancompile>)
   set_tests_properties(release_text_check PROPERTIES TIMEOUT 60)
 endif()
+
+# No circle of includes between the files of src/ (tools/include_graph.py).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME include_circles_check COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/include_graph.py)
+set_tests_properties(include_circles_check PROPERTIES TIMEOUT 60)

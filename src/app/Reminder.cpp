@@ -5,6 +5,7 @@
 #include "habit/SettingsFile.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
+#include "ui/DatePicker.h"
 #include "ui/ModuleFolder.h"
 #include "ui/OnDemandLibrary.h"
 #include "ui/ResourceText.h"
@@ -34,7 +35,7 @@ std::optional<int> QueryNotificationState() {
 LocalTime LocalNow() {
   SYSTEMTIME now{};
   TheSystemCalls().getLocalTime(&now);
-  return LocalTime{CalendarDay{now.wYear, now.wMonth, now.wDay}, (now.wHour * 60 + now.wMinute) * 60 + now.wSecond};
+  return LocalTime{CalendarDayOf(now), (now.wHour * 60 + now.wMinute) * 60 + now.wSecond};
 }
 
 }  // namespace

@@ -29,9 +29,10 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
-HICON LoadProgramIcon(int id) {
+// The icon's image of the size asked for, which each icon holds for the usual display scales.
+HICON LoadProgramIcon(int id, int width, int height) {
   return static_cast<HICON>(
-      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
 }
 
 // One pixel wide line from `from` through the corners; each segment leaves out its end point.
@@ -42,6 +43,25 @@ void Polyline3(HDC dc, HPEN pen, POINT from, POINT corner, POINT to) {
   ::LineTo(dc, to.x, to.y);
 }
 
+// The icon's dark pixels (its lines and outlines) in `ink`, the rest left as it is: an icon drawn so keeps its
+// picture on any button face, as a high-contrast theme needs.
+void DrawIconLines(HDC dc, HICON icon, int x, int y, int width, int height, COLORREF ink) {
+  CMemoryDcHandle memory(::CreateCompatibleDC(dc));
+  CBitmapHandle bitmap(::CreateCompatibleBitmap(dc, width, height));
+  if (!memory || !bitmap) return;
+  CSelectGuard select(memory.Get(), bitmap.Get());
+  const RECT all{0, 0, width, height};
+  ::FillRect(memory.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  ::DrawIconEx(memory.Get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+  // The drawings' lines are dark grey or black, their fills light grey or white.
+  for (int row = 0; row < height; ++row)
+    for (int column = 0; column < width; ++column) {
+      const COLORREF pixel = ::GetPixel(memory.Get(), column, row);
+      const int luminance = (GetRValue(pixel) * 30 + GetGValue(pixel) * 59 + GetBValue(pixel) * 11) / 100;
+      if (luminance < 160) ::SetPixelV(dc, x + column, y + row, ink);
+    }
+}
+
 COLORREF Halfway(COLORREF a, COLORREF b) {
   return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2, (GetBValue(a) + GetBValue(b)) / 2);
 }
@@ -49,6 +69,12 @@ COLORREF Halfway(COLORREF a, COLORREF b) {
 }  // namespace
 
 CIconButton::CIconButton() : m_face(::GetSysColor(COLOR_BTNFACE)), m_text(::GetSysColor(COLOR_BTNTEXT)) {}
+
+void CIconButton::UseSystemColours(bool highContrast) {
+  m_face = ::GetSysColor(COLOR_BTNFACE);
+  m_text = ::GetSysColor(COLOR_BTNTEXT);
+  m_bIconsAsShapes = highContrast;
+}
 
 CIconButton::~CIconButton() {
   if (m_hWnd) {
@@ -196,8 +222,8 @@ void CIconButton::SetIconPair(HICON hover, HICON normal, BYTE width, BYTE height
 }
 
 void CIconButton::LoadIconPair(int hoverId, int normalId, BYTE width, BYTE height) {
-  HICON hover = LoadProgramIcon(hoverId);
-  HICON normal = normalId != 0 ? LoadProgramIcon(normalId) : hover;
+  HICON hover = LoadProgramIcon(hoverId, width, height);
+  HICON normal = normalId != 0 ? LoadProgramIcon(normalId, width, height) : hover;
   SetIconPair(hover, normal, width, height);
 }
 
@@ -250,6 +276,11 @@ void CIconButton::DrawIcon(HDC dc, const RECT& rc, RECT& caption, bool hasCaptio
 
   HICON shown = (m_bMouseOver || pressed) ? m_hIconHover : m_hIconNormal;
   if (!shown) return;
+  if (m_bIconsAsShapes) {
+    DrawIconLines(dc, shown, icon.left, icon.top, m_iconWidth, m_iconHeight,
+                  ::GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    return;
+  }
   if (disabled) {
     // Resting icons are grey already, and an embossed copy looks much like them: a disabled button shows
     // only the icon's shape, flat, in a tint halfway between the face and the shadow.

@@ -21,7 +21,7 @@ class CIconButton {
   bool AttachButton(HWND button);
   HWND GetSafeHwnd() const { return m_hWnd; }
 
-  // Loads both icons from the program's resources at their own size; normalId 0 shows the hover icon in
+  // Loads both icons from the program's resources at the size given; normalId 0 shows the hover icon in
   // every state. The earlier icons are released. Does not repaint.
   void LoadIconPair(int hoverId, int normalId, BYTE width, BYTE height);
   // Takes ownership of icons made elsewhere; hover and normal may be the same handle.
@@ -30,6 +30,9 @@ class CIconButton {
   // Whether the window text is drawn beside the icon. An icon-only button keeps its text all the same: it
   // is the button's name for screen readers and its Alt key.
   void SetCaptionShown(bool bShown) { m_bCaptionShown = bShown; }
+  // Takes up the system's button colours again; under a high-contrast theme the icons' lines are drawn in the
+  // button text colour, which stands out on any button face. Does not repaint.
+  void UseSystemColours(bool highContrast);
 
   bool IsMouseOver() const { return m_bMouseOver != FALSE; }
   HICON GetHoverIcon() const { return m_hIconHover; }
@@ -64,4 +67,5 @@ class CIconButton {
   BYTE m_iconWidth = 0;
   COLORREF m_face;
   COLORREF m_text;
+  bool m_bIconsAsShapes = false;
 };

@@ -10,12 +10,9 @@
 #include "db/JetErrors.h"
 #include "db/JetStatement.h"
 #include "db/SqliteConnection.h"
+#include "db/SameName.h"
 
 namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && sqlite3_strnicmp(a.data(), b.data(), static_cast<int>(a.size())) == 0;
-}
 
 // Jet's 16-bit Integer columns, as SQL declares them.
 bool IsSmallIntType(const char* declared) {

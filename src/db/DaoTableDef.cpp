@@ -4,14 +4,11 @@
 #include "db/JetErrors.h"
 #include "db/JetStatement.h"
 #include "db/SqliteConnection.h"
+#include "db/SameName.h"
 
 namespace {
 
 constexpr long kMaxTextSize = 255;  // Jet's longest Text field
-
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && sqlite3_strnicmp(a.c_str(), b.c_str(), static_cast<int>(a.size())) == 0;
-}
 
 }  // namespace
 

@@ -12,14 +12,6 @@ constexpr int64_t kSystemFlags = static_cast<int64_t>(0x80000002);
 
 }  // namespace
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  for (size_t i = 0; i < a.size(); ++i)
-    if (lower(a[i]) != lower(b[i])) return false;
-  return true;
-}
-
 std::vector<CatalogTable> ReadCatalog(const Pages& pages) {
   std::vector<CatalogTable> tables;
   TableScan scan(pages, kCatalogPage);

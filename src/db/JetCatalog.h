@@ -20,7 +20,4 @@ struct CatalogTable {
 // Every table of the file, in catalog order. Damage when the catalog cannot be read.
 std::vector<CatalogTable> ReadCatalog(const Pages& pages);
 
-// Names of tables and columns compare as the engine compares them here: without regard to ASCII case.
-bool SameName(const std::string& a, const std::string& b);
-
 }  // namespace jet_file

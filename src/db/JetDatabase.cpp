@@ -3,8 +3,8 @@
 #include "db/JetCatalog.h"
 #include "db/JetPages.h"
 #include "db/JetTableScan.h"
+#include "db/SameName.h"
 
-using jet_file::SameName;
 
 JetDatabase JetDatabase::Open(const std::string& path) { return JetDatabase(ReadJetFileBytes(path)); }
 

@@ -1,9 +1,9 @@
 #include "db/JetTableScan.h"
 
-#include "db/JetCatalog.h"
 #include "db/JetDataPage.h"
 #include "db/JetRow.h"
 #include "db/JetUsageMap.h"
+#include "db/SameName.h"
 
 namespace jet_file {
 

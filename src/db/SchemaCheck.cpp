@@ -7,6 +7,7 @@
 #include "db/DaoDatabase.h"
 #include "db/JetErrors.h"
 #include "db/SqliteConnection.h"
+#include "db/SameName.h"
 
 namespace {
 
@@ -20,7 +21,6 @@ std::string ColumnText(const StatementLease& stmt, int column) {
   return text ? text : "";
 }
 
-bool SameName(const std::string& a, const std::string& b) { return sqlite3_stricmp(a.c_str(), b.c_str()) == 0; }
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 #include "db/DatabaseFileCheck.h"
 #include "db/JetErrors.h"
 #include "db/JetLike.h"
-#include "db/SqliteTransaction.h"
 #include "base/FilePath.h"
 
 namespace {
@@ -141,18 +140,17 @@ std::unique_ptr<SqliteConnection> SqliteConnection::CreateNew(const std::string&
   sqlite3_progress_handler(connection->m_db, kProgressSteps, &SqliteConnection::OnProgress, connection.get());
   bool ours = true;
   try {
-    {
-      SqliteTransaction transaction(*connection, "BEGIN IMMEDIATE");
-      // Under the write lock the file must still be empty: nobody made it in the meantime.
-      if (std::filesystem::file_size(FileSystemPath(path), error) != 0 || error) {
-        ours = false;
-        jet::Throw(jet::kDatabaseExists, "Database '" + path + "' already exists.");
-      }
-      // SQLite leaves a new file empty until its first write; write the header now so that the file is a
-      // database when it is opened again.
-      connection->Execute("PRAGMA user_version = 1");
-      transaction.Commit();
+    // A transaction left open by a failure below ends with the connection, which rolls it back.
+    connection->Execute("BEGIN IMMEDIATE");
+    // Under the write lock the file must still be empty: nobody made it in the meantime.
+    if (std::filesystem::file_size(FileSystemPath(path), error) != 0 || error) {
+      ours = false;
+      jet::Throw(jet::kDatabaseExists, "Database '" + path + "' already exists.");
     }
+    // SQLite leaves a new file empty until its first write; write the header now so that the file is a
+    // database when it is opened again.
+    connection->Execute("PRAGMA user_version = 1");
+    connection->Execute("COMMIT");
     connection->ApplySettings();
   } catch (const CDaoException&) {
     // An empty file left behind would be refused by every later open, and block the next creation.

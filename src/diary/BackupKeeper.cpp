@@ -1,5 +1,7 @@
 #include "diary/BackupKeeper.h"
 
+#include "diary/BackupFolder.h"
+
 #include "db/SqliteBackup.h"
 #include "diary/BackupRules.h"
 #include "habit/SettingsFile.h"
@@ -8,15 +10,6 @@
 namespace {
 
 using Result = BackupOutcome::Result;
-
-constexpr char kDefaultFolder[] = u8"백업";
-
-std::string FolderOf(const std::string& programDir, const BackupSettings& settings) {
-  const char separator = programDir.empty() ? '/' : programDir.back();
-  if (settings.folder.empty()) return programDir + kDefaultFolder + separator;
-  const char last = settings.folder.back();
-  return last == '/' || last == '\\' ? settings.folder : settings.folder + separator;
-}
 
 int FaultTextId(DiaryFileFault fault) {
   switch (fault) {
@@ -64,7 +57,7 @@ MessageText FailureMessage(const BackupOutcome& outcome, const std::string& diar
 CBackupKeeper::CBackupKeeper(std::string programDir)
     : m_strProgramDir(std::move(programDir)), m_settings(ReadSettingsFile(m_strProgramDir).backup) {}
 
-std::string CBackupKeeper::Folder() const { return FolderOf(m_strProgramDir, m_settings); }
+std::string CBackupKeeper::Folder() const { return BackupFolderOf(m_strProgramDir, m_settings); }
 
 MessageText CBackupKeeper::BackUpWhenDue(const LocalTime& now, bool canTell) {
   if (canTell && m_settings.failureTold == now.day) return MessageText();
@@ -134,11 +127,3 @@ BackupOutcome CBackupKeeper::Make(const LocalTime& now) {
 
 // A record that cannot be written lasts as long as the keeper; at worst the next start backs up once more.
 bool CBackupKeeper::Store() { return WriteBackupSettings(m_strProgramDir, m_settings).written; }
-
-BackupWhereabouts LocateBackups(const std::string& programDir) {
-  BackupWhereabouts where;
-  where.folder = FolderOf(programDir, ReadSettingsFile(programDir).backup);
-  const std::vector<BackupFile> files = ListBackups(where.folder);
-  if (!files.empty()) where.newest = files.back().path;
-  return where;
-}

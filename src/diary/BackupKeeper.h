@@ -47,6 +47,3 @@ class CBackupKeeper {
   bool m_bToldCannotStore = false;
 };
 
-// Where the backups of the diary in `programDir` are, for the message of a damaged diary: the folder in use
-// and its newest copy.
-BackupWhereabouts LocateBackups(const std::string& programDir);

@@ -1,6 +1,6 @@
 #include "diary/DiaryUnavailable.h"
 
-#include "diary/BackupKeeper.h"
+#include "diary/BackupFolder.h"
 #include "res/TextIds.h"
 
 MessageText DiaryUnavailable::Message() const {

@@ -6,11 +6,6 @@
 #include "base/FaultText.h"
 
 // Where the diary's backups are: the folder in use and its newest copy (empty when it holds none).
-struct BackupWhereabouts {
-  std::string folder;
-  std::string newest;
-};
-
 struct DiaryUnavailable {
   enum class Reason {
     kNone,           // the diary is open

@@ -1,5 +1,6 @@
 # Sources of src/diary: portable ones in CORE_SOURCES, Windows-only ones in WIN_SOURCES.
 list(APPEND CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/BackupFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BackupKeeper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BackupRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateDisplay.cpp

@@ -9,13 +9,12 @@
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
+#include "ui/IconSize.h"
 #include "ui/ResourceText.h"
 #include "ui/WideText.h"
 #include "ui/WindowText.h"
 
 namespace {
-
-constexpr int kIconSize = 32;
 
 void Place(HWND control, const ControlPlace& place) {
   if (control) ::MoveWindow(control, place.x, place.y, place.width, place.height, TRUE);
@@ -42,15 +41,36 @@ void CDayBar::Attach(HWND readingWindow) {
   m_pickerBoldDays.Attach(m_picker.Hwnd(), [this](int year, int month, int count) {
     return m_session.CanMark() ? BoldDayBits(m_session.Marks(), year, month, count) : std::vector<uint32_t>(count, 0);
   });
-  m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, kIconSize, kIconSize);
-  m_btnNext.LoadIconPair(IDI_NEXT_HOVER, IDI_NEXT_NORMAL, kIconSize, kIconSize);
   for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnMark}) {
     button->SetHoverFrame(false);
     button->SetCaptionShown(false);
   }
 }
 
+void CDayBar::UseDpi(int dpi) {
+  m_iconSize = static_cast<BYTE>(IconSizeForDpi(32, dpi));
+  m_btnPrev.LoadIconPair(IDI_PREV_HOVER, IDI_PREV_NORMAL, m_iconSize, m_iconSize);
+  m_btnNext.LoadIconPair(IDI_NEXT_HOVER, IDI_NEXT_NORMAL, m_iconSize, m_iconSize);
+  LoadMarkIcons();
+  for (HWND button : {m_btnPrev.GetSafeHwnd(), m_btnNext.GetSafeHwnd(), m_btnMark.GetSafeHwnd()})
+    ::InvalidateRect(button, nullptr, TRUE);
+}
+
+void CDayBar::LoadMarkIcons() {
+  if (m_bMarkShown)
+    m_btnMark.LoadIconPair(IDI_MARK_READ_HOVER, IDI_MARK_READ_NORMAL, m_iconSize, m_iconSize);
+  else
+    m_btnMark.LoadIconPair(IDI_MARK_UNREAD_HOVER, IDI_MARK_UNREAD_NORMAL, m_iconSize, m_iconSize);
+}
+
 void CDayBar::Detach() { m_pickerBoldDays.Detach(); }
+
+void CDayBar::UseSystemColours(bool highContrast) {
+  for (CIconButton* button : {&m_btnPrev, &m_btnNext, &m_btnMark}) {
+    button->UseSystemColours(highContrast);
+    ::InvalidateRect(button->GetSafeHwnd(), nullptr, TRUE);
+  }
+}
 
 void CDayBar::LayOut(const ReadingLayout& layout) {
   Place(m_btnPrev.GetSafeHwnd(), layout.prevDay);
@@ -85,11 +105,8 @@ void CDayBar::ShowMarkAndProgress() {
   ::EnableWindow(button, markable ? TRUE : FALSE);
   const bool marked = m_session.Marks().IsMarked(m_session.ShownDay());
   if (marked != m_bMarkShown || !m_btnMark.GetNormalIcon()) {
-    if (marked)
-      m_btnMark.LoadIconPair(IDI_MARK_READ_HOVER, IDI_MARK_READ_NORMAL, kIconSize, kIconSize);
-    else
-      m_btnMark.LoadIconPair(IDI_MARK_UNREAD_HOVER, IDI_MARK_UNREAD_NORMAL, kIconSize, kIconSize);
     m_bMarkShown = marked;
+    LoadMarkIcons();
     RedrawNow(button);
   }
   // Without marks there is no progress to tell.

@@ -23,6 +23,10 @@ class CDayBar : public IDayListener {
   void Attach(HWND readingWindow);
   void Detach();
   void LayOut(const ReadingLayout& layout);
+  // The buttons' icons at the size the DPI asks for.
+  void UseDpi(int dpi);
+  // The system's colours or its high-contrast setting: the buttons take them up and repaint.
+  void UseSystemColours(bool highContrast);
   // The window's command or notification, when it concerns the bar: true when handled.
   bool OnCommand(WORD id, WORD code);
   bool OnNotify(NMHDR* header, LRESULT& result);
@@ -48,6 +52,7 @@ class CDayBar : public IDayListener {
   void OnDateChanged();
   // The mark button's face and state, and the progress line, for the shown day and today.
   void ShowMarkAndProgress();
+  void LoadMarkIcons();
   // Disables a day button that cannot move the shown date, moving the focus off it first.
   void UpdateDayButtons();
 
@@ -59,4 +64,5 @@ class CDayBar : public IDayListener {
   CIconButton m_btnPrev, m_btnNext, m_btnMark;
   HWND m_progressText = nullptr;
   bool m_bMarkShown = false;
+  BYTE m_iconSize = 32;
 };

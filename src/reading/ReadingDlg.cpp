@@ -11,7 +11,9 @@
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
 #include "ui/DatePicker.h"
+#include "ui/Dpi.h"
 #include "ui/HelpKey.h"
+#include "ui/IconSize.h"
 #include "ui/ModuleFolder.h"
 #include "ui/ResourceText.h"
 #include "ui/SystemCalls.h"
@@ -19,8 +21,6 @@
 #include "ui/WindowText.h"
 
 namespace {
-
-constexpr int kIconSize = 32;
 
 // The hover and normal icons of each face of the diary button.
 struct DiaryIcons {
@@ -75,6 +75,8 @@ BOOL CReadingDlg::OnInitDialog() {
   ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon.Get()));
   ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon.Get()));
 
+  m_nDpi = WindowDpi(m_hWnd);
+  m_bar.UseDpi(m_nDpi);
   RECT client;
   ::GetClientRect(m_hWnd, &client);
   LayOut(client.right, client.bottom);
@@ -89,11 +91,12 @@ BOOL CReadingDlg::OnInitDialog() {
   // The day's copy of a diary that opened, made before the window shows and any typing can start.
   if (m_session.HasDiary()) BackUpDiaryOfTheDay(m_hWnd, m_session.ProgramDir());
 
-  m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, kIconSize, kIconSize);
+  m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, IconSize(), IconSize());
   for (CIconButton* button : {&m_btnClose, &m_btnDiary}) {
     button->SetHoverFrame(false);
     button->SetCaptionShown(false);
   }
+  UseSystemColours();
   // Each icon button's tip is its name.
   if (m_tips.Create(m_hWnd))
     for (int id : {IDC_MARK_READ, IDC_PREV_DAY, IDC_NEXT_DAY, IDC_DIARY_BUTTON, IDOK})
@@ -106,12 +109,41 @@ BOOL CReadingDlg::OnInitDialog() {
 }
 
 void CReadingDlg::LayOut(int width, int height) {
-  const ReadingLayout layout = LayOutReadingWindow(width, height);
+  const ReadingLayout layout = LayOutReadingWindow(width, height, m_nDpi, m_page.MeasureText());
   Place(m_scrollBar, layout.scrollBar);
   Place(m_btnDiary.GetSafeHwnd(), layout.diary);
   Place(m_btnClose.GetSafeHwnd(), layout.close);
   m_bar.LayOut(layout);
   m_page.LayOut(layout);
+}
+
+void CReadingDlg::OnDpiChanged(int dpi, const RECT& suggested) {
+  m_nDpi = dpi;
+  // The dialog's font follows the monitor's scale; the page draws in it, and the icons take their size.
+  m_page.UseFont(reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)));
+  m_bar.UseDpi(dpi);
+  m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, IconSize(), IconSize());
+  const DiaryIcons icons = IconsOf(m_diaryFace);
+  m_btnDiary.LoadIconPair(icons.hover, icons.normal, IconSize(), IconSize());
+  ::SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The same size lays out anew all the same: the lengths are another DPI's.
+  RECT client;
+  ::GetClientRect(m_hWnd, &client);
+  LayOut(client.right, client.bottom);
+  ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+BYTE CReadingDlg::IconSize() const { return static_cast<BYTE>(IconSizeForDpi(32, m_nDpi)); }
+
+void CReadingDlg::UseSystemColours() {
+  const bool highContrast = TheSystemCalls().highContrastOn();
+  for (CIconButton* button : {&m_btnClose, &m_btnDiary}) {
+    button->UseSystemColours(highContrast);
+    ::InvalidateRect(button->GetSafeHwnd(), nullptr, TRUE);
+  }
+  m_bar.UseSystemColours(highContrast);
+  m_page.OnColoursChanged();
 }
 
 // ---- What the session tells
@@ -134,7 +166,7 @@ void CReadingDlg::ShowDiaryFace() {
   const DiaryFace face = DiaryButtonFace(m_session.IsDiaryOpen(), m_session.HasEntry(m_session.ShownDay()));
   if (face == m_diaryFace && m_btnDiary.GetNormalIcon()) return;
   const DiaryIcons icons = IconsOf(face);
-  m_btnDiary.LoadIconPair(icons.hover, icons.normal, kIconSize, kIconSize);
+  m_btnDiary.LoadIconPair(icons.hover, icons.normal, IconSize(), IconSize());
   m_diaryFace = face;
   ::RedrawWindow(m_btnDiary.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
@@ -222,13 +254,23 @@ bool CReadingDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
       return false;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      info->ptMinTrackSize.x = READING_MIN_WIDTH;
-      info->ptMinTrackSize.y = READING_MIN_HEIGHT;
+      const WindowSize smallest = SmallestReadingWindow(m_nDpi);
+      info->ptMinTrackSize.x = smallest.width;
+      info->ptMinTrackSize.y = smallest.height;
       result = 0;
       return true;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      result = 0;
+      return true;
     case WM_SHOWWINDOW:
       if (wParam) ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+      return false;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // A colour or the high-contrast theme changed (the child controls hear of it from us).
+      UseSystemColours();
       return false;
     case WM_VSCROLL:
       if (reinterpret_cast<HWND>(lParam) == m_scrollBar) m_page.Scroll(LOWORD(wParam), HIWORD(wParam));

@@ -62,6 +62,12 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   void OnDiaryOpenChanged() override { ShowDiaryFace(); }
 
   void LayOut(int width, int height);
+  // Every part takes up the system's colours and its high-contrast setting.
+  void UseSystemColours();
+  // The window moved to a monitor of another scale: it takes the size Windows suggests and lays out anew.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  // The size of the buttons' icons at the window's DPI.
+  BYTE IconSize() const;
   void OnDiaryButton();
   // The diary button's face for the shown day and the diary window.
   void ShowDiaryFace();
@@ -80,4 +86,5 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   std::unique_ptr<IDiaryWindow> m_pDiaryDlg;
   DiaryFace m_diaryFace = DiaryFace::kEmpty;
   int m_nTitleYear = 0;
+  int m_nDpi = 96;
 };

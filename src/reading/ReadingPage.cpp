@@ -1,11 +1,14 @@
 #include "reading/ReadingPage.h"
 
+#include "controls/GdiHandles.h"
 #include "controls/OffscreenDC.h"
 #include "reading/ReadingSession.h"
 #include "reading/VerseScroll.h"
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/ResourceText.h"
+#include "ui/SystemCalls.h"
+#include "ui/WideText.h"
 
 namespace {
 
@@ -22,6 +25,11 @@ class CPaintDC {
   HWND m_hWnd;
   PAINTSTRUCT m_paint{};
 };
+
+PageColours CurrentPageColours() {
+  const SystemColours system{::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_HOTLIGHT)};
+  return PageColoursFor(TheSystemCalls().highContrastOn(), system);
+}
 
 // The page window's place: the text area with its one-pixel frame, in the reading window's client area.
 RECT PagePlace(const ReadingLayout& layout) {
@@ -41,6 +49,7 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   m_hFont = reinterpret_cast<HFONT>(::SendMessageW(readingWindow, WM_GETFONT, 0, 0));
   m_words = PageWords{LoadText(IDS_PAGE_YEAR), LoadText(IDS_PAGE_MONTH), LoadText(IDS_PAGE_DAY),
                       LoadText(IDS_NO_PASSAGE)};
+  m_colours = CurrentPageColours();
   // No background brush: the page paints every pixel itself.
   // A tab stop: last of the window's controls, so Tab reads the page and then the bottom row.
   if (!CreateOfClass({L"VesperalReadingPage", nullptr}, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, L"",
@@ -49,6 +58,29 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   // Beneath the window's controls, so that the scroll bar lies over it.
   ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
+}
+
+PageText CReadingPage::MeasureText() const {
+  HDC dc = ::GetDC(m_hWnd);
+  if (!dc) return {};
+  PageText text;
+  {
+    CSelectGuard font(dc, m_hFont);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    text.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    const std::wstring widest = Widen(FillText(m_words.year, {"0000"}));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &extent);
+    text.yearWidth = extent.cx;
+  }
+  ::ReleaseDC(m_hWnd, dc);
+  return text;
+}
+
+void CReadingPage::OnColoursChanged() {
+  m_colours = CurrentPageColours();
+  ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 void CReadingPage::LayOut(const ReadingLayout& layout) {
@@ -103,7 +135,7 @@ void CReadingPage::OnPaint() {
   COffscreenDC surface(paint.Get());
   const ReadingDay& day = m_session.Page();
   const VerseFlow flow =
-      DrawReadingPage(surface, surface.GetWorkingRect(), m_hFont, m_layout, day, m_nFirstVerse, m_words);
+      DrawReadingPage(surface, surface.GetWorkingRect(), m_hFont, m_layout, day, m_nFirstVerse, m_words, m_colours);
   DrawFocusCue(surface);
   // Whether the passage overflows is known only once its verses are drawn.
   const ScrollDecision decision =

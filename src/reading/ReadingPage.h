@@ -8,6 +8,7 @@
 #include <string>
 
 #include "reading/DayListener.h"
+#include "reading/PageColours.h"
 #include "reading/PageFlow.h"
 #include "reading/ReadingLayout.h"
 #include "ui/AccessibleDocument.h"
@@ -32,6 +33,10 @@ class CReadingPage : public CWindowBase, public IDayListener {
   bool Create(HWND readingWindow, HWND scrollBar);
   // The page fills the layout's text area with its one-pixel frame.
   void LayOut(const ReadingLayout& layout);
+  // What the layout needs of the page's font.
+  PageText MeasureText() const;
+  // The reading window's font, after a change of DPI.
+  void UseFont(HFONT font) { m_hFont = font; }
   // One scroll code of the window's scroll bar (SB_LINEUP ... SB_THUMBPOSITION), or of a scroll key.
   void Scroll(int code, int thumbPos);
   // Whether the passage overflows the page, so that the scroll keys and the bar move it.
@@ -39,6 +44,8 @@ class CReadingPage : public CWindowBase, public IDayListener {
   int FirstVerse() const { return m_nFirstVerse; }
   // Puts the day's range and verses on the clipboard as text ("본문 복사", Ctrl+C on the page), or says why not.
   void CopyText();
+  // The system's colours or its high-contrast setting changed: the page takes them up and repaints.
+  void OnColoursChanged();
 
   // IDayListener
   void OnDayShown() override;
@@ -62,6 +69,7 @@ class CReadingPage : public CWindowBase, public IDayListener {
   HWND m_scrollBar = nullptr;
   HFONT m_hFont = nullptr;
   PageWords m_words;
+  PageColours m_colours;
   ReadingLayout m_layout;
   int m_nFirstVerse = 0;
   bool m_bScrollEnabled = false;
@@ -71,4 +79,4 @@ class CReadingPage : public CWindowBase, public IDayListener {
 // Paints the page of `day` onto `dc`, in the reading window's client coordinates, within `clip`, with the
 // verses from `firstVerse`; changes nothing else. Returns where the verses ended, for the scroll decision.
 VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLayout& layout, const ReadingDay& day,
-                          int firstVerse, const PageWords& words);
+                          int firstVerse, const PageWords& words, const PageColours& colours);

@@ -13,11 +13,6 @@
 
 namespace {
 
-constexpr COLORREF kGrey = RGB(128, 128, 128);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kDarkBlue = RGB(0, 0, 127);
-
 void TextAt(HDC dc, int x, int y, const std::string& text) {
   const std::wstring wide = Widen(text);
   ::TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
@@ -38,47 +33,53 @@ std::string NumberWithWord(int number, const std::string& format) {
 }  // namespace
 
 VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLayout& layout, const ReadingDay& day,
-                          int firstVerse, const PageWords& words) {
+                          int firstVerse, const PageWords& words, const PageColours& colours) {
   const RECT text = ToRect(layout.rcText), dateColumn = ToRect(layout.rcDateColumn);
   const RECT header = ToRect(layout.rcHeader), body = ToRect(layout.rcBody);
   {
     CBrushHandle face(::CreateSolidBrush(::GetSysColor(COLOR_BTNFACE)));
     ::FillRect(dc, &clip, face.Get());
-    CBrushHandle grey(::CreateSolidBrush(kGrey));
-    ::FillRect(dc, &dateColumn, grey.Get());
+    CBrushHandle dateGround(::CreateSolidBrush(colours.dateGround));
+    ::FillRect(dc, &dateColumn, dateGround.Get());
+    CBrushHandle pageGround(::CreateSolidBrush(colours.pageGround));
+    ::FillRect(dc, &header, pageGround.Get());
+    ::FillRect(dc, &body, pageGround.Get());
+    RECT frame = text;
+    ::InflateRect(&frame, 1, 1);
+    CBrushHandle frameBrush(::CreateSolidBrush(colours.frame));
+    ::FrameRect(dc, &frame, frameBrush.Get());
   }
-  ::FillRect(dc, &header, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  ::FillRect(dc, &body, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  RECT frame = text;
-  ::InflateRect(&frame, 1, 1);
-  ::FrameRect(dc, &frame, static_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH)));
-  ::MoveToEx(dc, header.left, header.bottom, nullptr);
-  ::LineTo(dc, header.right, header.bottom);
+  {
+    CPenHandle rule(::CreatePen(PS_SOLID, 0, colours.rule));
+    CSelectGuard usePen(dc, rule.Get());
+    ::MoveToEx(dc, header.left, header.bottom, nullptr);
+    ::LineTo(dc, header.right, header.bottom);
+  }
 
   CSelectGuard useFont(dc, font);
   const UINT alignRight = TA_RIGHT | TA_TOP, alignLeft = TA_LEFT | TA_TOP;
 
-  TextStyle(dc, kWhite, kGrey, alignRight);
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_1, NumberWithWord(day.date.year, words.year));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_2, NumberWithWord(day.date.month, words.month));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_3, NumberWithWord(day.date.day, words.day));
+  TextStyle(dc, colours.dateText, colours.dateGround, alignRight);
+  TextAt(dc, layout.dateRight, layout.headerLineTop[0], NumberWithWord(day.date.year, words.year));
+  TextAt(dc, layout.dateRight, layout.headerLineTop[1], NumberWithWord(day.date.month, words.month));
+  TextAt(dc, layout.dateRight, layout.headerLineTop[2], NumberWithWord(day.date.day, words.day));
 
-  TextStyle(dc, kDarkBlue, kWhite, alignLeft);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_1, day.strYearTitle);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_2, day.strMonthTitle);
-  ::SetTextColor(dc, kBlack);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_3, day.strRange);
+  TextStyle(dc, colours.title, colours.pageGround, alignLeft);
+  TextAt(dc, layout.textLeft, layout.headerLineTop[0], day.strYearTitle);
+  TextAt(dc, layout.textLeft, layout.headerLineTop[1], day.strMonthTitle);
+  ::SetTextColor(dc, colours.text);
+  TextAt(dc, layout.textLeft, layout.headerLineTop[2], day.strRange);
 
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(dc, &metrics);
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   const int bottom = text.bottom;
-  return FlowVerses(firstVerse, day.VerseCount(), lineHeight, PAGE_FIRST_VERSE_TOP, bottom, [&](int index, int top) {
+  return FlowVerses(firstVerse, day.VerseCount(), lineHeight, layout.firstVerseTop, bottom, [&](int index, int top) {
     const VerseEntry& verse = day.verses[index];
-    TextStyle(dc, kWhite, kGrey, alignRight);
-    TextAt(dc, PAGE_DATE_RIGHT, top, verse.szVerse);
-    TextStyle(dc, kBlack, kWhite, alignLeft);
-    RECT textRect{PAGE_TEXT_LEFT, top, body.right, bottom};
+    TextStyle(dc, colours.dateText, colours.dateGround, alignRight);
+    TextAt(dc, layout.dateRight, top, verse.szVerse);
+    TextStyle(dc, colours.text, colours.pageGround, alignLeft);
+    RECT textRect{layout.textLeft, top, body.right, bottom};
     // Verse text is plain text: an ampersand is a character, not a mnemonic mark.
     const std::wstring body = Widen(day.bHasPassage ? verse.strBody : words.noPassage);
     return ::DrawTextW(dc, body.c_str(), static_cast<int>(body.size()), &textRect,

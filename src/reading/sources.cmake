@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPlan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VerseScroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageColours.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageFlow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanNotices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayStepLimits.cpp

@@ -12,11 +12,19 @@ HRESULT WINAPI QueryUserNotificationState(int* state) {
   return query ? query(state) : E_NOTIMPL;
 }
 
+bool SystemHighContrastOn() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 }  // namespace
 
 SystemCalls& TheSystemCalls() {
   static SystemCalls calls{&::Shell_NotifyIconW,         &::ShellExecuteW,        &::WinHelpW,
                            &PlaySoundOnDemand,           &SystemHasWinHelpViewer, &::GetLocalTime,
-                           &QueryUserNotificationState,  &::SHBrowseForFolderW,   &GetOpenFileNameOnDemand};
+                           &QueryUserNotificationState,  &::SHBrowseForFolderW,   &GetOpenFileNameOnDemand,
+                           &SystemHighContrastOn};
   return calls;
 }

@@ -25,6 +25,8 @@ struct SystemCalls {
   HRESULT(WINAPI* queryUserNotificationState)(int* state);
   PIDLIST_ABSOLUTE(WINAPI* browseForFolder)(LPBROWSEINFOW info);
   BOOL(WINAPI* getOpenFileName)(LPOPENFILENAMEW dialog);
+  // Whether the user turned a high-contrast theme on (SPI_GETHIGHCONTRAST); a test plays it, since Wine has none.
+  bool (*highContrastOn)();
 };
 
 // The table in use; it starts with the system's functions.

@@ -13,6 +13,7 @@ list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/HandlerError.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DatePicker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Dpi.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FilePickers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OnDemandLibrary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemCalls.cpp

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "reading/PageColours.h"
 #include "reading/PageFlow.h"
 #include "reading/ReadingLayout.h"
 
@@ -60,25 +61,53 @@ TEST(ReadingLayout, PageAndControlsFollowTheClientSize) {
   EXPECT_EQ(170, l.datePicker.width);
 }
 
-// From the smallest client area the window allows (500 pixels less a sizing frame of 8 on each side) up: no control covers
-// another, and the mark button keeps its size once there is room for it.
-TEST(ReadingLayout, NoTwoControlsOverlapAtAnyWidth) {
-  for (int width = 484; width <= 1200; ++width) {
-    const ReadingLayout l = LayOutReadingWindow(width, 300);
-    const ControlPlace controls[] = {l.scrollBar, l.prevDay, l.nextDay, l.diary,
-                                     l.close,     l.datePicker, l.markRead, l.progress};
-    for (size_t i = 0; i < std::size(controls); ++i)
-      for (size_t j = i + 1; j < std::size(controls); ++j) {
-        const ControlPlace &a = controls[i], &b = controls[j];
-        const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y ||
-                           b.y + b.height <= a.y;
-        EXPECT_TRUE(apart) << "width " << width << ": controls " << i << " and " << j;
+// At 100, 150 and 200 %, from the smallest client area the window allows (its smallest window less a sizing
+// frame of 8 pixels at 96 DPI on each side) up: no control covers another or leaves the client area, the
+// header's lines are a line of the font apart, the date column holds its widest figure, and the mark button
+// keeps its size once there is room for it.
+TEST(ReadingLayout, NoTwoControlsOverlapAndTheHeaderFitsItsFontAtEveryDpi) {
+  for (int dpi : {96, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    // GulimChe 9 pt: 12 pixels a line and "0000년" 36 pixels wide at 96 DPI; a line of 22 at 144 DPI is
+    // taller than the header's own step there (30 pixels would be; 22 is not), at 192 DPI 45 is.
+    const PageText text{dpi == 192 ? 45 : ScaleToDpi(12, dpi), ScaleToDpi(36, dpi)};
+    const int smallest = SmallestReadingWindow(dpi).width - ScaleToDpi(16, dpi);
+    for (int width = smallest; width <= 1600; ++width) {
+      const int height = SmallestReadingWindow(dpi).height - ScaleToDpi(38, dpi);
+      const ReadingLayout l = LayOutReadingWindow(width, height, dpi, text);
+      const ControlPlace controls[] = {l.scrollBar, l.prevDay, l.nextDay, l.diary,
+                                       l.close,     l.datePicker, l.markRead, l.progress};
+      for (size_t i = 0; i < std::size(controls); ++i) {
+        const ControlPlace& a = controls[i];
+        ASSERT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.width <= width && a.y + a.height <= height) << width << " " << i;
+        for (size_t j = i + 1; j < std::size(controls); ++j) {
+          const ControlPlace& b = controls[j];
+          const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y ||
+                             b.y + b.height <= a.y;
+          ASSERT_TRUE(apart) << "width " << width << ": controls " << i << " and " << j;
+        }
       }
-    EXPECT_GE(l.markRead.width, 30) << width;
-    if (width >= 507) {
-      EXPECT_EQ(l.markRead.x, width - 295);
+      ASSERT_GE(l.markRead.width, ScaleToDpi(30, dpi)) << width;
+      if (width >= ScaleToDpi(507, dpi)) {
+        ASSERT_EQ(l.markRead.x, width - ScaleToDpi(295, dpi));
+      }
     }
+    const ReadingLayout l = LayOutReadingWindow(800, 600, dpi, text);
+    for (int line = 1; line < 3; ++line) EXPECT_GE(l.headerLineTop[line] - l.headerLineTop[line - 1], text.lineHeight);
+    EXPECT_GE(l.rcHeader.bottom - l.headerLineTop[2], text.lineHeight);
+    EXPECT_GE(l.firstVerseTop, l.rcHeader.bottom);
+    EXPECT_GE(l.dateRight - text.yearWidth, l.rcDateColumn.left);
   }
+}
+
+// The page keeps its own colours, and under a high-contrast theme takes the user's: the window colour for
+// every ground, the window text colour for text, figures and lines, the hot-light colour for the titles.
+TEST(PageColours, OwnColoursOrTheUsersUnderHighContrast) {
+  const SystemColours night{0x000000, 0xFFFFFF, 0x00FFFF};
+  EXPECT_TRUE((PageColoursFor(false, night) ==
+               PageColours{0x808080, 0xFFFFFF, 0xFFFFFF, 0x000000, 0x7F0000, 0x404040, 0x000000}));
+  EXPECT_TRUE((PageColoursFor(true, night) ==
+               PageColours{0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF, 0x00FFFF, 0xFFFFFF, 0xFFFFFF}));
 }
 
 TEST(PageFlow, VersesAreDrawnWhileALineStillFits) {

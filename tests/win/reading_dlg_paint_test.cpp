@@ -1,6 +1,7 @@
 // What a person sees of the reading window: screenshots of the real window, checked pixel by pixel and
 // left in the build folder as reading-*.bmp.
 #include "ReadingDlgFixture.h"
+#include "ui/SystemCalls.h"
 #include "ui/WideText.h"
 #include "Screenshot.h"
 
@@ -180,4 +181,32 @@ TEST_F(ReadingPaintTest, AnAmpersandInAVerseIsDrawn) {
     }
   ASSERT_GT(plainFromPrefixed, 10) << "the two ways of drawing should differ";
   EXPECT_EQ(0, differsFromPlain);
+}
+
+// Under a high-contrast theme (played: Wine has none) the page and the icons take the user's colours as soon
+// as the system says they changed, and go back when the theme is off.
+TEST_F(ReadingPaintTest, AHighContrastThemeGivesThePageAndTheIconsTheUsersColours) {
+  OpenOnKoreanDay(3);
+  const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HOTLIGHT, COLOR_BTNFACE, COLOR_BTNTEXT};
+  COLORREF saved[5];
+  for (int i = 0; i < 5; ++i) saved[i] = ::GetSysColor(elements[i]);
+  const COLORREF night[5] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 0), RGB(0, 0, 0), RGB(0, 255, 0)};
+  const auto played = TheSystemCalls().highContrastOn;
+  const auto setTheme = [&](bool on, const COLORREF* colours) {
+    TheSystemCalls().highContrastOn = on ? +[] { return true; } : played;
+    ::SetSysColors(5, elements, colours);
+    ::SendMessageW(Hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    Settle();
+  };
+  setTheme(true, night);
+  CScreenshot shot(Hwnd());
+  shot.SaveBmp(ProgramFolder() + "reading-high-contrast.bmp");
+  const int w = shot.Width(), h = shot.Height();
+  EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(20, h - 60)) << "the date column takes the window colour";
+  EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(w - 40, 30)) << "and the header";
+  EXPECT_GT(shot.Count(ItemRect(IDC_NEXT_DAY), RGB(0, 255, 0)), 50) << "the icons are shapes in the text colour";
+  setTheme(false, saved);
+  CScreenshot after(Hwnd());
+  EXPECT_EQ(kGrey, after.Pixel(20, after.Height() - 60));
+  EXPECT_EQ(0, after.Count(ItemRect(IDC_NEXT_DAY), RGB(0, 255, 0)));
 }
