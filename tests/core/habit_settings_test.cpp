@@ -141,4 +141,41 @@ TEST(SettingsFileTest, TheBackupLinesReadAloneAndEachWriterKeepsTheOthersLines) 
   EXPECT_EQ(ReadSettingsFile(files.ProgramDir()).backup, chosen);
 }
 
+TEST(SettingsFileTest, TheTextSizeReadsAloneAndEveryWriterKeepsIt) {
+  const struct {
+    std::string text;
+    int textSize, damagedLines;
+  } rows[] = {
+      {"", kDefaultTextSize, 0},
+      {"textSize=14\n", 14, 0},
+      {" textSize = 24 \r\nreminder=on\n", 24, 0},
+      {"textSize=13\n", 12, 0},  // between two steps: the one below
+      {"textSize=8\n", kDefaultTextSize, 1},
+      {"textSize=25\n", kDefaultTextSize, 1},
+      {"textSize=014\n", kDefaultTextSize, 1},
+      {"textSize=1e\n", kDefaultTextSize, 1},
+      {"textSize=\n", kDefaultTextSize, 1},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ParseSettingsText(row.text).textSize, row.textSize) << row.text;
+    EXPECT_EQ(ParseSettingsText(row.text).damagedLines, row.damagedLines) << row.text;
+  }
+  TestFiles files;
+  const std::string dir = files.ProgramDir();
+  const HabitSettings habit = Settings(true, 6, 30);
+  const BackupSettings backup = InFolder("C:\\b");
+  ASSERT_TRUE(WriteTextSize(dir, 20).written);
+  ASSERT_TRUE(WriteSettingsFile(dir, habit).written);
+  ASSERT_TRUE(WriteBackupSettings(dir, backup).written);
+  EXPECT_EQ(ReadSettingsFile(dir).textSize, 20);
+  ASSERT_TRUE(WriteTextSize(dir, 11).written);
+  const SettingsReading reading = ReadSettingsFile(dir);
+  EXPECT_EQ(reading.textSize, 11);
+  EXPECT_EQ(reading.settings, habit);
+  EXPECT_EQ(reading.backup, backup);
+  // The default size leaves no line of its own.
+  ASSERT_TRUE(WriteTextSize(dir, kDefaultTextSize).written);
+  EXPECT_EQ(TestFiles::Read(dir + "Vesperal.ini"), FormatSettingsText(habit, backup));
+}
+
 }  // namespace
