@@ -23,6 +23,12 @@ ReadingLayout LayOutReadingWindow(int w, int h) {
   layout.rcBelowHeader = PageRect{left, headerBottom, right, bottom};
   layout.rcBodyFull = PageRect{columnRight, headerBottom, right, bottom};
   layout.rcBody = PageRect{columnRight, headerBottom, right - kScrollBarWidth, bottom};
+  layout.dateRight = PAGE_DATE_RIGHT;
+  layout.textLeft = PAGE_TEXT_LEFT;
+  layout.headerLines[0] = PAGE_HEADER_LINE_1;
+  layout.headerLines[1] = PAGE_HEADER_LINE_2;
+  layout.headerLines[2] = PAGE_HEADER_LINE_3;
+  layout.firstVerseTop = PAGE_FIRST_VERSE_TOP;
 
   // The scroll bar stands at the body's right edge, one pixel under its top; the buttons sit in a row at
   // the bottom right and the date picker at the bottom left.

@@ -20,6 +20,11 @@ struct ReadingLayout {
   ControlPlace scrollBar, prevDay, nextDay, diary, close, datePicker;
   ControlPlace markRead;  // left of the day steps
   ControlPlace progress;  // one line between the page and the bottom row, over the date picker
+  // Where the page's texts go: the right edge of the date column's texts and the verse numbers, the left edge
+  // of the header texts and the verses, the tops of the three header lines and of the first verse.
+  int dateRight = 0, textLeft = 0;
+  int headerLines[3] = {};
+  int firstVerseTop = 0;
 };
 
 ReadingLayout LayOutReadingWindow(int clientWidth, int clientHeight);
@@ -28,7 +33,7 @@ ReadingLayout LayOutReadingWindow(int clientWidth, int clientHeight);
 constexpr int READING_MIN_WIDTH = 500;
 constexpr int READING_MIN_HEIGHT = 300;
 
-// Fixed places on the page.
+// The places of the page's texts at the window's own font; a larger text moves them apart (FitLayoutToText).
 constexpr int PAGE_DATE_RIGHT = 65;     // right edge of the date column's texts and the verse numbers
 constexpr int PAGE_TEXT_LEFT = 80;      // left edge of the header texts and the verses
 constexpr int PAGE_HEADER_LINE_1 = 20;  // tops of the three header lines

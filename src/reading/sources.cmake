@@ -7,6 +7,8 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VerseScroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageFlow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageTextFit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextSizeInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanNotices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayStepLimits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDay.cpp
