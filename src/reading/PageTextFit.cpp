@@ -22,24 +22,22 @@ PageMeasure MeasureFor(const PageTextMetrics& base, const PageTextMetrics& font)
   return measure;
 }
 
-void FitLayoutToText(ReadingLayout& layout, const PageTextMetrics& font) {
-  // The header's lines keep their first line and go at least a line height apart.
-  const int step = std::max(layout.headerLines[1] - layout.headerLines[0], font.lineHeight);
+void FitLayoutToText(ReadingLayout& layout, const PageTextMetrics& base, const PageTextMetrics& font) {
+  // The header's lines keep their first line and go at least a line height apart; under the last one the header
+  // keeps its room and grows by as much as a line did.
+  const int baseStep = layout.headerLines[1] - layout.headerLines[0];
+  const int step = std::max(baseStep, font.lineHeight);
   layout.headerLines[1] = layout.headerLines[0] + step;
   layout.headerLines[2] = layout.headerLines[0] + 2 * step;
-  // Under the last line a quarter of a line, then the header's rule; the page's own font has that room.
-  const int headerBottom =
-      std::max(layout.rcHeader.bottom, layout.headerLines[2] + font.lineHeight + font.lineHeight / 4);
-  const int down = headerBottom - layout.rcHeader.bottom;
-  layout.rcHeader.bottom = headerBottom;
+  const int down = 2 * (step - baseStep) + std::max(0, font.lineHeight - base.lineHeight);
+  layout.rcHeader.bottom += down;
   for (PageRect* rect : {&layout.rcBelowHeader, &layout.rcBodyFull, &layout.rcBody}) MoveDown(*rect, down);
   layout.firstVerseTop += down;
   layout.scrollBar.y += down;
   layout.scrollBar.height = std::max(0, layout.scrollBar.height - down);
 
-  // The dates end where they did before the column's right edge and keep a column's width of room at its left.
-  const int room = layout.dateRight - layout.rcDateColumn.left;
-  const int right = std::max(0, font.dateWidth + font.aveCharWidth - room);
+  // The date column and everything right of it move over by as much as the dates grew.
+  const int right = std::max(0, font.dateWidth - base.dateWidth);
   layout.rcDateColumn.right += right;
   for (PageRect* rect : {&layout.rcHeader, &layout.rcBodyFull, &layout.rcBody}) MoveRight(*rect, right);
   layout.dateRight += right;

@@ -16,6 +16,7 @@ struct PageTextMetrics {
 // `base` is, rounded down, at least 1 each. The window's own font gives them unchanged.
 PageMeasure MeasureFor(const PageTextMetrics& base, const PageTextMetrics& font);
 
-// Moves the header's lines at least a line height apart, the header's bottom and everything under it down
-// with them, and widens the date column to hold `font`'s dates; a layout with that room already stays.
-void FitLayoutToText(ReadingLayout& layout, const PageTextMetrics& font);
+// Makes room in `layout`, made for the window's own font `base`, for the page's text in `font`: the header's
+// lines go at least a line height apart, the header grows by what its lines grew and everything under it moves
+// down, and the date column widens by what the dates grew. At the window's own font the layout stays.
+void FitLayoutToText(ReadingLayout& layout, const PageTextMetrics& base, const PageTextMetrics& font);

@@ -12,6 +12,7 @@
 #include "diary/DiaryWindow.h"
 #include "reading/DayBar.h"
 #include "reading/DayListener.h"
+#include "reading/PageZoom.h"
 #include "reading/ReadingPage.h"
 #include "reading/ReadingSession.h"
 #include "reading/ReadingWindowRules.h"
@@ -61,6 +62,9 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   void OnDiaryOpenChanged() override { ShowDiaryFace(); }
 
   void LayOut(int width, int height);
+  // The page takes the zoom's size and the window lays out again.
+  void ApplyTextSize();
+  bool PickerHasFocus() const;
   void OnDiaryButton();
   // The diary button's face for the shown day and the diary window.
   void ShowDiaryFace();
@@ -71,6 +75,7 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   CReadingSession m_session;
   CReadingPage m_page;
   CDayBar m_bar;
+  CPageZoom m_zoom;
   HWND m_hMainWnd = nullptr;
   HWND m_scrollBar = nullptr;
   CIconButton m_btnClose, m_btnDiary;

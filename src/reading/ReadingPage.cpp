@@ -1,6 +1,8 @@
 #include "reading/ReadingPage.h"
 
+#include "base/MessageText.h"
 #include "controls/OffscreenDC.h"
+#include "habit/TextSize.h"
 #include "reading/ReadingSession.h"
 #include "reading/VerseScroll.h"
 #include "res/Resource.h"
@@ -38,7 +40,6 @@ CReadingPage::~CReadingPage() {
 
 bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   m_scrollBar = scrollBar;
-  m_hFont = reinterpret_cast<HFONT>(::SendMessageW(readingWindow, WM_GETFONT, 0, 0));
   m_words = PageWords{LoadText(IDS_PAGE_YEAR), LoadText(IDS_PAGE_MONTH), LoadText(IDS_PAGE_DAY),
                       LoadText(IDS_NO_PASSAGE)};
   // No background brush: the page paints every pixel itself.
@@ -47,7 +48,15 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
     return false;
   // Beneath the window's controls, so that the scroll bar lies over it.
   ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetTextSize(kDefaultTextSize);
   return true;
+}
+
+void CReadingPage::SetTextSize(int points) {
+  const HWND window = ::GetParent(m_hWnd);
+  m_font.Make(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), points,
+              FillText(m_words.year, {"0000"}));
+  ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 void CReadingPage::LayOut(const ReadingLayout& layout) {
@@ -81,7 +90,7 @@ void CReadingPage::ResetScrollBar(int maxPos) {
 
 void CReadingPage::Scroll(int code, int thumbPos) {
   const ReadingDay& day = m_session.Page();
-  if (!ScrollVerses(code, thumbPos, day.verses, day.VerseCount(), m_nFirstVerse)) return;
+  if (!ScrollVerses(code, thumbPos, day.verses, day.VerseCount(), m_nFirstVerse, m_font.Measure())) return;
   ::SetScrollPos(m_scrollBar, SB_CTL, m_nFirstVerse, TRUE);
   InvalidateFrom(m_layout.rcBelowHeader.top);
 }
@@ -101,7 +110,7 @@ void CReadingPage::OnPaint() {
   COffscreenDC surface(paint.Get());
   const ReadingDay& day = m_session.Page();
   const VerseFlow flow =
-      DrawReadingPage(surface, surface.GetWorkingRect(), m_hFont, m_layout, day, m_nFirstVerse, m_words);
+      DrawReadingPage(surface, surface.GetWorkingRect(), m_font.Get(), m_layout, day, m_nFirstVerse, m_words);
   // Whether the passage overflows is known only once its verses are drawn.
   const ScrollDecision decision =
       DecideScrolling(m_nFirstVerse, day.VerseCount(), flow, m_layout.rcText.bottom, m_bScrollEnabled);

@@ -1,13 +1,15 @@
 #pragma once
 // The reading window's page: the date column, the header and the verses of the session's day, in a child
 // window of its own below the window's controls, and the verse-wise scrolling through the window's scroll
-// bar. It listens to the session: each day shown starts at its first verse.
+// bar. It listens to the session: each day shown starts at its first verse. Its text is the window's font at
+// the size the user chose.
 #include <windows.h>
 
 #include <string>
 
 #include "reading/DayListener.h"
 #include "reading/PageFlow.h"
+#include "reading/PageFont.h"
 #include "reading/ReadingLayout.h"
 #include "ui/WindowBase.h"
 
@@ -28,6 +30,10 @@ class CReadingPage : public CWindowBase, public IDayListener {
   // Makes the page in the reading window, with the window's font, below its controls; `scrollBar` is the
   // window's bar that moves through the verses.
   bool Create(HWND readingWindow, HWND scrollBar);
+  // The text in the window's font at `points`; the window lays the page out again after it (FitToText).
+  void SetTextSize(int points);
+  // Makes room in the window's layout for the page's text size.
+  void FitToText(ReadingLayout& layout) const { FitLayoutToText(layout, m_font.WindowFontMetrics(), m_font.Metrics()); }
   // The page fills the layout's text area with its one-pixel frame.
   void LayOut(const ReadingLayout& layout);
   // One scroll code of the window's scroll bar (SB_LINEUP ... SB_THUMBPOSITION), or of a scroll key.
@@ -51,7 +57,7 @@ class CReadingPage : public CWindowBase, public IDayListener {
 
   CReadingSession& m_session;
   HWND m_scrollBar = nullptr;
-  HFONT m_hFont = nullptr;
+  CPageFont m_font;
   PageWords m_words;
   ReadingLayout m_layout;
   int m_nFirstVerse = 0;

@@ -59,26 +59,27 @@ VerseFlow DrawReadingPage(HDC dc, const RECT& clip, HFONT font, const ReadingLay
   const UINT alignRight = TA_RIGHT | TA_TOP, alignLeft = TA_LEFT | TA_TOP;
 
   TextStyle(dc, kWhite, kGrey, alignRight);
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_1, NumberWithWord(day.date.year, words.year));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_2, NumberWithWord(day.date.month, words.month));
-  TextAt(dc, PAGE_DATE_RIGHT, PAGE_HEADER_LINE_3, NumberWithWord(day.date.day, words.day));
+  const int* lines = layout.headerLines;
+  TextAt(dc, layout.dateRight, lines[0], NumberWithWord(day.date.year, words.year));
+  TextAt(dc, layout.dateRight, lines[1], NumberWithWord(day.date.month, words.month));
+  TextAt(dc, layout.dateRight, lines[2], NumberWithWord(day.date.day, words.day));
 
   TextStyle(dc, kDarkBlue, kWhite, alignLeft);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_1, day.strYearTitle);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_2, day.strMonthTitle);
+  TextAt(dc, layout.textLeft, lines[0], day.strYearTitle);
+  TextAt(dc, layout.textLeft, lines[1], day.strMonthTitle);
   ::SetTextColor(dc, kBlack);
-  TextAt(dc, PAGE_TEXT_LEFT, PAGE_HEADER_LINE_3, day.strRange);
+  TextAt(dc, layout.textLeft, lines[2], day.strRange);
 
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(dc, &metrics);
   const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
   const int bottom = text.bottom;
-  return FlowVerses(firstVerse, day.VerseCount(), lineHeight, PAGE_FIRST_VERSE_TOP, bottom, [&](int index, int top) {
+  return FlowVerses(firstVerse, day.VerseCount(), lineHeight, layout.firstVerseTop, bottom, [&](int index, int top) {
     const VerseEntry& verse = day.verses[index];
     TextStyle(dc, kWhite, kGrey, alignRight);
-    TextAt(dc, PAGE_DATE_RIGHT, top, verse.szVerse);
+    TextAt(dc, layout.dateRight, top, verse.szVerse);
     TextStyle(dc, kBlack, kWhite, alignLeft);
-    RECT textRect{PAGE_TEXT_LEFT, top, body.right, bottom};
+    RECT textRect{layout.textLeft, top, body.right, bottom};
     // Verse text is plain text: an ampersand is a character, not a mnemonic mark.
     const std::wstring body = Widen(day.bHasPassage ? verse.strBody : words.noPassage);
     return ::DrawTextW(dc, body.c_str(), static_cast<int>(body.size()), &textRect,

@@ -19,6 +19,8 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DayBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PickerBoldDays.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageFont.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPaint.cpp
