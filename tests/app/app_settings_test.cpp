@@ -13,10 +13,12 @@
 #include "base/ProgramFiles.h"
 #include "app/TrayRules.h"
 #include "core/HabitPrinters.h"
+#include "core/TestFiles.h"
 #include "res/Resource.h"
 #include "habit/SettingsFile.h"
 #include "win/PickerTime.h"
 #include "win/ImmutableFile.h"
+#include "ui/WindowText.h"
 
 namespace {
 
@@ -94,6 +96,39 @@ TEST(SettingsWindowTest, ShowsTheSettingsAndGivesBackTheChoice) {
     if (row.hour >= 0) window.ChooseTime(row.hour, row.minute);
     const HabitSettings chosen = window.Confirm();
     EXPECT_EQ(chosen, row.expected);
+  }
+}
+
+TEST(SettingsWindowTest, TheTextSizeListShowsTheKeptSizeAndAConfirmedChoiceIsKept) {
+  const struct {
+    const char* name;
+    std::string file;
+    const char* shown;
+    int choose;  // the size chosen in the list, or 0
+    bool confirm;
+    int kept;
+  } rows[] = {
+      {"no file: the default", "", u8"9pt (기본)", 0, true, 9},
+      {"a kept size, chosen anew", "reminder=on\ntextSize=14\n", "14pt", 24, true, 24},
+      {"a choice cancelled", "textSize=12\n", "12pt", 20, false, 12},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TestFiles files;
+    if (!row.file.empty()) TestFiles::Write(SettingsFilePath(files.ProgramDir()), row.file);
+    CSettingsDlg dialog(nullptr, HabitSettings{}, nullptr, files.ProgramDir());
+    ASSERT_TRUE(dialog.Create());
+    const HWND list = ::GetDlgItem(dialog.GetSafeHwnd(), IDC_TEXT_SIZE);
+    EXPECT_EQ(::SendMessageW(list, CB_GETCOUNT, 0, 0), 10);
+    EXPECT_EQ(WindowTextUtf8(list), row.shown);
+    if (row.choose)
+      ::SendMessageW(list, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>((std::to_wstring(row.choose) + L"pt").c_str()));
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, row.confirm ? IDOK : IDCANCEL, 0);
+    const SettingsReading kept = ReadSettingsFile(files.ProgramDir());
+    EXPECT_EQ(kept.textSize, row.kept);
+    EXPECT_EQ(kept.fileFound, !row.file.empty() || row.kept != 9) << "nothing is written unless changed";
+    EXPECT_EQ(kept.settings.reminderOn, row.file.rfind("reminder=on", 0) == 0) << "the other lines stay";
   }
 }
 
