@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/AppMessageBox.h"
 #include "ui/HelpKey.h"
 #include "res/Resource.h"
 #include "ui/DatePicker.h"
@@ -17,7 +18,8 @@ CSettingsDlg::CSettingsDlg(HWND owner, const HabitSettings& settings, HWND helpW
     : CDialogBase(IDD_SETTINGS, owner),
       m_settings(settings),
       m_hHelpWnd(helpWindow),
-      m_backups(programDir.empty() ? ModuleFolder() : programDir) {}
+      m_backups(programDir.empty() ? ModuleFolder() : programDir),
+      m_textSize(programDir.empty() ? ModuleFolder() : programDir) {}
 
 BOOL CSettingsDlg::OnInitDialog() {
   ::CheckDlgButton(m_hWnd, IDC_REMINDER_ON, m_settings.reminderOn ? BST_CHECKED : BST_UNCHECKED);
@@ -25,6 +27,7 @@ BOOL CSettingsDlg::OnInitDialog() {
   picker.UseTwentyFourHourClock();
   picker.SetMinuteOfDay(m_settings.reminderTime.hour * 60 + m_settings.reminderTime.minute);
   EnableTimeWithReminder();
+  m_textSize.Attach(m_hWnd);
   m_backups.Attach(m_hWnd);
   CentreOnWorkArea();
   // A window owned by the hidden frame comes up behind whatever the user works in unless brought forward.
@@ -71,6 +74,8 @@ void CSettingsDlg::OnOK() {
   const int chosen = CDatePicker(TimePicker(m_hWnd)).MinuteOfDay();
   m_settings.reminderTime = ReminderTime{chosen / 60, chosen % 60};
   m_settings.trayTipShown = m_settings.trayTipShown || m_bTrayTipShown;
+  const MessageText failure = m_textSize.Store();
+  if (!failure.IsEmpty()) AppMessageBox(m_hWnd, failure, MB_OK | MB_ICONEXCLAMATION);
   EndDialog(IDOK);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// The settings window "설정": the daily reminder on or off, and its time of day, and the diary's backups. The
-// first time the reminder is ticked, a line tells how to keep the tray icon in sight. It edits a copy of the
-// reminder's settings, storing them is the caller's business; the backups' part acts at once (CBackupControls).
+// The settings window "설정": the daily reminder on or off, and its time of day, the reading page's text size
+// and the diary's backups. The first time the reminder is ticked, a line tells how to keep the tray icon in
+// sight. It edits a copy of the reminder's settings, storing them is the caller's business; the text size is
+// stored when the window is confirmed (CTextSizeList), the backups' part acts at once (CBackupControls).
 #include <windows.h>
 
 #include <string>
 
 #include "app/BackupControls.h"
+#include "app/TextSizeList.h"
 #include "habit/HabitSettings.h"
 #include "ui/DialogBase.h"
 
@@ -38,6 +40,7 @@ class CSettingsDlg : public CDialogBase {
   HabitSettings m_settings;
   HWND m_hHelpWnd;
   CBackupControls m_backups;
+  CTextSizeList m_textSize;
   bool m_bTrayTipShown = false;
 };
 

@@ -12,5 +12,6 @@ set(APP_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Reminder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextSizeList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VesperalApp.cpp
 )

@@ -20,6 +20,7 @@ constexpr char kLastBackup[] = "lastBackup";  // "YYYYMMDD HH:MM"
 constexpr char kLastBackupStamp[] = "lastBackupStamp";
 constexpr char kBackupFailureTold[] = "backupFailureTold";
 constexpr char kTrayTip[] = "trayTip";
+constexpr char kTextSize[] = "textSize";  // points
 // Settings are a few lines; a longer file is not ours, and only its beginning is read.
 constexpr size_t kMostBytesRead = 64 * 1024;
 
@@ -112,6 +113,16 @@ bool ApplyLine(const std::string& name, const std::string& value, HabitSettings&
   return false;
 }
 
+// A whole number of points in the range; one between two steps takes the step below it.
+bool ApplyTextSizeLine(const std::string& name, const std::string& value, int& textSize) {
+  if (name != kTextSize || value.empty() || value.size() > 2 || !IsDigit(value[0]) || !IsDigit(value.back()))
+    return false;
+  const int points = std::stoi(value);
+  if (points < kSmallestTextSize || points > kLargestTextSize) return false;
+  textSize = SnapTextSize(points);
+  return true;
+}
+
 }  // namespace
 
 SettingsReading ParseSettingsText(const std::string& text) {
@@ -124,16 +135,22 @@ SettingsReading ParseSettingsText(const std::string& text) {
     start = end + 1;
     if (line.empty() || line[0] == ';' || line[0] == '#' || line[0] == '[') continue;
     const size_t equals = line.find('=');
-    const bool good = equals != std::string::npos &&
-                      (ApplyLine(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), reading.settings) ||
-                       ApplyBackupLine(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), reading.backup));
+    if (equals == std::string::npos) {
+      ++reading.damagedLines;
+      continue;
+    }
+    const std::string name = Trim(line.substr(0, equals)), value = Trim(line.substr(equals + 1));
+    const bool good = ApplyLine(name, value, reading.settings) || ApplyBackupLine(name, value, reading.backup) ||
+                      ApplyTextSizeLine(name, value, reading.textSize);
     if (!good) ++reading.damagedLines;
   }
   return reading;
 }
 
-std::string FormatSettingsText(const HabitSettings& settings, const BackupSettings& backup) {
-  std::string text = "; " VESPERAL_APP_TITLE " settings: reminder=on|off, reminderTime=HH:MM, backupFolder=FOLDER\r\n";
+std::string FormatSettingsText(const HabitSettings& settings, const BackupSettings& backup, int textSize) {
+  std::string text = "; " VESPERAL_APP_TITLE
+                     " settings: reminder=on|off, reminderTime=HH:MM, backupFolder=FOLDER, "
+                     "textSize=9..24\r\n";
   const auto line = [&text](const char* name, const std::string& value) { text += name + ("=" + value) + "\r\n"; };
   line(kReminder, settings.reminderOn ? "on" : "off");
   line(kReminderTime, FormatTime(settings.reminderTime));
@@ -143,6 +160,7 @@ std::string FormatSettingsText(const HabitSettings& settings, const BackupSettin
   if (IsOneLineText(backup.lastStamp)) line(kLastBackupStamp, backup.lastStamp);
   if (backup.failureTold) line(kBackupFailureTold, DayKey(*backup.failureTold));
   if (settings.trayTipShown) line(kTrayTip, "shown");
+  if (textSize != kDefaultTextSize) line(kTextSize, std::to_string(textSize));
   return text;
 }
 
@@ -159,13 +177,13 @@ SettingsReading ReadSettingsFile(const std::string& programDir) {
 
 namespace {
 
-SettingsWriting WriteWholeFile(const std::string& programDir, const HabitSettings& settings,
-                               const BackupSettings& backup) {
+// Writes every part of `whole`, as the caller changed one of them.
+SettingsWriting WriteWholeFile(const std::string& programDir, const SettingsReading& whole) {
   SettingsWriting writing;
   writing.folder = programDir;
   writing.path = SettingsFilePath(programDir);
   const std::string building = writing.path + ".new";
-  const std::string text = FormatSettingsText(settings, backup);
+  const std::string text = FormatSettingsText(whole.settings, whole.backup, whole.textSize);
   std::error_code error;
   {
     std::ofstream file(FileSystemPath(building), std::ios::binary | std::ios::trunc);
@@ -188,11 +206,21 @@ SettingsWriting WriteWholeFile(const std::string& programDir, const HabitSetting
 }  // namespace
 
 SettingsWriting WriteSettingsFile(const std::string& programDir, const HabitSettings& settings) {
-  return WriteWholeFile(programDir, settings, ReadSettingsFile(programDir).backup);
+  SettingsReading whole = ReadSettingsFile(programDir);
+  whole.settings = settings;
+  return WriteWholeFile(programDir, whole);
 }
 
 SettingsWriting WriteBackupSettings(const std::string& programDir, const BackupSettings& backup) {
-  return WriteWholeFile(programDir, ReadSettingsFile(programDir).settings, backup);
+  SettingsReading whole = ReadSettingsFile(programDir);
+  whole.backup = backup;
+  return WriteWholeFile(programDir, whole);
+}
+
+SettingsWriting WriteTextSize(const std::string& programDir, int textSize) {
+  SettingsReading whole = ReadSettingsFile(programDir);
+  whole.textSize = SnapTextSize(textSize);
+  return WriteWholeFile(programDir, whole);
 }
 
 MessageText SettingsWriting::Message() const {

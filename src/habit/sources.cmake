@@ -7,4 +7,5 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ReadingProgress.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReminderSchedule.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextSize.cpp
 )

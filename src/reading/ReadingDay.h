@@ -11,8 +11,15 @@ constexpr int LINE_CHARS = 74;  // columns per estimated line of a verse: ASCII 
 struct VerseEntry {
   char szVerse[8] = {};  // verse number as decimal text; empty for the no-passage entry
   int nLines = 0;        // estimated lines: columns / LINE_CHARS + 1
+  int nColumns = 0;      // the columns of the estimate, which a page of another text size divides anew
   std::string strBody;
 };
+
+// The verse's estimated lines when a line holds `lineChars` columns: its own estimate at LINE_CHARS.
+inline int EstimatedLinesAt(const VerseEntry& verse, int lineChars) {
+  if (lineChars == LINE_CHARS || lineChars <= 0) return verse.nLines;
+  return verse.nColumns / lineChars + 1;
+}
 
 struct ReadingDay {
   CalendarDay date;

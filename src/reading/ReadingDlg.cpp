@@ -48,7 +48,8 @@ CReadingDlg::CReadingDlg(HWND parent, std::string programDir)
     : CDialogBase(IDD_READING, parent),
       m_session(programDir.empty() ? ModuleFolder() : std::move(programDir)),
       m_page(m_session),
-      m_bar(m_session) {}
+      m_bar(m_session),
+      m_zoom(m_session.ProgramDir()) {}
 
 CReadingDlg::~CReadingDlg() {
   // Destroyed here, not in the base, so that OnDestroy still releases the session's files.
@@ -61,6 +62,7 @@ BOOL CReadingDlg::OnInitDialog() {
   m_scrollBar = GetDlgItem(IDC_READING_SCROLL);
   m_bar.Attach(m_hWnd);
   m_page.Create(m_hWnd, m_scrollBar);
+  m_page.SetTextSize(m_zoom.Size());
   // The window is painted around its controls and its page, never over them.
   ::SetWindowLongW(m_hWnd, GWL_STYLE, ::GetWindowLongW(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
 
@@ -119,8 +121,9 @@ void CReadingDlg::LayOut(int width, int height) {
 
 void CReadingDlg::OnDpiChanged(int dpi, const RECT& suggested) {
   m_nDpi = dpi;
-  // The dialog's font follows the monitor's scale; the page draws in it, and the icons take their size.
-  m_page.UseFont(reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0)));
+  // The dialog's font follows the monitor's scale; the page's font is made from it anew, and the icons take
+  // their size.
+  m_page.SetTextSize(m_zoom.Size());
   m_bar.UseDpi(dpi);
   m_btnClose.LoadIconPair(IDI_CLOSE_HOVER, IDI_CLOSE_NORMAL, IconSize(), IconSize());
   const DiaryIcons icons = IconsOf(m_diaryFace);
@@ -144,6 +147,13 @@ void CReadingDlg::UseSystemColours() {
   }
   m_bar.UseSystemColours(highContrast);
   m_page.OnColoursChanged();
+}
+
+void CReadingDlg::ApplyTextSize() {
+  m_page.SetTextSize(m_zoom.Size());
+  RECT client;
+  ::GetClientRect(m_hWnd, &client);
+  LayOut(client.right, client.bottom);
 }
 
 // ---- What the session tells
@@ -216,7 +226,19 @@ bool CReadingDlg::CloseDiaryFirst() {
 
 HWND CReadingDlg::HelpWindow() const { return m_hMainWnd ? m_hMainWnd : ::GetWindow(m_hWnd, GW_OWNER); }
 
+bool CReadingDlg::PickerHasFocus() const {
+  const HWND focus = ::GetFocus();
+  return focus && (focus == m_bar.Picker() || ::IsChild(m_bar.Picker(), focus));
+}
+
 bool CReadingDlg::PreTranslateMessage(MSG& msg) {
+  const CPageZoom::Input zoom = m_zoom.Take(msg, m_page.GetSafeHwnd(), msg.message == WM_KEYDOWN && PickerHasFocus());
+  if (zoom.changed) {
+    ApplyTextSize();
+    const MessageText failure = m_zoom.Store();
+    if (!failure.IsEmpty()) AppMessageBox(m_hWnd, failure, MB_OK | MB_ICONEXCLAMATION);
+  }
+  if (zoom.consumed) return true;
   if (msg.message != WM_KEYDOWN) return false;
   if (msg.wParam == VK_F1) {
     SendHelpOnF1(msg, HelpWindow());
@@ -225,8 +247,7 @@ bool CReadingDlg::PreTranslateMessage(MSG& msg) {
   const int code = ScrollCodeForKey(static_cast<int>(msg.wParam));
   if (code == kNoScroll) return false;
   // The date picker uses these keys for its own fields.
-  const HWND focus = ::GetFocus();
-  if (focus && (focus == m_bar.Picker() || ::IsChild(m_bar.Picker(), focus))) return false;
+  if (PickerHasFocus()) return false;
   if (m_page.IsScrollEnabled()) m_page.Scroll(code, 0);
   return true;
 }

@@ -12,6 +12,7 @@
 #include "diary/DiaryWindow.h"
 #include "reading/DayBar.h"
 #include "reading/DayListener.h"
+#include "reading/PageZoom.h"
 #include "reading/ReadingPage.h"
 #include "reading/ReadingSession.h"
 #include "reading/ReadingWindowRules.h"
@@ -68,6 +69,9 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   void OnDpiChanged(int dpi, const RECT& suggested);
   // The size of the buttons' icons at the window's DPI.
   BYTE IconSize() const;
+  // The page takes the zoom's size and the window lays out again.
+  void ApplyTextSize();
+  bool PickerHasFocus() const;
   void OnDiaryButton();
   // The diary button's face for the shown day and the diary window.
   void ShowDiaryFace();
@@ -78,6 +82,7 @@ class CReadingDlg : public CDialogBase, public IDayListener {
   CReadingSession m_session;
   CReadingPage m_page;
   CDayBar m_bar;
+  CPageZoom m_zoom;
   HWND m_hMainWnd = nullptr;
   HWND m_scrollBar = nullptr;
   CIconButton m_btnClose, m_btnDiary;

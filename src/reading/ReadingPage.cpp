@@ -1,7 +1,9 @@
 #include "reading/ReadingPage.h"
 
 #include "controls/GdiHandles.h"
+#include "base/MessageText.h"
 #include "controls/OffscreenDC.h"
+#include "habit/TextSize.h"
 #include "reading/ReadingSession.h"
 #include "reading/VerseScroll.h"
 #include "res/Resource.h"
@@ -46,7 +48,6 @@ CReadingPage::~CReadingPage() {
 
 bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
   m_scrollBar = scrollBar;
-  m_hFont = reinterpret_cast<HFONT>(::SendMessageW(readingWindow, WM_GETFONT, 0, 0));
   m_words = PageWords{LoadText(IDS_PAGE_YEAR), LoadText(IDS_PAGE_MONTH), LoadText(IDS_PAGE_DAY),
                       LoadText(IDS_NO_PASSAGE)};
   m_colours = CurrentPageColours();
@@ -57,29 +58,24 @@ bool CReadingPage::Create(HWND readingWindow, HWND scrollBar) {
     return false;
   // Beneath the window's controls, so that the scroll bar lies over it.
   ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetTextSize(kDefaultTextSize);
   return true;
 }
 
 PageText CReadingPage::MeasureText() const {
-  HDC dc = ::GetDC(m_hWnd);
-  if (!dc) return {};
-  PageText text;
-  {
-    CSelectGuard font(dc, m_hFont);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    text.lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-    const std::wstring widest = Widen(FillText(m_words.year, {"0000"}));
-    SIZE extent{};
-    ::GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &extent);
-    text.yearWidth = extent.cx;
-  }
-  ::ReleaseDC(m_hWnd, dc);
-  return text;
+  const PageTextMetrics& metrics = m_font.Metrics();
+  return PageText{metrics.lineHeight, metrics.dateWidth};
 }
 
 void CReadingPage::OnColoursChanged() {
   m_colours = CurrentPageColours();
+  ::InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void CReadingPage::SetTextSize(int points) {
+  const HWND window = ::GetParent(m_hWnd);
+  m_font.Make(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), points,
+              FillText(m_words.year, {"0000"}));
   ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
@@ -115,7 +111,7 @@ void CReadingPage::ResetScrollBar(int maxPos) {
 
 void CReadingPage::Scroll(int code, int thumbPos) {
   const ReadingDay& day = m_session.Page();
-  if (!ScrollVerses(code, thumbPos, day.verses, day.VerseCount(), m_nFirstVerse)) return;
+  if (!ScrollVerses(code, thumbPos, day.verses, day.VerseCount(), m_nFirstVerse, m_font.Measure())) return;
   ::SetScrollPos(m_scrollBar, SB_CTL, m_nFirstVerse, TRUE);
   InvalidateFrom(m_layout.rcBelowHeader.top);
 }
@@ -135,7 +131,7 @@ void CReadingPage::OnPaint() {
   COffscreenDC surface(paint.Get());
   const ReadingDay& day = m_session.Page();
   const VerseFlow flow =
-      DrawReadingPage(surface, surface.GetWorkingRect(), m_hFont, m_layout, day, m_nFirstVerse, m_words, m_colours);
+      DrawReadingPage(surface, surface.GetWorkingRect(), m_font.Get(), m_layout, day, m_nFirstVerse, m_words, m_colours);
   DrawFocusCue(surface);
   // Whether the passage overflows is known only once its verses are drawn.
   const ScrollDecision decision =

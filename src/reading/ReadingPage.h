@@ -1,7 +1,8 @@
 #pragma once
 // The reading window's page: the date column, the header and the verses of the session's day, in a child
 // window of its own below the window's controls, and the verse-wise scrolling through the window's scroll
-// bar. It listens to the session: each day shown starts at its first verse.
+// bar. It listens to the session: each day shown starts at its first verse. Its text is the window's font at
+// the size the user chose.
 #include <windows.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "reading/DayListener.h"
 #include "reading/PageColours.h"
 #include "reading/PageFlow.h"
+#include "reading/PageFont.h"
 #include "reading/ReadingLayout.h"
 #include "ui/AccessibleDocument.h"
 #include "ui/WindowBase.h"
@@ -31,12 +33,12 @@ class CReadingPage : public CWindowBase, public IDayListener {
   // Makes the page in the reading window, with the window's font, below its controls; `scrollBar` is the
   // window's bar that moves through the verses.
   bool Create(HWND readingWindow, HWND scrollBar);
+  // The text in the window's font at `points`; the window lays itself out again after it, with MeasureText.
+  void SetTextSize(int points);
   // The page fills the layout's text area with its one-pixel frame.
   void LayOut(const ReadingLayout& layout);
   // What the layout needs of the page's font.
   PageText MeasureText() const;
-  // The reading window's font, after a change of DPI.
-  void UseFont(HFONT font) { m_hFont = font; }
   // One scroll code of the window's scroll bar (SB_LINEUP ... SB_THUMBPOSITION), or of a scroll key.
   void Scroll(int code, int thumbPos);
   // Whether the passage overflows the page, so that the scroll keys and the bar move it.
@@ -67,7 +69,7 @@ class CReadingPage : public CWindowBase, public IDayListener {
 
   CReadingSession& m_session;
   HWND m_scrollBar = nullptr;
-  HFONT m_hFont = nullptr;
+  CPageFont m_font;
   PageWords m_words;
   PageColours m_colours;
   ReadingLayout m_layout;

@@ -1,5 +1,6 @@
 #include "reading/ReadingPlan.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -37,9 +38,9 @@ void FormatVerseNumber(int number, char (&out)[8]) {
   std::snprintf(out, sizeof out, "%d", number);
 }
 
-// A verse's lines as the page estimates them: each character as wide as it is drawn, an ASCII character
+// A verse's width as the page estimates it: each character as wide as it is drawn, an ASCII character
 // one column, any other two (a Hangul syllable, as in the double-byte code page the estimate began with).
-int EstimatedLines(const std::string& body) {
+int EstimatedColumns(const std::string& body) {
   size_t columns = 0;
   for (size_t pos = 0; pos < body.size();) {
     if (static_cast<unsigned char>(body[pos]) < 0x80) {
@@ -49,7 +50,7 @@ int EstimatedLines(const std::string& body) {
       columns += 2;
     }
   }
-  return static_cast<int>(columns / LINE_CHARS) + 1;
+  return static_cast<int>(std::min<size_t>(columns, INT_MAX));
 }
 
 // The page shows its no-passage text in this entry's place, one line long.
@@ -168,7 +169,8 @@ ReadingDay CReadingPlan::ReadDay(const CalendarDay& date, std::vector<PlanNotice
     while (!m_pPlanSet->IsEOF()) {
       VerseEntry& entry = page.verses.emplace_back();
       entry.strBody = FieldValueToText(m_pPlanSet->GetFieldValue("body"));
-      entry.nLines = EstimatedLines(entry.strBody);
+      entry.nColumns = EstimatedColumns(entry.strBody);
+      entry.nLines = entry.nColumns / LINE_CHARS + 1;
       FormatVerseNumber(LeadingNumber(FieldValueToText(m_pPlanSet->GetFieldValue("sec"))), entry.szVerse);
       m_pPlanSet->MoveNext();
     }

@@ -16,6 +16,13 @@ enum VerseScrollCode {
 
 constexpr int PAGE_LINES = 15;  // estimated lines on one page
 
+// The estimate's line and page at the page's text size: LINE_CHARS and PAGE_LINES at the window's own font.
+struct PageMeasure {
+  int lineChars = LINE_CHARS;
+  int pageLines = PAGE_LINES;
+};
+
 // Applies one scroll code to firstVerse. Returns true when the caller must set the bar's position and
 // repaint the body; false when the code changes nothing (a line step at an end, or a code we ignore).
-bool ScrollVerses(int code, int thumbPos, const std::vector<VerseEntry>& verses, int verseCount, int& firstVerse);
+bool ScrollVerses(int code, int thumbPos, const std::vector<VerseEntry>& verses, int verseCount, int& firstVerse,
+                  const PageMeasure& measure = PageMeasure());

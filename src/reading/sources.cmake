@@ -8,6 +8,8 @@ list(APPEND CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ReadingLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageColours.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageFlow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageTextFit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextSizeInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlanNotices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayStepLimits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDay.cpp
@@ -20,6 +22,8 @@ list(APPEND WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DayBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PageAccess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PickerBoldDays.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageFont.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReadingPaint.cpp

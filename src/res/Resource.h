@@ -82,3 +82,5 @@
 #define IDC_BACKUP_NOW 1028
 #define IDC_BACKUP_RESTORE 1029
 #define IDC_TRAY_TIP 1040
+// Its list of the reading page's text sizes.
+#define IDC_TEXT_SIZE 1045

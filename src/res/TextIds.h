@@ -102,3 +102,7 @@
 #define IDS_FILE_UNREADABLE 380
 #define IDS_DIARY_BACKUP_NEWEST 381
 #define IDS_DIARY_BACKUP_NONE 382
+
+// The settings window's list of the reading page's text sizes: a size, and the default size.
+#define IDS_TEXT_SIZE_ITEM 395
+#define IDS_TEXT_SIZE_DEFAULT_ITEM 396

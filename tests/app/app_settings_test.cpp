@@ -13,10 +13,12 @@
 #include "base/ProgramFiles.h"
 #include "app/TrayRules.h"
 #include "core/HabitPrinters.h"
+#include "core/TestFiles.h"
 #include "res/Resource.h"
 #include "habit/SettingsFile.h"
 #include "win/PickerTime.h"
 #include "win/ImmutableFile.h"
+#include "ui/WindowText.h"
 
 namespace {
 
@@ -94,6 +96,34 @@ TEST(SettingsWindowTest, ShowsTheSettingsAndGivesBackTheChoice) {
     if (row.hour >= 0) window.ChooseTime(row.hour, row.minute);
     const HabitSettings chosen = window.Confirm();
     EXPECT_EQ(chosen, row.expected);
+  }
+}
+
+TEST(SettingsWindowTest, TheTextSizeListShowsTheKeptSizeAndAConfirmedChoiceIsKept) {
+  const struct {
+    std::string file;
+    const char* shown;
+    const wchar_t* choose;
+    UINT button;
+    int kept;
+  } rows[] = {{"", u8"9pt (기본)", nullptr, IDOK, 9},  // no file, and none written
+              {"reminder=on\ntextSize=14\n", "14pt", L"24pt", IDOK, 24},
+              {"textSize=12\n", "12pt", L"20pt", IDCANCEL, 12}};
+  for (const auto& row : rows) {
+    TestFiles files;
+    if (!row.file.empty()) TestFiles::Write(SettingsFilePath(files.ProgramDir()), row.file);
+    CSettingsDlg dialog(nullptr, HabitSettings{}, nullptr, files.ProgramDir());
+    ASSERT_TRUE(dialog.Create());
+    const HWND list = ::GetDlgItem(dialog.GetSafeHwnd(), IDC_TEXT_SIZE);
+    EXPECT_EQ(::SendMessageW(list, CB_GETCOUNT, 0, 0), 10);
+    EXPECT_EQ(WindowTextUtf8(list), row.shown);
+    if (row.choose)
+      ::SendMessageW(list, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row.choose));
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, row.button, 0);
+    const SettingsReading kept = ReadSettingsFile(files.ProgramDir());
+    EXPECT_EQ(kept.textSize, row.kept) << row.file;
+    EXPECT_EQ(kept.fileFound, !row.file.empty()) << row.file;
+    EXPECT_EQ(kept.settings.reminderOn, row.file.rfind("reminder=on", 0) == 0) << "the other lines stay";
   }
 }
 

@@ -141,4 +141,28 @@ TEST(SettingsFileTest, TheBackupLinesReadAloneAndEachWriterKeepsTheOthersLines) 
   EXPECT_EQ(ReadSettingsFile(files.ProgramDir()).backup, chosen);
 }
 
+TEST(SettingsFileTest, TheTextSizeReadsAloneAndEveryWriterKeepsIt) {
+  const struct {
+    std::string text;
+    int textSize;
+  } rows[] = {{"textSize=14\n", 14}, {" textSize = 24 \r\n", 24}, {"textSize=13\n", 12},  // a size between steps
+              {"textSize=8\n", 9},   {"textSize=25\n", 9},        {"textSize=014\n", 9}, {"textSize=1e\n", 9}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(ParseSettingsText(row.text).textSize, row.textSize) << row.text;
+    EXPECT_EQ(ParseSettingsText(row.text).damagedLines, row.textSize == 9 ? 1 : 0) << row.text;
+  }
+  TestFiles files;
+  const std::string dir = files.ProgramDir();
+  const HabitSettings habit = Settings(true, 6, 30);
+  ASSERT_TRUE(WriteTextSize(dir, 20).written);
+  ASSERT_TRUE(WriteSettingsFile(dir, habit).written);
+  ASSERT_TRUE(WriteBackupSettings(dir, InFolder("C:\\b")).written);
+  ASSERT_TRUE(WriteTextSize(dir, 11).written);
+  EXPECT_EQ(ReadSettingsFile(dir).textSize, 11);
+  EXPECT_EQ(ReadSettingsFile(dir).settings, habit);
+  // The default size leaves no line of its own.
+  ASSERT_TRUE(WriteTextSize(dir, kDefaultTextSize).written);
+  EXPECT_EQ(TestFiles::Read(dir + "Vesperal.ini"), FormatSettingsText(habit, InFolder("C:\\b")));
+}
+
 }  // namespace
