@@ -67,7 +67,7 @@ if [ -f tests/fuzz/fuzz.cmake ]; then
   fuzz_passed=0; fuzz_failed=0
   for fuzzer in statement_fuzzer jet_fuzzer; do
     corpus=build/fuzz/corpus; seeds=tests/fuzz/corpus
-    [ "$fuzzer" = jet_fuzzer ] && corpus=build/fuzz/jet-corpus && seeds=
+    [ "$fuzzer" = jet_fuzzer ] && corpus=build/fuzz/jet-corpus && seeds=tests/fuzz/jet-corpus
     mkdir -p "$corpus"
     if build/fuzz/$fuzzer -max_total_time=$(( (fuzz_seconds + 1) / 2 )) -timeout=10 \
          -artifact_prefix=build/fuzz/ "$corpus" $seeds >"$logs/$fuzzer.fuzz" 2>&1; then

@@ -20,6 +20,8 @@ std::vector<CatalogTable> ReadCatalog(const Pages& pages) {
   if (id < 0 || name < 0 || type < 0 || flags < 0) Damaged("the catalog lacks a column it always has");
   scan.ForEachRow([&](const std::vector<JetValue>& row) {
     if (row[type].integer != kTableObject || row[type].kind != JetValue::Kind::kInteger) return;
+    // A name that is no text (a damaged column definition) would be bytes taken for UTF-8.
+    if (row[name].kind != JetValue::Kind::kText) Damaged("a table's name in the catalog is not text");
     CatalogTable table;
     table.name = row[name].bytes;
     table.definitionPage = static_cast<uint32_t>(row[id].integer) & kPageOfId;
