@@ -16,6 +16,7 @@
 #include "db/SqliteConnection.h"
 #include "diary/BackupRules.h"
 #include "diary/DiaryTable.h"
+#include "res/FolderNames.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ void RemoveUnkept(const std::string& folder, const CalendarDay& today) {
 // A free name for the diary as it was before a restore: no file of that name, nor one SQLite would take as
 // belonging to it.
 std::string KeptName(const std::string& folder, const CalendarDay& today) {
-  const std::string base = folder + "memo-" + DayKey(today) + u8"-되살리기전";
+  const std::string base = folder + "memo-" + DayKey(today) + VESPERAL_BEFORE_RESTORE_SUFFIX;
   const auto taken = [](const std::string& name) {
     bool any = Exists(name) || Exists(name + ".tmp");
     for (const char* companion : kCompanions) any = any || Exists(name + companion);
