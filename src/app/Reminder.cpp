@@ -18,11 +18,7 @@ static_assert(kShellBalloonShown == NIN_BALLOONSHOW && kShellBalloonClicked == N
                   kShellBalloonHidden == NIN_BALLOONHIDE && kShellBalloonTimedOut == NIN_BALLOONTIMEOUT,
               "the delivery rules know the shell's words by their numbers");
 
-// WTSRegisterSessionNotification and its undoing, of a library loaded only for them.
-template <typename Function>
-Function SessionFunction(const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(LibraryFunction("wtsapi32.dll", name)));
-}
+// WTSRegisterSessionNotification and its undoing come from a library loaded only for them.
 constexpr DWORD kNotifyForThisSession = 0;
 
 // The user's notification state, or none when the system cannot tell.
@@ -48,7 +44,7 @@ void CReminder::Start(HWND frame) {
   m_hFrame = frame;
   m_hInstance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(frame, GWLP_HINSTANCE));
   // Without the word (no such library), an unlock is noticed by the timer.
-  if (const auto registerFor = SessionFunction<BOOL(WINAPI*)(HWND, DWORD)>("WTSRegisterSessionNotification"))
+  if (const auto registerFor = LibraryFunctionAs<BOOL(WINAPI*)(HWND, DWORD)>("wtsapi32.dll", "WTSRegisterSessionNotification"))
     registerFor(frame, kNotifyForThisSession);
   Check();
 }
@@ -56,7 +52,7 @@ void CReminder::Start(HWND frame) {
 void CReminder::Stop() {
   if (!m_hFrame) return;
   ::KillTimer(m_hFrame, kReminderTimerId);
-  if (const auto unregister = SessionFunction<BOOL(WINAPI*)(HWND)>("WTSUnRegisterSessionNotification"))
+  if (const auto unregister = LibraryFunctionAs<BOOL(WINAPI*)(HWND)>("wtsapi32.dll", "WTSUnRegisterSessionNotification"))
     unregister(m_hFrame);
   m_hFrame = nullptr;
 }

@@ -10,11 +10,6 @@
 
 namespace {
 
-template <typename Function>
-Function Resolve(const char* library, const char* function) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(LibraryFunction(library, function)));
-}
-
 using CreateStdAccessibleObjectFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 using SysAllocStringLenFn = BSTR(WINAPI*)(const OLECHAR*, UINT);
@@ -22,7 +17,7 @@ using SysAllocStringLenFn = BSTR(WINAPI*)(const OLECHAR*, UINT);
 // A reader's text; an empty one is no text at all (S_FALSE), as readers expect of a nameless object.
 HRESULT ReaderText(const std::string& utf8, BSTR* out) {
   if (utf8.empty()) return S_FALSE;
-  const auto allocate = Resolve<SysAllocStringLenFn>("oleaut32.dll", "SysAllocStringLen");
+  const auto allocate = LibraryFunctionAs<SysAllocStringLenFn>("oleaut32.dll", "SysAllocStringLen");
   if (!allocate) return E_OUTOFMEMORY;
   const std::wstring wide = Widen(utf8);
   *out = allocate(wide.data(), static_cast<UINT>(wide.size()));
@@ -189,8 +184,8 @@ CAccessibleDocument::~CAccessibleDocument() {
 
 bool CAccessibleDocument::OnGetObject(HWND window, WPARAM flags, LPARAM objectId, LRESULT& result) {
   if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT)) return false;
-  const auto createStandard = Resolve<CreateStdAccessibleObjectFn>("oleacc.dll", "CreateStdAccessibleObject");
-  const auto resultFromObject = Resolve<LresultFromObjectFn>("oleacc.dll", "LresultFromObject");
+  const auto createStandard = LibraryFunctionAs<CreateStdAccessibleObjectFn>("oleacc.dll", "CreateStdAccessibleObject");
+  const auto resultFromObject = LibraryFunctionAs<LresultFromObjectFn>("oleacc.dll", "LresultFromObject");
   if (!createStandard || !resultFromObject) return false;
   if (!m_pObject) {
     // Handing the object over marshals it, which needs COM on this thread.

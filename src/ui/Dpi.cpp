@@ -3,9 +3,7 @@
 #include "ui/OnDemandLibrary.h"
 
 int WindowDpi(HWND window) {
-  using DpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto dpiForWindow =
-      reinterpret_cast<DpiForWindowFn>(reinterpret_cast<void*>(LibraryFunction("user32.dll", "GetDpiForWindow")));
+  static const auto dpiForWindow = LibraryFunctionAs<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow");
   if (dpiForWindow && window) {
     if (const UINT dpi = dpiForWindow(window)) return static_cast<int>(dpi);
   }

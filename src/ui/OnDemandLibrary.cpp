@@ -4,16 +4,6 @@
 
 #include "ui/WideText.h"
 
-namespace {
-
-// GetProcAddress gives every function one generic type; this gives it back its own.
-template <typename Function>
-Function Resolve(const char* library, const char* function) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(LibraryFunction(library, function)));
-}
-
-}  // namespace
-
 FARPROC LibraryFunction(const char* library, const char* function) {
   HMODULE module = ::GetModuleHandleW(Widen(library).c_str());
   if (!module) {
@@ -29,18 +19,18 @@ FARPROC LibraryFunction(const char* library, const char* function) {
 
 BOOL WINAPI PlaySoundOnDemand(LPCWSTR sound, HMODULE module, DWORD flags) {
   using PlaySoundFn = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
-  const auto playSound = Resolve<PlaySoundFn>("winmm.dll", "PlaySoundW");
+  const auto playSound = LibraryFunctionAs<PlaySoundFn>("winmm.dll", "PlaySoundW");
   return playSound ? playSound(sound, module, flags) : FALSE;
 }
 
 BOOL WINAPI GetSaveFileNameOnDemand(OPENFILENAMEW* dialog) {
   using GetSaveFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
-  const auto getSaveFileName = Resolve<GetSaveFileNameFn>("comdlg32.dll", "GetSaveFileNameW");
+  const auto getSaveFileName = LibraryFunctionAs<GetSaveFileNameFn>("comdlg32.dll", "GetSaveFileNameW");
   return getSaveFileName ? getSaveFileName(dialog) : FALSE;
 }
 
 BOOL WINAPI GetOpenFileNameOnDemand(OPENFILENAMEW* dialog) {
   using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
-  const auto getOpenFileName = Resolve<GetOpenFileNameFn>("comdlg32.dll", "GetOpenFileNameW");
+  const auto getOpenFileName = LibraryFunctionAs<GetOpenFileNameFn>("comdlg32.dll", "GetOpenFileNameW");
   return getOpenFileName ? getOpenFileName(dialog) : FALSE;
 }

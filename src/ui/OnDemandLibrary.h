@@ -9,6 +9,11 @@
 // The named function of a system library, loading the library if the process has not loaded it yet; null
 // when either is missing. The library stays loaded for the rest of the process, as an imported one would.
 FARPROC LibraryFunction(const char* library, const char* function);
+// The same with the function's own type: GetProcAddress gives every function one generic type.
+template <typename Function>
+Function LibraryFunctionAs(const char* library, const char* function) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(LibraryFunction(library, function)));
+}
 
 // PlaySoundW of WINMM, GetSaveFileNameW and GetOpenFileNameW of COMDLG32, with the system functions'
 // signatures. Each fails as the system function does (FALSE) when its library cannot be loaded.

@@ -6,9 +6,7 @@
 namespace {
 
 HRESULT WINAPI QueryUserNotificationState(int* state) {
-  using QueryFn = HRESULT(WINAPI*)(int*);
-  const auto query = reinterpret_cast<QueryFn>(
-      reinterpret_cast<void*>(LibraryFunction("shell32.dll", "SHQueryUserNotificationState")));
+  const auto query = LibraryFunctionAs<HRESULT(WINAPI*)(int*)>("shell32.dll", "SHQueryUserNotificationState");
   return query ? query(state) : E_NOTIMPL;
 }
 

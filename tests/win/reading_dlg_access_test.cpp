@@ -20,9 +20,8 @@ using CReaderObject = std::unique_ptr<IAccessible, CReleaser>;
 
 // The object a screen reader gets for a window's client area.
 CReaderObject ReaderObject(HWND window) {
-  using AccessibleObjectFromWindowFn = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-  const auto fromWindow = reinterpret_cast<AccessibleObjectFromWindowFn>(
-      reinterpret_cast<void*>(LibraryFunction("oleacc.dll", "AccessibleObjectFromWindow")));
+  const auto fromWindow = LibraryFunctionAs<HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**)>(
+      "oleacc.dll", "AccessibleObjectFromWindow");
   IAccessible* object = nullptr;
   if (fromWindow)
     fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&object));
