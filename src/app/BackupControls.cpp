@@ -4,6 +4,7 @@
 #include "res/Resource.h"
 #include "res/TextIds.h"
 #include "ui/AppMessageBox.h"
+#include "ui/DatePicker.h"
 #include "ui/FilePickers.h"
 #include "ui/ResourceText.h"
 #include "ui/WindowText.h"

@@ -28,12 +28,6 @@ std::optional<int> QueryNotificationState() {
   return state;
 }
 
-LocalTime LocalNow() {
-  SYSTEMTIME now{};
-  TheSystemCalls().getLocalTime(&now);
-  return LocalTime{CalendarDayOf(now), (now.wHour * 60 + now.wMinute) * 60 + now.wSecond};
-}
-
 }  // namespace
 
 CReminder::CReminder() : m_strProgramDir(ModuleFolder()), m_settings(ReadSettingsFile(m_strProgramDir).settings) {}

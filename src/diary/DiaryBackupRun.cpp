@@ -3,18 +3,12 @@
 #include <memory>
 
 #include "ui/AppMessageBox.h"
-#include "ui/SystemCalls.h"
+#include "ui/DatePicker.h"
 
 CBackupKeeper& TheBackupKeeper(const std::string& programDir) {
   static std::unique_ptr<CBackupKeeper> keeper;
   if (!keeper || keeper->ProgramDir() != programDir) keeper = std::make_unique<CBackupKeeper>(programDir);
   return *keeper;
-}
-
-LocalTime LocalNow() {
-  SYSTEMTIME now{};
-  TheSystemCalls().getLocalTime(&now);
-  return LocalTime{CalendarDay{now.wYear, now.wMonth, now.wDay}, (now.wHour * 60 + now.wMinute) * 60 + now.wSecond};
 }
 
 void BackUpDiaryOfTheDay(HWND owner, const std::string& programDir) {

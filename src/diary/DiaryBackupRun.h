@@ -1,6 +1,6 @@
 #pragma once
 // The diary's backups in the running program: one keeper for the process (of the program folder it was
-// last asked for), the local clock (TheSystemCalls, which a test build plays), and the message boxes.
+// last asked for), the local clock (LocalNow), and the message boxes.
 #include <windows.h>
 
 #include <string>
@@ -9,7 +9,6 @@
 
 // The keeper of `programDir`, made (and Vesperal.ini read) when another folder is asked for.
 CBackupKeeper& TheBackupKeeper(const std::string& programDir);
-LocalTime LocalNow();
 
 // At each opening of the diary, before any typing can start: the day's backup when due. A failure is told
 // over `owner` once a day; the diary goes on either way.

@@ -11,16 +11,9 @@
 #include <optional>
 
 #include "base/CalendarDay.h"
+#include "base/LocalTime.h"
 #include "habit/HabitSettings.h"
 #include "habit/ReadMarks.h"
-
-// A local date and time of day, as the tray's clock gives it.
-struct LocalTime {
-  CalendarDay day;
-  int secondOfDay = 0;  // 0..86399
-
-  bool operator==(const LocalTime& other) const { return day == other.day && secondOfDay == other.secondOfDay; }
-};
 
 struct ReminderDecision {
   bool dueNow = false;

@@ -37,11 +37,13 @@ void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
 
 CalendarDay CalendarDayOf(const SYSTEMTIME& time) { return CalendarDay{time.wYear, time.wMonth, time.wDay}; }
 
-CalendarDay Today() {
+LocalTime LocalNow() {
   SYSTEMTIME now{};
   TheSystemCalls().getLocalTime(&now);
-  return CalendarDayOf(now);
+  return LocalTime{CalendarDayOf(now), (now.wHour * 60 + now.wMinute) * 60 + now.wSecond};
 }
+
+CalendarDay Today() { return LocalNow().day; }
 
 CalendarDay CDatePicker::Day() const { return CalendarDayOf(PickerTime(m_hWnd)); }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/CalendarDay.h"
+#include "base/LocalTime.h"
 
 class CDatePicker {
  public:
@@ -34,5 +35,6 @@ class CDatePicker {
 
 // The calendar day of a local time as the system gives it.
 CalendarDay CalendarDayOf(const SYSTEMTIME& time);
-// Today, from the program's clock (the system call table, which a test build plays).
+// Now and today, from the program's clock (the system call table, which a test build plays).
+LocalTime LocalNow();
 CalendarDay Today();
