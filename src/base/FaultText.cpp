@@ -12,7 +12,5 @@ MessageText DescribeEngineFault(EngineFault fault, const std::string& file, cons
     case EngineFault::kTooMuchWork: textId = IDS_FAULT_TOO_MUCH_WORK; break;
     case EngineFault::kOther: break;
   }
-  MessageText message(textId, {file});
-  if (!engineText.empty()) message.ThenVerbatim("\n" + engineText);
-  return message;
+  return MessageText(textId, {file}).ThenEngineText(engineText);
 }

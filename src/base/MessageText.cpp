@@ -21,6 +21,10 @@ MessageText& MessageText::Then(int textId, std::vector<std::string> values) {
 
 MessageText& MessageText::ThenVerbatim(const std::string& words) { return Then(0, {words}); }
 
+MessageText& MessageText::ThenEngineText(const std::string& engineText) {
+  return engineText.empty() ? *this : ThenVerbatim("\n" + engineText);
+}
+
 MessageText& MessageText::Then(const MessageText& more) {
   m_parts.insert(m_parts.end(), more.m_parts.begin(), more.m_parts.end());
   return *this;

@@ -23,6 +23,8 @@ class MessageText {
 
   MessageText& Then(int textId, std::vector<std::string> values = {});
   MessageText& ThenVerbatim(const std::string& words);
+  // An engine's own description on a line of its own; nothing when it said nothing.
+  MessageText& ThenEngineText(const std::string& engineText);
   MessageText& Then(const MessageText& more);
 
   const std::vector<Part>& Parts() const { return m_parts; }

@@ -28,22 +28,17 @@ int FaultTextId(DiaryFileFault fault) {
   return IDS_FILE_UNREADABLE;
 }
 
-MessageText WithEngineText(MessageText message, const std::string& engineText) {
-  if (!engineText.empty()) message.ThenVerbatim("\n" + engineText);
-  return message;
-}
-
 // A backup that was not made, in the user's words; empty for the outcomes nobody needs telling.
 MessageText FailureMessage(const BackupOutcome& outcome, const std::string& diaryPath) {
   switch (outcome.result) {
     case Result::kFolderUnwritable:
-      return WithEngineText(MessageText(IDS_BACKUP_FOLDER_UNWRITABLE, {outcome.path}), outcome.engineText);
+      return MessageText(IDS_BACKUP_FOLDER_UNWRITABLE, {outcome.path}).ThenEngineText(outcome.engineText);
     case Result::kCopyFailedCheck:
-      return WithEngineText(MessageText(IDS_BACKUP_COPY_FAILED_CHECK, {diaryPath}), outcome.engineText);
+      return MessageText(IDS_BACKUP_COPY_FAILED_CHECK, {diaryPath}).ThenEngineText(outcome.engineText);
     case Result::kDiaryUnreadable:
-      return WithEngineText(
-          MessageText(IDS_BACKUP_DIARY_UNREADABLE, {diaryPath}).Then(FaultTextId(outcome.diary.fault)),
-          outcome.engineText);
+      return MessageText(IDS_BACKUP_DIARY_UNREADABLE, {diaryPath})
+          .Then(FaultTextId(outcome.diary.fault))
+          .ThenEngineText(outcome.engineText);
     case Result::kNoDiary:
       return MessageText(IDS_BACKUP_NO_DIARY);
     case Result::kMade:
@@ -96,14 +91,15 @@ MessageText CBackupKeeper::Restore(const std::string& chosenPath, const LocalTim
       return message;
     }
     case RestoreOutcome::Result::kRefused:
-      return WithEngineText(MessageText(IDS_RESTORE_REFUSED, {chosenPath}).Then(FaultTextId(outcome.chosen.fault)),
-                            outcome.engineText);
+      return MessageText(IDS_RESTORE_REFUSED, {chosenPath})
+          .Then(FaultTextId(outcome.chosen.fault))
+          .ThenEngineText(outcome.engineText);
     case RestoreOutcome::Result::kCannotKeepPresent:
-      return WithEngineText(MessageText(IDS_RESTORE_CANNOT_KEEP, {Folder()}), outcome.engineText);
+      return MessageText(IDS_RESTORE_CANNOT_KEEP, {Folder()}).ThenEngineText(outcome.engineText);
     case RestoreOutcome::Result::kCannotReplace:
       break;
   }
-  return WithEngineText(MessageText(IDS_RESTORE_CANNOT_REPLACE, {DiaryPath()}), outcome.engineText);
+  return MessageText(IDS_RESTORE_CANNOT_REPLACE, {DiaryPath()}).ThenEngineText(outcome.engineText);
 }
 
 MessageText CBackupKeeper::LastBackupText() const {

@@ -36,7 +36,5 @@ MessageText DiaryUnavailable::Message() const {
     else
       message.Then(IDS_DIARY_BACKUP_NEWEST, {backups.newest});
   }
-  message.Then(IDS_DIARY_READING_GOES_ON);
-  if (!engineText.empty()) message.ThenVerbatim("\n" + engineText);
-  return message;
+  return message.Then(IDS_DIARY_READING_GOES_ON).ThenEngineText(engineText);
 }

@@ -18,7 +18,7 @@ MessageText FileAndCause(const PlanNotice& notice) {
       text.ThenVerbatim("\n").Then(IDS_PLAN_CAUSE_TOO_MUCH_WORK);
       break;
     case PlanFileCause::kUnreadable:
-      text.ThenVerbatim("\n").Then(IDS_PLAN_CAUSE_UNREADABLE).ThenVerbatim("\n" + notice.engineText);
+      text.ThenVerbatim("\n").Then(IDS_PLAN_CAUSE_UNREADABLE).ThenEngineText(notice.engineText);
       break;
   }
   return text;
